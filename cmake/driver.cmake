@@ -1,0 +1,18 @@
+# The end-to-end test driver: a Win32 GoogleTest program that runs under Wine
+# beside Quorvel.exe, drives it with real input and checks it through the API.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB QV_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+add_executable(QuorvelE2E ${QV_E2E_SOURCES} ${QV_PLATFORM} ${QV_PORTABLE})
+target_compile_definitions(QuorvelE2E PRIVATE ${QV_WIN_DEFS})
+target_include_directories(QuorvelE2E PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(QuorvelE2E PRIVATE -Wall -Wextra)
+target_link_options(QuorvelE2E PRIVATE -static)
+target_link_libraries(QuorvelE2E PRIVATE gtest winmm comctl32 gdi32 advapi32)
+
+add_executable(TestTaskbar WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/taskbar/TestTaskbar.cpp)
+target_compile_options(TestTaskbar PRIVATE -Wall -Wextra)
+target_link_options(TestTaskbar PRIVATE -static)

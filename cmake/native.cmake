@@ -1,0 +1,70 @@
+# Native build: portable code and its unit tests; it also cross-builds the
+# product and the test driver and registers every tier with CTest.
+include(ExternalProject)
+enable_testing()
+
+add_compile_options(-Wall -Wextra)
+add_library(qvcore STATIC ${QV_PORTABLE} src/toolkit/Files_posix.cpp)
+target_include_directories(qvcore PUBLIC src)
+
+# No Windows header may slip into the portable files.
+set(QV_PORTABLE_FILES ${QV_PORTABLE})
+foreach(f ${QV_PORTABLE})
+  string(REGEX REPLACE "\\.cpp$" ".h" h ${f})
+  if(EXISTS ${h})
+    list(APPEND QV_PORTABLE_FILES ${h})
+  endif()
+endforeach()
+string(REPLACE ";" "|" QV_PORTABLE_FILES "${QV_PORTABLE_FILES}")
+add_custom_target(portable_check ALL
+  COMMAND ${CMAKE_COMMAND} -DFILES=${QV_PORTABLE_FILES} -P ${CMAKE_SOURCE_DIR}/cmake/portable_check.cmake
+  VERBATIM
+  COMMENT "Checking that portable files include no Windows header")
+add_dependencies(qvcore portable_check)
+
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+file(GLOB QV_UNIT_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(unit_tests ${QV_UNIT_SOURCES})
+target_link_libraries(unit_tests PRIVATE qvcore gtest_main)
+gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 30)
+
+# The two cross builds.
+foreach(t product driver)
+  if(t STREQUAL "product")
+    set(tc ${CMAKE_SOURCE_DIR}/cmake/mingw-win32.cmake)
+  else()
+    set(tc ${CMAKE_SOURCE_DIR}/cmake/mingw-posix.cmake)
+  endif()
+  ExternalProject_Add(win32_${t}
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${CMAKE_BINARY_DIR}/win32-${t}
+    CMAKE_ARGS -DQV_TARGET=${t} -DCMAKE_TOOLCHAIN_FILE=${tc} -DCMAKE_BUILD_TYPE=Release
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    USES_TERMINAL_BUILD ON)
+endforeach()
+
+set(QV_PRODUCT ${CMAKE_BINARY_DIR}/win32-product/Quorvel)
+set(QV_DRIVER ${CMAKE_BINARY_DIR}/win32-driver/QuorvelE2E.exe)
+
+add_test(NAME exe.imports_and_header
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/check-exe.sh ${QV_PRODUCT}/Quorvel.exe)
+
+# End-to-end scenarios: each runs the driver under Wine in a fresh Wine
+# session, on a test taskbar of our own (Windows XP and Windows 98 modes) or
+# on Wine's own taskbar. They share one Wine prefix and one display, so they
+# run one at a time.
+set(QV_E2E_RUN ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER})
+foreach(mode winxp win98)
+  add_test(NAME e2e.testtray.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "TestTray.*:Embedded.*:NoTaskbar.*")
+endforeach()
+add_test(NAME e2e.wineshell COMMAND ${QV_E2E_RUN} winxp shell "WineShell.*")
+get_property(e2e_tests DIRECTORY PROPERTY TESTS)
+foreach(t ${e2e_tests})
+  if(t MATCHES "^e2e\\.")
+    set_tests_properties(${t} PROPERTIES RESOURCE_LOCK wine TIMEOUT 900)
+  endif()
+endforeach()

@@ -1,0 +1,7 @@
+string(REPLACE "|" ";" FILES "${FILES}")
+foreach(f ${FILES})
+  file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](windows|win[a-z0-9]*|commctrl|commdlg|mmsystem|shellapi|shlobj|objbase|tchar)\\.h[>\"]")
+  if(hits)
+    message(FATAL_ERROR "${f} is portable but includes a Windows header: ${hits}")
+  endif()
+endforeach()

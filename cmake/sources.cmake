@@ -1,0 +1,33 @@
+# Portable logic: never includes a Windows header (checked at build time),
+# built natively for the unit tests and into the product alike.
+set(QV_PORTABLE
+  src/toolkit/Errors.cpp
+  src/toolkit/Convert.cpp
+  src/toolkit/TextReader.cpp
+  src/toolkit/Region.cpp
+  src/app/Settings.cpp
+  src/lists/LaunchList.cpp
+  src/platform/WindowRules.cpp
+)
+list(TRANSFORM QV_PORTABLE PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
+
+# The Win32 side: the desktop operations, shared by the product and the test
+# driver (which embeds a window of its own into a test taskbar with them).
+set(QV_PLATFORM
+  src/platform/Taskbar.cpp
+  src/platform/Desktop.cpp
+  src/platform/System.cpp
+  src/toolkit/Files_win.cpp
+)
+list(TRANSFORM QV_PLATFORM PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
+
+set(QV_WIN32
+  src/toolkit/Application.cpp
+  src/toolkit/Form.cpp
+  src/toolkit/Graphics.cpp
+  src/app/MainUnit.cpp
+  src/app/Quorvel.cpp
+)
+list(TRANSFORM QV_WIN32 PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
+
+set(QV_WIN_DEFS WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_IE=0x0400)

@@ -1,0 +1,23 @@
+// Program entry.
+#include <windows.h>
+
+#include "../platform/Platform.h"
+#include "../toolkit/Application.h"
+#include "MainUnit.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    // A second instance would take the first one's button for the Start
+    // button and, at its exit, show the wrong window: it leaves at once.
+    CreateMutexA(nullptr, FALSE, "Quorvel.StartButton");
+    if (GetLastError() == ERROR_ALREADY_EXISTS)
+        return 0;
+
+    Application.Initialize(instance);
+    TForm1 form1;
+    Form1 = &form1;
+    Application.CreateForm(form1);
+    AddExStyle(Application.Handle, WS_EX_TOOLWINDOW);
+    Application.Run();
+    return 0;
+}

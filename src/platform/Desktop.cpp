@@ -1,0 +1,103 @@
+#include "Platform.h"
+// After windows.h, which these need.
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include "WindowRules.h"
+
+namespace {
+bool Qualifies(HWND w, HWND appWnd, HWND programManager, HWND tray)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    char title[128];
+    WindowFacts f;
+    f.OwnProcess = pid == GetCurrentProcessId() || w == appWnd;
+    f.ProgramManager = w == programManager || w == GetDesktopWindow();
+    f.Taskbar = w == tray;
+    f.Visible = IsWindowVisible(w) != FALSE;
+    f.Owned = GetWindow(w, GW_OWNER) != nullptr;
+    f.TitleLength = GetWindowTextA(w, title, sizeof title);
+    return WindowQualifies(f);
+}
+
+template <typename Action>
+void WalkWindows(HWND panel, HWND appWnd, Action act)
+{
+    const HWND programManager = FindWindowA(nullptr, "Program manager");
+    const HWND tray = FindTaskbar();
+    // The next window is taken before acting: a closed window has no successor.
+    for (HWND w = GetWindow(panel, GW_HWNDFIRST), next; w; w = next) {
+        next = GetWindow(w, GW_HWNDNEXT);
+        if (Qualifies(w, appWnd, programManager, tray))
+            act(w);
+    }
+}
+
+const char RunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+} // namespace
+
+void CloseAllWindows(HWND panel, HWND appWnd)
+{
+    // Waits for each window as a plain send would (it may ask whether to save
+    // its work), but a hung window does not freeze the walk.
+    WalkWindows(panel, appWnd, [](HWND w) {
+        DWORD_PTR result;
+        SendMessageTimeoutA(w, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 0xFFFFFFFF, &result);
+    });
+}
+
+void MinimizeAllWindows(HWND panel, HWND appWnd)
+{
+    WalkWindows(panel, appWnd, [](HWND w) { CloseWindow(w); });
+}
+
+void MonitorOff(HWND panel)
+{
+    SendMessageA(panel, WM_SYSCOMMAND, SC_MONITORPOWER, 2);
+}
+
+void StartScreenSaver(HWND appWnd)
+{
+    SendMessageA(appWnd, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+}
+
+void ShellOpen(HWND owner, const std::string& target)
+{
+    ShellExecuteA(owner, "open", target.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+void SetCdDoor(char letter, bool open)
+{
+    const char element[3] = {letter, ':', 0};
+    MCI_OPEN_PARMSA o = {};
+    o.lpstrDeviceType = "CDAudio";
+    o.lpstrElementName = element;
+    if (mciSendCommandA(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, DWORD_PTR(&o)) != 0)
+        return;
+    MCI_SET_PARMS s = {};
+    mciSendCommandA(o.wDeviceID, MCI_SET, open ? MCI_SET_DOOR_OPEN : MCI_SET_DOOR_CLOSED, DWORD_PTR(&s));
+    mciSendCommandA(o.wDeviceID, MCI_CLOSE, 0, 0);
+}
+
+bool WriteRunValue(const char* name, const std::string& data)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, RunKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return false;
+    const bool ok = RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                                   DWORD(data.size() + 1)) == ERROR_SUCCESS;
+    RegFlushKey(key);
+    RegCloseKey(key);
+    return ok;
+}
+
+void DeleteRunValue(const char* name)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, RunKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return;
+    RegDeleteValueA(key, name);
+    RegFlushKey(key);
+    RegCloseKey(key);
+}

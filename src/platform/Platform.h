@@ -1,0 +1,57 @@
+// The desktop operations the program performs, each in one place.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// Taskbar and Start button.
+HWND FindTaskbar();
+// The taskbar's first child that is not a window of this process: once our
+// own button stands first among the taskbar's children, a plain GW_CHILD
+// would find it instead of the system Start button.
+HWND FindStartButton(HWND tray);
+void ShowStartButton(HWND start, bool show);
+void ClickStartButton(HWND start);
+// Makes `wnd` a real child of the taskbar at its client (0, 0), above the
+// taskbar's other children.
+void EmbedInTaskbar(HWND wnd, HWND tray);
+// Under Wine a child whose top-level window belongs to another process is
+// never drawn, so there the button stays a top-level window, owned by the
+// taskbar (so it always stays above it) and laid over its client (0, 0).
+void OverlayTaskbar(HWND wnd, HWND tray);
+
+// Window styles, owner and z-order.
+void AddExStyle(HWND wnd, DWORD style);
+void SetOwner(HWND wnd, HWND owner);
+void MakeTopmost(HWND wnd);
+
+// The walk over all top-level windows; `panel` starts it, `appWnd` is skipped.
+void CloseAllWindows(HWND panel, HWND appWnd);
+void MinimizeAllWindows(HWND panel, HWND appWnd);
+
+// Monitor power and screen saver.
+void MonitorOff(HWND panel);
+void StartScreenSaver(HWND appWnd);
+
+// The shell's "open", maximised.
+void ShellOpen(HWND owner, const std::string& target);
+
+// The CD tray of drive `letter`, through the multimedia interface.
+void SetCdDoor(char letter, bool open);
+
+// The Run value under HKEY_LOCAL_MACHINE. Writing reports failure; a
+// failed delete is of no interest.
+bool WriteRunValue(const char* name, const std::string& data);
+void DeleteRunValue(const char* name);
+
+// The system.
+bool QueryOsVersion(OSVERSIONINFOA& info);
+bool IsNtFamily();
+bool IsWine();
+std::string ExePath();
+// Enables the shutdown privilege of this process (the NT family needs it).
+// Returns the title of the failed step ("OpenProcessToken() Failed", ...), or
+// nullptr.
+const char* EnableShutdownPrivilege();
+// Shuts down, forcing applications to close.
+void ShutDownForced();

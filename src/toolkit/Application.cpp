@@ -1,0 +1,79 @@
+#include "Application.h"
+
+#include "Form.h"
+
+TApplication Application;
+
+namespace {
+LRESULT CALLBACK AppProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+} // namespace
+
+void TApplication::Initialize(HINSTANCE instance)
+{
+    Instance = instance;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = AppProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    wc.lpszClassName = "TApplication";
+    RegisterClassA(&wc);
+    // Never shown; it owns the program's top-level windows and so keeps them
+    // together above or below other programs' windows.
+    Handle = CreateWindowExA(0, "TApplication", Title.c_str(),
+                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0,
+                             nullptr, nullptr, instance, nullptr);
+}
+
+void TApplication::CreateForm(TForm& form)
+{
+    if (!MainForm)
+        MainForm = &form;
+    form.Create();
+}
+
+void TApplication::Run()
+{
+    if (MainForm)
+        MainForm->Show();
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void TApplication::ProcessMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(int(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void TApplication::Terminate()
+{
+    PostQuitMessage(0);
+}
+
+void TApplication::ShowException(const std::exception& e)
+{
+    ShowError(e.what());
+}
+
+void TApplication::ShowError(const std::string& text)
+{
+    HWND owner = GetActiveWindow();
+    DWORD pid = 0;
+    GetWindowThreadProcessId(owner, &pid);
+    if (!owner || pid != GetCurrentProcessId())
+        owner = Handle;
+    MessageBoxA(owner, text.c_str(), Title.c_str(), MB_OK | MB_ICONSTOP | MB_SETFOREGROUND);
+}

@@ -1,0 +1,29 @@
+// The application object: the hidden window that owns every top-level window
+// of the program, the message loop and the standard error box.
+#pragma once
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+class TForm;
+
+class TApplication {
+public:
+    void Initialize(HINSTANCE instance);
+    // Creates the form; the first one created is the main window.
+    void CreateForm(TForm& form);
+    // Shows the main window and runs until it has closed.
+    void Run();
+    void ProcessMessages();
+    void Terminate();
+    void ShowException(const std::exception& e);
+    void ShowError(const std::string& text);
+
+    HINSTANCE Instance = nullptr;
+    HWND Handle = nullptr;
+    TForm* MainForm = nullptr;
+    std::string Title = "Quorvel";
+};
+
+extern TApplication Application;

@@ -1,0 +1,40 @@
+// Run-time errors of the program. Every file and number failure ends the
+// handler that raised it; the toolkit catches it at the window-procedure
+// boundary and shows its text in the standard error box.
+#pragma once
+#include <stdexcept>
+#include <string>
+
+class Exception : public std::runtime_error {
+public:
+    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+};
+
+// File failures carry the operating system's error code (Windows numbering;
+// 100 and up are the run time's own, as in "Read beyond end of file").
+class EInOutError : public Exception {
+public:
+    explicit EInOutError(int code);
+    int ErrorCode;
+};
+
+class EConvertError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+class ERegistryException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// Run-time I/O codes that are not operating-system codes.
+enum : int {
+    ioFileNotFound = 2,
+    ioAccessDenied = 5,
+    ioReadBeyondEnd = 100,
+    ioDiskFull = 101,
+    ioInvalidInput = 106,
+};
+
+std::string InOutErrorText(int code);

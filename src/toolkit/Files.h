@@ -1,0 +1,65 @@
+// Files as the program uses them: opened, read or written, and closed within
+// one operation. Failures throw EInOutError with the system's error code.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class InFile {
+public:
+    explicit InFile(const std::string& path);
+    ~InFile();
+    InFile(const InFile&) = delete;
+    InFile& operator=(const InFile&) = delete;
+    // Returns 0 at the end of the file.
+    size_t Read(char* buffer, size_t size);
+
+private:
+    intptr_t Handle;
+};
+
+bool FileExists(const std::string& path);
+
+// Creates the file empty, or empties it.
+void CreateEmptyFile(const std::string& path);
+
+// Replaces the whole file with `data` so that a crash, a power failure or a
+// full disk at any moment leaves either the old content or the new one: the
+// data goes to a temporary file beside it, which then takes the old one's place.
+void SaveFileAtomic(const std::string& path, const std::string& data);
+
+// How a line ends for the reader.
+enum class LineRule {
+    // CR LF or LF end a line; a lone CR ends the line's text and the rest up
+    // to the next LF is skipped (the settings file).
+    CrEndsText,
+    // CR LF or LF end a line; a CR not followed by LF is dropped (list files).
+    CrDropped,
+};
+
+// Reads text line by line from a file or from memory. Lines are cut to a
+// limit as they are read, so a garbage file of any size costs little memory.
+class TextReader {
+public:
+    explicit TextReader(const std::string& path);
+    static TextReader FromMemory(std::string data);
+    TextReader(TextReader&&) = default;
+    ~TextReader();
+
+    bool Eof();
+    // The next line without its end, at most `keep` characters of it; at the
+    // end of the file an empty text.
+    std::string ReadLine(LineRule rule, size_t keep);
+    // Skips blanks, tabs and line ends; reads up to the next blank, tab or
+    // line end (at most `keep` characters), then skips the rest of that line.
+    std::string ReadWord(size_t keep);
+
+private:
+    TextReader() = default;
+    int Peek();  // next byte, or -1 at the end
+    void Fill();
+    std::unique_ptr<InFile> File;
+    std::string Buffer;
+    size_t Pos = 0;
+};

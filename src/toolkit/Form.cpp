@@ -1,0 +1,273 @@
+#include "Form.h"
+
+#include <windowsx.h>
+
+#include "Application.h"
+
+void TImage::SetPicture(Bitmap picture)
+{
+    Pic = std::move(picture);
+    if (AutoSize) {
+        Width = Pic.Width;
+        Height = Pic.Height;
+    }
+}
+
+bool TImage::Contains(int x, int y) const
+{
+    return Visible && x >= Left && x < Left + Width && y >= Top && y < Top + Height;
+}
+
+void TImage::Paint(HDC dc) const
+{
+    if (!Visible || Pic.Empty())
+        return;
+    MemoryDC src(dc, Pic.Handle());
+    if (Stretch) {
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, Left, Top, Width, Height, src, 0, 0, Pic.Width, Pic.Height, SRCCOPY);
+        return;
+    }
+    const int w = Pic.Width < Width ? Pic.Width : Width;
+    const int h = Pic.Height < Height ? Pic.Height : Height;
+    if (!Transparent) {
+        BitBlt(dc, Left, Top, w, h, src, 0, 0, SRCCOPY);
+        return;
+    }
+    // A mask blit, which every version of Windows has: the mask is white where
+    // the picture shows the key colour, the key pixels are blackened, and the
+    // two are combined with what lies beneath.
+    const COLORREF key = GetPixel(src, 0, Pic.Height - 1);
+    Bitmap mask(CreateBitmap(Pic.Width, Pic.Height, 1, 1, nullptr));
+    MemoryDC m(dc, mask.Handle());
+    SetBkColor(src, key);
+    BitBlt(m, 0, 0, Pic.Width, Pic.Height, src, 0, 0, SRCCOPY);
+    Bitmap keyed(CreateCompatibleBitmap(dc, Pic.Width, Pic.Height));
+    MemoryDC k(dc, keyed.Handle());
+    BitBlt(k, 0, 0, Pic.Width, Pic.Height, src, 0, 0, SRCCOPY);
+    SetBkColor(k, RGB(255, 255, 255));
+    SetTextColor(k, RGB(0, 0, 0));
+    BitBlt(k, 0, 0, Pic.Width, Pic.Height, m, 0, 0, 0x00220326);  // DSna: blacken the key pixels
+    SetBkColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, RGB(0, 0, 0));
+    BitBlt(dc, Left, Top, w, h, m, 0, 0, SRCAND);
+    BitBlt(dc, Left, Top, w, h, k, 0, 0, SRCPAINT);
+}
+
+TForm::TForm(const char* className) : ClassName(className) {}
+
+TForm::~TForm()
+{
+    if (Handle) {
+        SetWindowLongPtrA(Handle, GWLP_USERDATA, 0);
+        DestroyWindow(Handle);
+    }
+}
+
+void TForm::Create()
+{
+    WNDCLASSA wc;
+    if (!GetClassInfoA(Application.Instance, ClassName, &wc)) {
+        wc = {};
+        wc.lpfnWndProc = StaticProc;
+        wc.hInstance = Application.Instance;
+        wc.hCursor = nullptr;
+        wc.hIcon = LoadIconA(Application.Instance, MAKEINTRESOURCEA(1));
+        wc.lpszClassName = ClassName;
+        RegisterClassA(&wc);
+    }
+    RECT r = {0, 0, InitClientWidth, InitClientHeight};
+    AdjustWindowRectEx(&r, Style, FALSE, ExStyle);
+    CreateWindowExA(ExStyle, ClassName, Caption.c_str(), Style, InitLeft, InitTop, r.right - r.left,
+                    r.bottom - r.top, Application.Handle, nullptr, Application.Instance, this);
+    if (UseColorKey)
+        ApplyColorKey();
+    try {
+        FormCreate();
+    } catch (const std::exception& e) {
+        Application.ShowException(e);
+    }
+}
+
+LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCREATE) {
+        TForm* form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        form->Handle = wnd;
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(form));
+    }
+    TForm* form = reinterpret_cast<TForm*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    if (!form)
+        return DefWindowProcA(wnd, msg, wParam, lParam);
+    // Nothing escapes a window procedure: an error ends its handler and is shown.
+    try {
+        return form->WndProc(msg, wParam, lParam);
+    } catch (const std::exception& e) {
+        Application.ShowException(e);
+    }
+    return 0;
+}
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: return Mouse(msg, lParam);
+    case WM_CAPTURECHANGED: Pressed = nullptr; return 0;
+    case WM_SETCURSOR: return SetCursorMsg(lParam);
+    case WM_CLOSE: Close(); return 0;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+LRESULT TForm::Default(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(Handle, msg, wParam, lParam);
+}
+
+void TForm::Close()
+{
+    FormClose();
+    if (this == Application.MainForm)
+        Application.Terminate();
+    else
+        Hide();
+}
+
+void TForm::DrawContent(HDC dc, int width, int height) const
+{
+    const HBRUSH bg = CreateSolidBrush(Color);
+    RECT all = {0, 0, width, height};
+    FillRect(dc, &all, bg);
+    DeleteObject(bg);
+    for (const TImage* p : Pictures)
+        p->Paint(dc);
+}
+
+void TForm::Paint()
+{
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(Handle, &ps);
+    RECT rc;
+    GetClientRect(Handle, &rc);
+    // Drawn off screen first, so that stacked pictures never flicker.
+    Bitmap buffer(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
+    {
+        MemoryDC mem(dc, buffer.Handle());
+        DrawContent(mem, rc.right, rc.bottom);
+        BitBlt(dc, 0, 0, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
+    }
+    EndPaint(Handle, &ps);
+}
+
+void TForm::ApplyColorKey()
+{
+    RECT rc;
+    GetClientRect(Handle, &rc);
+    Surface s(rc.right, rc.bottom);
+    DrawContent(s.Dc(), s.Width, s.Height);
+    GdiFlush();
+    const uint32_t key = (GetRValue(Color) << 16) | (GetGValue(Color) << 8) | GetBValue(Color);
+    SetWindowRgn(Handle, RegionFromRuns(OpaqueRuns(s.Pixels(), s.Width, s.Height, key)), TRUE);
+}
+
+TImage* TForm::PictureAt(int x, int y) const
+{
+    for (auto p = Pictures.rbegin(); p != Pictures.rend(); ++p)
+        if ((*p)->Contains(x, y))
+            return *p;
+    return nullptr;
+}
+
+LRESULT TForm::Mouse(UINT msg, LPARAM lParam)
+{
+    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    TImage* target = Pressed ? Pressed : PictureAt(x, y);
+    if (!target)
+        return 0;
+    const int px = x - target->Left, py = y - target->Top;
+    switch (msg) {
+    case WM_MOUSEMOVE: PictureMouseMove(*target, px, py); break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        Pressed = target;
+        SetCapture(Handle);
+        PictureMouseDown(*target, msg == WM_LBUTTONDOWN   ? MouseButton::Left
+                                  : msg == WM_RBUTTONDOWN ? MouseButton::Right
+                                                          : MouseButton::Middle,
+                         px, py);
+        break;
+    default:
+        if (!(GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0 || GetKeyState(VK_MBUTTON) < 0) &&
+            GetCapture() == Handle)
+            ReleaseCapture();
+        PictureMouseUp(*target, msg == WM_LBUTTONUP   ? MouseButton::Left
+                                : msg == WM_RBUTTONUP ? MouseButton::Right
+                                                      : MouseButton::Middle,
+                       px, py);
+    }
+    return 0;
+}
+
+LRESULT TForm::SetCursorMsg(LPARAM lParam)
+{
+    if (LOWORD(lParam) != HTCLIENT)
+        return Default(WM_SETCURSOR, WPARAM(Handle), lParam);
+    POINT pt;
+    GetCursorPos(&pt);
+    ScreenToClient(Handle, &pt);
+    const TImage* p = Pressed ? Pressed : PictureAt(pt.x, pt.y);
+    ::SetCursor(p && p->Cursor ? p->Cursor : FormCursor);
+    return TRUE;
+}
+
+void TForm::SetCursor(HCURSOR cursor)
+{
+    FormCursor = cursor;
+    POINT pt;
+    GetCursorPos(&pt);
+    if (WindowFromPoint(pt) == Handle)
+        ::SetCursor(cursor);
+}
+
+void TForm::Show()
+{
+    ShowWindow(Handle, SW_SHOWNA);
+}
+
+void TForm::Hide()
+{
+    ShowWindow(Handle, SW_HIDE);
+}
+
+bool TForm::Visible() const
+{
+    return IsWindowVisible(Handle) != FALSE;
+}
+
+void TForm::SetBounds(int left, int top, int width, int height)
+{
+    SetWindowPos(Handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::SetClientSize(int width, int height)
+{
+    RECT r = {0, 0, width, height};
+    AdjustWindowRectEx(&r, DWORD(GetWindowLongA(Handle, GWL_STYLE)), FALSE,
+                       DWORD(GetWindowLongA(Handle, GWL_EXSTYLE)));
+    SetWindowPos(Handle, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::Invalidate()
+{
+    InvalidateRect(Handle, nullptr, FALSE);
+}

@@ -1,0 +1,89 @@
+// A form: one top-level window with picture controls drawn on it.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "Graphics.h"
+
+// A picture drawn at a place on its form. It is not a window of its own: the
+// form paints it and routes the mouse to it (the topmost visible picture
+// under the pointer; the pressed one while a button is held).
+class TImage {
+public:
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    bool Visible = true;
+    bool AutoSize = false;     // takes the size of each picture loaded
+    bool Stretch = false;      // drawn scaled to its size
+    bool Transparent = false;  // the colour of the lower-left pixel is see-through
+    HCURSOR Cursor = nullptr;  // nullptr: the form's
+    std::string Hint;
+
+    void SetPicture(Bitmap picture);
+    const Bitmap& Picture() const { return Pic; }
+    bool Contains(int x, int y) const;
+    void Paint(HDC dc) const;
+
+private:
+    Bitmap Pic;
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+class TForm {
+public:
+    explicit TForm(const char* className);
+    virtual ~TForm();
+    TForm(const TForm&) = delete;
+    TForm& operator=(const TForm&) = delete;
+
+    // Creates the window, then runs FormCreate; an error there is shown in the
+    // error box and skips the rest of it.
+    void Create();
+
+    HWND Handle = nullptr;
+    void Show();
+    void Hide();
+    bool Visible() const;
+    void SetBounds(int left, int top, int width, int height);
+    void SetClientSize(int width, int height);
+    void Invalidate();
+    // The pointer shape over parts of the form no picture claims.
+    void SetCursor(HCURSOR cursor);
+    // Cuts away every pixel of the colour key, as drawn now.
+    void ApplyColorKey();
+
+protected:
+    // Fixed before Create().
+    DWORD Style = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    DWORD ExStyle = 0;
+    std::string Caption;
+    COLORREF Color = GetSysColor(COLOR_BTNFACE);
+    bool UseColorKey = false;  // Color is see-through
+    int InitLeft = 0, InitTop = 0, InitClientWidth = 100, InitClientHeight = 100;
+    // Painting order: later pictures are drawn over earlier ones.
+    std::vector<TImage*> Pictures;
+
+    virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    virtual void FormCreate() {}
+    virtual void FormClose() {}
+    virtual void PictureMouseDown(TImage&, MouseButton, int, int) {}
+    virtual void PictureMouseMove(TImage&, int, int) {}
+    virtual void PictureMouseUp(TImage&, MouseButton, int, int) {}
+
+private:
+    static LRESULT CALLBACK StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    void DrawContent(HDC dc, int width, int height) const;
+    LRESULT Mouse(UINT msg, LPARAM lParam);
+    LRESULT SetCursorMsg(LPARAM lParam);
+    void Close();
+    TImage* PictureAt(int x, int y) const;
+
+    const char* ClassName;
+    HCURSOR FormCursor = LoadCursor(nullptr, IDC_ARROW);
+    TImage* Pressed = nullptr;
+};

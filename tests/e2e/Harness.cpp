@@ -1,0 +1,277 @@
+#include "Harness.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+std::string Env(const char* name)
+{
+    char buf[1024];
+    const DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
+    return n && n < sizeof buf ? std::string(buf, n) : std::string();
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& data)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << data;
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+namespace {
+void CopyTree(const std::string& from, const std::string& to)
+{
+    CreateDirectoryA(to.c_str(), nullptr);
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((from + "\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = fd.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyTree(from + "\\" + name, to + "\\" + name);
+        else
+            CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE);
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+}
+
+void RemoveTree(const std::string& dir)
+{
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = fd.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string path = dir + "\\" + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryA(dir.c_str());
+}
+
+PROCESS_INFORMATION Launch(const std::string& exe, const std::string& args, const std::string& dir)
+{
+    std::string cmd = "\"" + exe + "\"" + (args.empty() ? "" : " " + args);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi))
+        ADD_FAILURE() << "cannot start " << exe << ": error " << GetLastError();
+    return pi;
+}
+
+void EndProcess(PROCESS_INFORMATION& pi)
+{
+    if (!pi.hProcess)
+        return;
+    if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(pi.hProcess, 1);
+        WaitForSingleObject(pi.hProcess, 5000);
+    }
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    pi = {};
+}
+} // namespace
+
+Install::Install(const std::string& name)
+{
+    Dir = Env("QV_WORK") + "\\" + name + "\\";
+    RemoveTree(Dir.substr(0, Dir.size() - 1));
+    CreateDirectoryA(Dir.c_str(), nullptr);
+    const std::string product = Env("QV_PRODUCT");
+    CopyFileA((product + "\\Quorvel.exe").c_str(), Exe().c_str(), FALSE);
+    CopyTree(product + "\\Skins", Dir + "Skins");
+}
+
+Quorvel::Quorvel(const Install& install) : Info(Launch(install.Exe(), "", install.Dir)) {}
+
+Quorvel::~Quorvel()
+{
+    EndProcess(Info);
+}
+
+std::vector<HWND> TopLevelWindows(DWORD pid)
+{
+    std::vector<HWND> found;
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        DWORD p = 0;
+        GetWindowThreadProcessId(w, &p);
+        if (p == pid)
+            found.push_back(w);
+    }
+    return found;
+}
+
+std::string ClassOf(HWND w)
+{
+    char name[256] = "";
+    GetClassNameA(w, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND w)
+{
+    char text[1024] = "";
+    GetWindowTextA(w, text, sizeof text);
+    return text;
+}
+
+HWND Quorvel::Window(const char* className) const
+{
+    for (HWND w : TopLevelWindows(Pid()))
+        if (ClassOf(w) == className)
+            return w;
+    return nullptr;
+}
+
+bool Quorvel::WaitStarted()
+{
+    return WaitFor([this] {
+        HWND f = Window("TForm1");
+        return f && IsWindowVisible(f);
+    }) && WaitForInputIdle(Info.hProcess, 5000) == 0;
+}
+
+HWND Quorvel::ErrorBox() const
+{
+    for (HWND w : TopLevelWindows(Pid()))
+        if (ClassOf(w) == "#32770" && IsWindowVisible(w))
+            return w;
+    return nullptr;
+}
+
+bool Quorvel::WaitExit(int ms)
+{
+    return WaitForSingleObject(Info.hProcess, DWORD(ms)) == WAIT_OBJECT_0;
+}
+
+DWORD Quorvel::ExitCode() const
+{
+    DWORD code = 0;
+    GetExitCodeProcess(Info.hProcess, &code);
+    return code;
+}
+
+std::string BoxMessage(HWND box)
+{
+    // The message of a message box is its static control with ID 0xFFFF.
+    return TextOf(GetDlgItem(box, 0xFFFF));
+}
+
+TestTaskbar::TestTaskbar(const std::string& log, const std::string& watched) : LogPath(log)
+{
+    DeleteFileA(log.c_str());
+    const std::string exe = Env("QV_TASKBAR");
+    Info = Launch(exe, "\"" + log + "\" \"" + watched + "\"", Env("QV_WORK"));
+    WaitFor([this] {
+        for (HWND w : TopLevelWindows(Info.dwProcessId))
+            if (ClassOf(w) == "Shell_TrayWnd" && IsWindowVisible(w))
+                Tray = w;
+        return Tray != nullptr;
+    });
+    Start = Tray ? GetWindow(Tray, GW_CHILD) : nullptr;
+}
+
+TestTaskbar::~TestTaskbar()
+{
+    if (Tray)
+        PostMessageA(Tray, WM_CLOSE, 0, 0);
+    if (Info.hProcess)
+        WaitForSingleObject(Info.hProcess, 5000);
+    EndProcess(Info);
+}
+
+std::vector<std::string> TestTaskbar::LogLines() const
+{
+    std::vector<std::string> lines;
+    std::istringstream in(ReadBytes(LogPath));
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void PressKey(WORD vk)
+{
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+    Sleep(100);
+}
+
+void ClickAt(int x, int y, bool right)
+{
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in[3] = {};
+    for (INPUT& i : in) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = (x * 65535 + sw / 2) / (sw - 1);
+        i.mi.dy = (y * 65535 + sh / 2) / (sh - 1);
+        i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    }
+    in[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+    in[1].mi.dwFlags |= right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    in[2].mi.dwFlags |= right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    SendInput(3, in, sizeof(INPUT));
+    Sleep(150);
+}
+
+void Screenshot(const std::string& name)
+{
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC mem = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const DWORD stride = DWORD((w * 3 + 3) & ~3);
+    BITMAPFILEHEADER fh = {};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + stride * DWORD(h);
+    std::string file(reinterpret_cast<char*>(&fh), sizeof fh);
+    file.append(reinterpret_cast<char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+    file.append(static_cast<char*>(bits), stride * DWORD(h));
+    WriteBytes(Env("QV_SHOTS") + "\\" + name + ".bmp", file);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    DeleteObject(bmp);
+    ReleaseDC(nullptr, screen);
+}

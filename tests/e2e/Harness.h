@@ -1,0 +1,82 @@
+// What the end-to-end scenarios share: a fresh folder with Quorvel.exe in it,
+// starting and closing the program, finding its windows, real input, files
+// and screenshots.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+std::string Env(const char* name);
+std::string ReadBytes(const std::string& path);  // "" when missing
+void WriteBytes(const std::string& path, const std::string& data);
+bool Exists(const std::string& path);
+
+// Polls `check` every 50 ms until it holds or `ms` have passed.
+template <typename F>
+bool WaitFor(F check, int ms = 10000)
+{
+    for (int waited = 0;; waited += 50) {
+        if (check())
+            return true;
+        if (waited >= ms)
+            return false;
+        Sleep(50);
+    }
+}
+
+// A scenario's own folder with a copy of the program, as a user would have it.
+class Install {
+public:
+    explicit Install(const std::string& name);
+    std::string Dir;  // ends with a backslash
+    std::string Exe() const { return Dir + "Quorvel.exe"; }
+    std::string File(const std::string& name) const { return Dir + name; }
+};
+
+// A running Quorvel.exe.
+class Quorvel {
+public:
+    explicit Quorvel(const Install& install);
+    ~Quorvel();  // kills it if the scenario left it running
+    DWORD Pid() const { return Info.dwProcessId; }
+    // The window of this process with that class, visible or not.
+    HWND Window(const char* className) const;
+    // Waits for the start button to be shown; false after 10 s.
+    bool WaitStarted();
+    // An error box of this process ("#32770"), or nullptr.
+    HWND ErrorBox() const;
+    bool WaitExit(int ms = 10000);
+    DWORD ExitCode() const;
+
+private:
+    PROCESS_INFORMATION Info = {};
+};
+
+// The test taskbar, in a process of its own so that windows the driver embeds
+// into it belong to another process, as Quorvel's do.
+class TestTaskbar {
+public:
+    TestTaskbar(const std::string& log, const std::string& watched);
+    ~TestTaskbar();
+    HWND Tray = nullptr;
+    HWND Start = nullptr;
+    std::vector<std::string> LogLines() const;
+
+private:
+    std::string LogPath;
+    PROCESS_INFORMATION Info = {};
+};
+
+std::vector<HWND> TopLevelWindows(DWORD pid);
+std::string ClassOf(HWND w);
+std::string TextOf(HWND w);
+// The message text of a message box.
+std::string BoxMessage(HWND box);
+
+// Real input through SendInput.
+void PressKey(WORD vk);
+void ClickAt(int x, int y, bool right = false);
+
+// Saves the screen as <QV_SHOTS>\<name>.bmp (turned into PNG after the run).
+void Screenshot(const std::string& name);

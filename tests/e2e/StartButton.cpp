@@ -1,0 +1,82 @@
+#include "StartButton.h"
+
+#include <gtest/gtest.h>
+
+#include "Harness.h"
+
+Picture BuiltInStartPicture(const std::string& exe)
+{
+    Picture p;
+    HMODULE mod = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HBITMAP bmp = HBITMAP(LoadImageA(mod, MAKEINTRESOURCEA(100), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP info;
+    if (bmp && GetObjectA(bmp, sizeof info, &info)) {
+        p.Width = info.bmWidth;
+        p.Height = info.bmHeight;
+        p.Pixels.resize(size_t(p.Width) * size_t(p.Height));
+        BITMAPINFO bi = {};
+        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+        bi.bmiHeader.biWidth = p.Width;
+        bi.bmiHeader.biHeight = -p.Height;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        HDC dc = GetDC(nullptr);
+        GetDIBits(dc, bmp, 0, UINT(p.Height), p.Pixels.data(), &bi, DIB_RGB_COLORS);
+        ReleaseDC(nullptr, dc);
+        for (uint32_t& px : p.Pixels)
+            px &= 0xFFFFFF;
+    }
+    if (bmp)
+        DeleteObject(bmp);
+    if (mod)
+        FreeLibrary(mod);
+    return p;
+}
+
+Picture ScreenArea(int left, int top, int width, int height)
+{
+    Picture p;
+    p.Width = width;
+    p.Height = height;
+    HDC screen = GetDC(nullptr);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = GetPixel(screen, left + x, top + y);
+            p.Pixels.push_back((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+        }
+    ReleaseDC(nullptr, screen);
+    return p;
+}
+
+int ScreenMismatches(HWND form1, const Picture& pic, const Picture* under)
+{
+    RECT r;
+    GetWindowRect(form1, &r);
+    HDC screen = GetDC(nullptr);
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    int bad = 0;
+    for (int y = 0; y < pic.Height; ++y)
+        for (int x = 0; x < pic.Width; ++x) {
+            if (r.left + x >= sw || r.top + y >= sh)
+                continue;  // the part of a 31-pixel button below a 30-pixel taskbar
+            const COLORREF c = GetPixel(screen, r.left + x, r.top + y);
+            const uint32_t seen = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+            const bool key = pic.At(x, y) == 0x800000;
+            if (key && !under)
+                continue;
+            const uint32_t want = key ? under->At(x, y) : pic.At(x, y);
+            if (seen != want && ++bad <= 5)
+                ADD_FAILURE() << "pixel " << x << "," << y << ": screen " << std::hex << seen << ", expected "
+                              << want;
+        }
+    ReleaseDC(nullptr, screen);
+    return bad;
+}
+
+std::string DefaultSettings(const std::string& dir)
+{
+    return "skin=xpdef.qvs\r\nnumbut=8\r\nnumapps=0\r\nnumdirs=0\r\nautorun=false\r\ncdrom=e\r\n"
+           "but1=1\r\nbut2=2\r\nbut3=3\r\nbut4=4\r\nbut5=5\r\nbut6=6\r\nbut7=7\r\nbut8=8\r\n"
+           "monitor=0\r\nskindir=" +
+           dir + "Skins\\xpdefault\\\r\n";
+}

@@ -1,0 +1,26 @@
+// Checks of the start button as the user sees it.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The built-in start picture, read from the exe's own resources.
+struct Picture {
+    int Width = 0, Height = 0;
+    std::vector<uint32_t> Pixels;  // top-down, 0x00RRGGBB
+    uint32_t At(int x, int y) const { return Pixels[size_t(y) * size_t(Width) + size_t(x)]; }
+};
+Picture BuiltInStartPicture(const std::string& exe);
+
+// The screen's pixels in a rectangle.
+Picture ScreenArea(int left, int top, int width, int height);
+
+// How many pixels of the window's screen area differ from the picture: where
+// the picture is maroon the screen must show what lies beneath (`under`, when
+// known), elsewhere the picture itself.
+int ScreenMismatches(HWND form1, const Picture& pic, const Picture* under);
+
+// The default settings file for a program in `dir`.
+std::string DefaultSettings(const std::string& dir);

@@ -1,0 +1,212 @@
+// Quorvel on the XP-like test taskbar, run once with Wine reporting Windows XP
+// and once Windows 98.
+#include <gtest/gtest.h>
+
+#include "Harness.h"
+#include "StartButton.h"
+
+namespace {
+std::string RunValue()
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
+        return "<no key>";
+    char data[1024];
+    DWORD size = sizeof data, type = 0;
+    const LONG rc = RegQueryValueExA(key, "Quorvel", nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    if (rc != ERROR_SUCCESS)
+        return "<none>";
+    return type == REG_SZ ? std::string(data) : "<not a string>";
+}
+
+bool HasTaskbarButton(DWORD pid)
+{
+    for (HWND w : TopLevelWindows(pid))
+        if (IsWindowVisible(w) && !GetWindow(w, GW_OWNER) && !(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+            return true;
+    return false;
+}
+
+std::string Name()
+{
+    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+    return std::string(info->test_suite_name()) + "." + info->name() + "-" + Env("QV_MODE");
+}
+} // namespace
+
+TEST(TestTray, StartButtonTakesTheStartButtonsPlace)
+{
+    Install app(Name());
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    ASSERT_TRUE(tray.Start);
+    ASSERT_TRUE(IsWindowVisible(tray.Start));
+    POINT origin = {0, 0};
+    ClientToScreen(tray.Tray, &origin);
+    // What the taskbar shows where its Start button was, for the see-through
+    // corners of Quorvel's button.
+    ShowWindow(tray.Start, SW_HIDE);
+    Sleep(300);
+    const Picture under = ScreenArea(origin.x, origin.y, 95, 31);
+    ShowWindow(tray.Start, SW_SHOW);
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    HWND form1 = q.Window("TForm1");
+
+    EXPECT_FALSE(IsWindowVisible(tray.Start));
+    Sleep(1000);
+    EXPECT_FALSE(IsWindowVisible(tray.Start)) << "the Start button came back";
+
+    // Under Wine the button is a top-level window laid over the taskbar's
+    // client origin, owned by the taskbar so that it stays above it.
+    RECT r;
+    GetWindowRect(form1, &r);
+    EXPECT_EQ(origin.x, r.left);
+    EXPECT_EQ(origin.y, r.top);
+    EXPECT_EQ(95, r.right - r.left);
+    EXPECT_EQ(31, r.bottom - r.top);
+    EXPECT_EQ(tray.Tray, GetWindow(form1, GW_OWNER));
+
+    // What the user sees: the picture, with the taskbar through its corners.
+    const Picture pic = BuiltInStartPicture(app.Exe());
+    ASSERT_EQ(95, pic.Width);
+    EXPECT_EQ(0, ScreenMismatches(form1, pic, &under));
+
+    EXPECT_FALSE(HasTaskbarButton(q.Pid()));
+    HWND appWnd = q.Window("TApplication");
+    ASSERT_TRUE(appWnd);
+    EXPECT_TRUE(GetWindowLongA(appWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    Screenshot(Name());
+}
+
+TEST(TestTray, CloseShowsTheStartButtonBeforeSaving)
+{
+    Install app(Name());
+    const std::string dirs = "Work\r\nC:\\Work\r\n";
+    WriteBytes(app.File("Dirs.qvl"), dirs);
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(q.WaitExit());
+    EXPECT_EQ(0u, q.ExitCode());
+
+    EXPECT_TRUE(IsWindowVisible(tray.Start));
+    // After the hide at start, the next show must come while Settings.ini
+    // does not exist yet.
+    bool hidden = false, shownBeforeSave = false;
+    for (const std::string& line : tray.LogLines()) {
+        if (line == "show 0 exists=0")
+            hidden = true;
+        else if (hidden && line.compare(0, 7, "show 1 ") == 0) {
+            shownBeforeSave = line == "show 1 exists=0";
+            break;
+        }
+    }
+    EXPECT_TRUE(shownBeforeSave) << "the Start button was not shown before Settings.ini was written";
+    EXPECT_EQ(DefaultSettings(app.Dir), ReadBytes(app.File("Settings.ini")));
+    // The lists were never read in this run, so their files are left alone.
+    EXPECT_EQ(dirs, ReadBytes(app.File("Dirs.qvl")));
+    EXPECT_FALSE(Exists(app.File("Apps.qvl")));
+    EXPECT_FALSE(Exists(app.File("Settings.ini.new")));
+}
+
+TEST(TestTray, SettingsAreRewrittenAndTheRunValueFollowsThem)
+{
+    Install app(Name());
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    WriteBytes(app.File("Settings.ini"), "monitor=1\nbut8=1\r\nbut1=8\r\nnumapps=7\r\nAutorun=false\r\n"
+                                         "no equals sign\r\nunknown=5\r\ncdrom=g:\r\nnumbut=264\r\n"
+                                         "skin=my.qvs\rjunk after a lone CR\r\nautorun=true\r\n"
+                                         "skindir=D:\\My skins\\\r\nmonitor=0");
+    {
+        Quorvel q(app);
+        ASSERT_TRUE(q.WaitStarted());
+        EXPECT_EQ(app.Exe(), RunValue());
+        PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(q.WaitExit());
+    }
+    EXPECT_EQ("skin=my.qvs\r\nnumbut=8\r\nnumapps=0\r\nnumdirs=0\r\nautorun=true\r\ncdrom=g\r\n"
+              "but1=8\r\nbut2=2\r\nbut3=3\r\nbut4=4\r\nbut5=5\r\nbut6=6\r\nbut7=7\r\nbut8=1\r\n"
+              "monitor=1\r\nskindir=D:\\My skins\\\r\n",
+              ReadBytes(app.File("Settings.ini")));
+
+    WriteBytes(app.File("Settings.ini"), "autorun=false\r\n");
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    EXPECT_EQ("<none>", RunValue());
+    PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(q.WaitExit());
+}
+
+TEST(TestTray, BadNumberIsReportedAndTheProgramGoesOn)
+{
+    Install app(Name());
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    WriteBytes(app.File("Settings.ini"), "cdrom=g\r\nautorun=true\r\nnumbut=abc\r\nmonitor=1\r\n");
+    Quorvel q(app);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
+    EXPECT_EQ("'abc' is not a valid integer value", BoxMessage(box));
+    Screenshot(Name());
+    SetForegroundWindow(box);
+    Sleep(200);
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+
+    ASSERT_TRUE(q.WaitStarted());
+    RECT r;
+    GetWindowRect(q.Window("TForm1"), &r);
+    EXPECT_EQ(95, r.right - r.left);
+    EXPECT_EQ(31, r.bottom - r.top);
+    // The rest of the start-up steps were skipped: no Run value was written.
+    EXPECT_EQ("<none>", RunValue());
+
+    PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(q.WaitExit());
+    // Lines before the bad one were taken, the ones after it not.
+    const std::string saved = ReadBytes(app.File("Settings.ini"));
+    EXPECT_NE(std::string::npos, saved.find("cdrom=g\r\n"));
+    EXPECT_NE(std::string::npos, saved.find("autorun=true\r\n"));
+    EXPECT_NE(std::string::npos, saved.find("monitor=0\r\n"));
+}
+
+TEST(TestTray, SecondInstanceLeavesAtOnceAndTouchesNothing)
+{
+    Install app(Name());
+    Install other(Name() + "-2");
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    Quorvel first(app);
+    ASSERT_TRUE(first.WaitStarted());
+    {
+        Quorvel second(other);
+        ASSERT_TRUE(second.WaitExit(5000));
+        EXPECT_EQ(nullptr, second.Window("TForm1"));
+    }
+    EXPECT_FALSE(Exists(other.File("Settings.ini")));
+    EXPECT_FALSE(IsWindowVisible(tray.Start));
+    EXPECT_TRUE(IsWindowVisible(first.Window("TForm1")));
+    PostMessageA(first.Window("TForm1"), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(first.WaitExit());
+    EXPECT_TRUE(IsWindowVisible(tray.Start));
+}
+
+TEST(NoTaskbar, StaysATopLevelWindowAtTheTopLeft)
+{
+    Install app(Name());
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    HWND form1 = q.Window("TForm1");
+    RECT r;
+    GetWindowRect(form1, &r);
+    EXPECT_EQ(0, r.left);
+    EXPECT_EQ(0, r.top);
+    EXPECT_EQ(95, r.right - r.left);
+    EXPECT_TRUE(GetWindowLongA(form1, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongA(form1, GWL_STYLE) & WS_CHILD);
+    Screenshot(Name());
+    PostMessageA(form1, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(q.WaitExit());
+    EXPECT_EQ(DefaultSettings(app.Dir), ReadBytes(app.File("Settings.ini")));
+}

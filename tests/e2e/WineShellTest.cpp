@@ -1,0 +1,64 @@
+// Quorvel on Wine's own taskbar, a real shell that nobody here wrote. It
+// shows its Start button again whenever a window opens or closes, so what is
+// asserted is what the user sees at the taskbar's left end.
+#include <gtest/gtest.h>
+
+#include "Harness.h"
+#include "StartButton.h"
+
+namespace {
+HWND WineTaskbar()
+{
+    HWND tray = nullptr;
+    WaitFor([&] {
+        tray = FindWindowA("Shell_TrayWnd", nullptr);
+        return tray && IsWindowVisible(tray);
+    });
+    return tray;
+}
+
+} // namespace
+
+TEST(WineShell, UserSeesQuorvelsButtonAtTheLeftEnd)
+{
+    Install app("WineShell");
+    HWND tray = WineTaskbar();
+    ASSERT_TRUE(tray);
+    RECT tr;
+    GetWindowRect(tray, &tr);
+    EXPECT_EQ(30, tr.bottom - tr.top) << "the prefix should give Wine's taskbar XP's height";
+
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    HWND form1 = q.Window("TForm1");
+    const Picture pic = BuiltInStartPicture(app.Exe());
+    RECT r;
+    GetWindowRect(form1, &r);
+    POINT origin = {0, 0};
+    ClientToScreen(tray, &origin);
+    EXPECT_EQ(origin.x, r.left);
+    EXPECT_EQ(origin.y, r.top);
+    Sleep(500);
+    EXPECT_EQ(0, ScreenMismatches(form1, pic, nullptr));
+
+    // A window opening makes Wine's taskbar lay itself out again (and show its
+    // Start button); Quorvel's button must still be what is seen.
+    HWND other = CreateWindowExA(0, "Static", "Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 200, 300,
+                                 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    Sleep(1000);
+    EXPECT_EQ(0, ScreenMismatches(form1, pic, nullptr));
+    Screenshot("WineShell");
+
+    // Wine's taskbar keeps a button per top-level window (its ID is the
+    // window) and shows those of visible, unowned ones; none shown is Quorvel's.
+    for (HWND b = GetWindow(tray, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT)) {
+        HWND listed = HWND(GetWindowLongPtrA(b, GWLP_ID));
+        DWORD pid = 0;
+        if (listed && IsWindow(listed) && IsWindowVisible(b))
+            GetWindowThreadProcessId(listed, &pid);
+        EXPECT_NE(q.Pid(), pid) << "Quorvel has a taskbar button";
+    }
+    DestroyWindow(other);
+    PostMessageA(form1, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(q.WaitExit());
+}

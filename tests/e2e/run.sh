@@ -1,0 +1,37 @@
+#!/bin/sh
+# Runs end-to-end scenarios: the test driver under Wine, in a fresh Wine
+# session, with a chosen Windows version and desktop.
+# Usage: run.sh <work dir> <product dir> <driver exe> winxp|win98 plain|shell <gtest filter>
+set -e
+work=$1 product=$2 driver=$3 version=$4 desktop=$5 filter=$6
+root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$root/tools/wine-env.sh"
+mkdir -p "$work"
+work=$(cd "$work" && pwd)
+qv_display
+trap 'wineserver -k 2>/dev/null || true; qv_stop_display' EXIT
+qv_prefix "$work/prefix"
+qv_version "$version"
+if [ "$desktop" = shell ]; then qv_desktop shell; else qv_desktop Default; fi
+name=$(echo "$filter" | tr -c 'A-Za-z0-9\n' '_' | cut -c1-40)-$version-$desktop
+runs=$work/runs/$name
+shots=$work/screenshots
+rm -rf "$runs"
+mkdir -p "$runs" "$shots"
+cp "$driver" "$(dirname "$driver")/TestTaskbar.exe" "$runs/"
+export QV_PRODUCT="$(winepath -w "$product")"
+export QV_WORK="$(winepath -w "$runs")"
+export QV_SHOTS="$(winepath -w "$shots")"
+export QV_TASKBAR="$(winepath -w "$runs/TestTaskbar.exe")"
+export QV_MODE="$version"
+# Wine's desktop (and, in a shell desktop, its taskbar) comes up with the
+# first program of the session; the driver waits for what it needs.
+status=0
+wine "$runs/$(basename "$driver")" --gtest_filter="$filter" --gtest_color=no || status=$?
+wineserver -k 2>/dev/null || true
+for b in "$shots"/*.bmp; do
+    [ -e "$b" ] || continue
+    convert "$b" "${b%.bmp}.png" && rm -f "$b"
+    echo "screenshot: ${b%.bmp}.png"
+done
+exit $status

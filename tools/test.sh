@@ -1,0 +1,10 @@
+#!/bin/sh
+# Builds everything and runs every test tier (unit, exe checks, end-to-end
+# under Wine); CTest's summary closes the run.
+set -e
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/tools/setup.sh"
+build=$root/build
+cmake -S "$root" -B "$build" >/dev/null
+cmake --build "$build" -j2
+ctest --test-dir "$build" --output-on-failure

@@ -1,0 +1,71 @@
+# Shared by the run command and the end-to-end tests (sourced, not run).
+# qv_prefix DIR: makes DIR a 32-bit Wine prefix with a Russian locale (its
+# ANSI code page is 1251, which the program's Cyrillic texts need) and a
+# taskbar as tall as Windows XP's.
+# qv_display: makes sure a display is there, starting Xvfb when there is none.
+
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEARCH=win32
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+export LANG=ru_RU.UTF-8
+
+qv_prefix() {
+    export WINEPREFIX=$1
+    if [ ! -f "$WINEPREFIX/.quorvel-ready" ]; then
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+        # Wine's taskbar is as tall as its caption font: a larger one makes it
+        # 30 pixels, as on Windows XP, so a 31-pixel start button fits.
+        wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v CaptionFont /t REG_BINARY \
+            /d "$(qv_logfont -23 700 Tahoma)" /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
+        wineserver -w
+        touch "$WINEPREFIX/.quorvel-ready"
+    fi
+}
+
+# qv_desktop NAME: the virtual desktop the next program starts in ("shell"
+# has Wine's taskbar, "Default" none).
+qv_desktop() {
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d "$1" /f >/dev/null 2>&1
+}
+
+# qv_version winxp|win98: what GetVersionEx reports.
+qv_version() {
+    wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null 2>&1
+}
+
+# A LOGFONTW as the hex string reg add wants: height, weight, face.
+qv_logfont() {
+    python3 -c '
+import struct, sys
+h, w, face = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
+lf = struct.pack("<5i8B", h, 0, 0, 0, w, 0, 0, 0, 1, 0, 0, 0, 0) + face.encode("utf-16le").ljust(64, b"\0")
+print(lf.hex())' "$@"
+}
+
+QV_XVFB_PID=
+qv_display() {
+    if [ -n "$DISPLAY" ] && xdpyinfo >/dev/null 2>&1; then
+        return
+    fi
+    n=90
+    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+    Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    QV_XVFB_PID=$!
+    export DISPLAY=:$n
+    for _ in $(seq 50); do
+        xdpyinfo >/dev/null 2>&1 && return
+        sleep 0.1
+    done
+    echo "Xvfb did not start" >&2
+    return 1
+}
+
+qv_stop_display() {
+    [ -z "$QV_XVFB_PID" ] || kill "$QV_XVFB_PID" 2>/dev/null || true
+    QV_XVFB_PID=
+}
