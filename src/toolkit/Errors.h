@@ -28,6 +28,19 @@ public:
     using Exception::Exception;
 };
 
+// A picture file that is not a valid bitmap ("Bitmap image is not valid").
+class EInvalidGraphic : public Exception {
+public:
+    EInvalidGraphic() : Exception("Bitmap image is not valid") {}
+};
+
+// A file that cannot be opened for reading a picture: "Cannot open file
+// "<path>". <the system's reason>".
+class EFOpenError : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // Run-time I/O codes that are not operating-system codes.
 enum : int {
     ioFileNotFound = 2,

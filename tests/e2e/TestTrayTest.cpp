@@ -210,3 +210,28 @@ TEST(NoTaskbar, StaysATopLevelWindowAtTheTopLeft)
     ASSERT_TRUE(q.WaitExit());
     EXPECT_EQ(DefaultSettings(app.Dir), ReadBytes(app.File("Settings.ini")));
 }
+
+TEST(TestTray, AFailedSaveAtCloseIsReportedAndTheOldFileKept)
+{
+    Install app(Name());
+    const std::string old = "numbut=3\r\n";
+    WriteBytes(app.File("Settings.ini"), old);
+    SetFileAttributesA(app.File("Settings.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
+    EXPECT_EQ("I/O error 5", BoxMessage(box));
+    EXPECT_TRUE(IsWindowVisible(tray.Start));
+    SetForegroundWindow(box);
+    Sleep(200);
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    // The program goes on running; the old file is whole.
+    EXPECT_FALSE(q.WaitExit(500));
+    EXPECT_EQ(old, ReadBytes(app.File("Settings.ini")));
+    EXPECT_FALSE(Exists(app.File("Settings.ini.new")));
+    SetFileAttributesA(app.File("Settings.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+}

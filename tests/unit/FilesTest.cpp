@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "TempDir.h"
+#include "toolkit/Errors.h"
+#include "toolkit/Files.h"
+
+TEST(Files, AFailedSaveLeavesTheOldFileIntact)
+{
+    TempDir dir;
+    dir.Write("Settings.ini", "old\r\n");
+    // The temporary file cannot be created where a folder of its name stands.
+    std::filesystem::create_directory(dir.File("Settings.ini.new"));
+    EXPECT_THROW(SaveFileAtomic(dir.File("Settings.ini"), "new\r\n"), EInOutError);
+    EXPECT_EQ("old\r\n", dir.Read("Settings.ini"));
+}
+
+TEST(Files, ReadOnlyFileIsRefusedWithAccessDenied)
+{
+    TempDir dir;
+    dir.Write("Apps.qvl", "keep\r\nme\r\n");
+    chmod(dir.File("Apps.qvl").c_str(), 0444);
+    try {
+        SaveFileAtomic(dir.File("Apps.qvl"), "");
+        FAIL() << "no error";
+    } catch (const EInOutError& e) {
+        EXPECT_STREQ("I/O error 5", e.what());
+    }
+    EXPECT_EQ("keep\r\nme\r\n", dir.Read("Apps.qvl"));
+    EXPECT_FALSE(dir.Exists("Apps.qvl.new"));
+}
+
+TEST(Files, SaveReplacesTheWholeFile)
+{
+    TempDir dir;
+    dir.Write("Dirs.qvl", std::string(1000, 'x'));
+    SaveFileAtomic(dir.File("Dirs.qvl"), "a\r\nb\r\n");
+    EXPECT_EQ("a\r\nb\r\n", dir.Read("Dirs.qvl"));
+    EXPECT_FALSE(dir.Exists("Dirs.qvl.new"));
+}
+
+TEST(Files, ErrorTexts)
+{
+    EXPECT_STREQ("File not found", EInOutError(2).what());
+    EXPECT_STREQ("Disk full", EInOutError(101).what());
+    EXPECT_STREQ("Read beyond end of file", EInOutError(100).what());
+    EXPECT_STREQ("Invalid numeric input", EInOutError(106).what());
+    EXPECT_STREQ("I/O error 32", EInOutError(32).what());
+    TempDir dir;
+    EXPECT_THROW(
+        try { TextReader r(dir.File("none.ini")); } catch (const EInOutError& e) {
+            EXPECT_STREQ("File not found", e.what());
+            throw;
+        },
+        EInOutError);
+}
+
+TEST(Files, WordsForNumberFiles)
+{
+    TextReader r = TextReader::FromMemory("  24 words here\r\n\r\n\t-1\n7\r8\r\n");
+    EXPECT_EQ("24", r.ReadWord(64));
+    EXPECT_EQ("-1", r.ReadWord(64));
+    EXPECT_EQ("7", r.ReadWord(64));  // a lone CR does not end the line: "8" is skipped with it
+    EXPECT_EQ("", r.ReadWord(64));
+    EXPECT_TRUE(r.Eof());
+}
