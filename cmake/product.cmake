@@ -9,6 +9,6 @@ target_link_libraries(Quorvel PRIVATE comctl32 winmm)
 set_target_properties(Quorvel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QV_OUT})
 
 # The folder a Windows user copies: Quorvel.exe beside Skins\.
-add_custom_command(TARGET Quorvel POST_BUILD
+add_custom_target(skins ALL
   COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR}/skins -DDST=${QV_OUT}/Skins
           -P ${CMAKE_SOURCE_DIR}/cmake/copyskins.cmake)

@@ -5,7 +5,9 @@ set(QV_PORTABLE
   src/toolkit/Convert.cpp
   src/toolkit/TextReader.cpp
   src/toolkit/Region.cpp
+  src/toolkit/BmpFile.cpp
   src/app/Settings.cpp
+  src/app/Skins.cpp
   src/lists/LaunchList.cpp
   src/platform/WindowRules.cpp
 )
@@ -25,6 +27,7 @@ set(QV_WIN32
   src/toolkit/Application.cpp
   src/toolkit/Form.cpp
   src/toolkit/Graphics.cpp
+  src/toolkit/Menus.cpp
   src/app/MainUnit.cpp
   src/app/Quorvel.cpp
 )

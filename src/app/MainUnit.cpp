@@ -1,11 +1,15 @@
 #include "MainUnit.h"
 
+#include <commdlg.h>
+
 #include "../../res/resource.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
 #include "../toolkit/Errors.h"
 #include "../toolkit/Files.h"
+#include "Links.h"
 #include "Settings.h"
+#include "Skins.h"
 
 TForm1* Form1 = nullptr;
 
@@ -28,6 +32,23 @@ TForm1::TForm1() : TForm("TForm1")
     InitClientWidth = Image1.Width;
     InitClientHeight = Image1.Height;
     Pictures = {&Image1};
+    N11.RadioItem = N12.RadioItem = true;
+    N11.Checked = true;
+}
+
+LRESULT TForm1::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg != WM_COMMAND || lParam)
+        return TForm::WndProc(msg, wParam, lParam);
+    switch (LOWORD(wParam)) {
+    case idXP1: XP1Click(); break;
+    case idN7: N7Click(); break;
+    case idXP2: XP2Click(); break;
+    case idWin981: Win981Click(); break;
+    case idBryndale1: Bryndale1Click(); break;
+    case idN9: N9Click(); break;
+    }
+    return 0;
 }
 
 void TForm1::Pusk(bool show)
@@ -58,6 +79,73 @@ void TForm1::FormCreate()
 {
     InitShell();
     ReadSettings();
+    ReadSkinFile();
+    LoadStartPicture();
+}
+
+void TForm1::LoadStartPicture()
+{
+    Image1.SetPicture(Bitmap::FromFile(SkinDir + "normal.bmp"));
+    Skin.StartWidth = uint16_t(Image1.Width);
+    Skin.StartHeight = uint16_t(Image1.Height);
+    SetClientSize(Skin.StartWidth, Skin.StartHeight);
+    ApplyColorKey();
+    Invalidate();
+}
+
+void ApplySkin(const std::string& folder, const std::string& file)
+{
+    SkinDir = folder;
+    Ini.skin = file;
+    WriteSettings();
+    ReadSkinFile();
+    Form1->LoadStartPicture();
+}
+
+void TForm1::XP1Click()
+{
+    ApplySkin(ExeDir + "Skins\\xpdefault\\", "xpdef.qvs");
+}
+
+void TForm1::N7Click()
+{
+    ApplySkin(ExeDir + "Skins\\xpclassic\\", "classic.qvs");
+}
+
+void TForm1::XP2Click()
+{
+    ApplySkin(ExeDir + "Skins\\xpbutton\\", "xpbutblue.qvs");
+}
+
+void TForm1::Win981Click()
+{
+    ApplySkin(ExeDir + "Skins\\win98\\", "win98.qvs");
+}
+
+void TForm1::Bryndale1Click()
+{
+    ShellOpen(Handle, SkinsPage);
+}
+
+// "To choose...": a skin description file from any folder; that folder
+// becomes the skin folder.
+void TForm1::N9Click()
+{
+    char file[MAX_PATH] = "";
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = Handle;
+    // "Skin files", stored in the Windows-1251 code page.
+    ofn.lpstrFilter = "\xD4\xE0\xE9\xEB\xFB \xF1\xEA\xE8\xED\xEE\xE2\0*.qvs\0";
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = sizeof file;
+    ofn.lpstrInitialDir = "Skins";
+    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
+    if (!GetOpenFileNameA(&ofn))
+        return;
+    const std::string path = file;
+    const size_t slash = path.find_last_of('\\');
+    ApplySkin(path.substr(0, slash + 1), path.substr(slash + 1));
 }
 
 void TForm1::FormClose()
@@ -71,11 +159,20 @@ void ReadSettings()
     SetDefaultSettings();
     const std::string path = ExeDir + SettingsFile;
     if (FileExists(path)) {
+        // "monitor=1" ticks its item as it is read, even when a later line fails.
+        struct TickMonitor {
+            ~TickMonitor()
+            {
+                if (Ini.monitor == 1)
+                    Form1->N12.SetChecked(true);
+            }
+        } tick;
         TextReader in(path);
         ReadSettingsFrom(in);
     }
     // Without a settings file the defaults stand; the first-run dialog, which
     // lets the user pick the classic look instead, will be shown here.
+    Form1->N4.Checked = Ini.autorun;
     SetAutorun(Ini.autorun);
 }
 

@@ -1,5 +1,10 @@
 #include "Graphics.h"
 
+#include <cstring>
+
+#include "BmpFile.h"
+#include "Errors.h"
+
 Bitmap::Bitmap(HBITMAP handle) : Bmp(handle)
 {
     BITMAP info;
@@ -38,6 +43,59 @@ Bitmap& Bitmap::operator=(Bitmap&& other) noexcept
 Bitmap Bitmap::FromResource(HINSTANCE instance, int id)
 {
     return Bitmap(HBITMAP(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+std::string SysErrorMessage(DWORD code)
+{
+    char text[512];
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                             sizeof text, nullptr);
+    while (n > 0 && (static_cast<unsigned char>(text[n - 1]) <= ' ' || text[n - 1] == '.'))
+        --n;
+    return std::string(text, n);
+}
+
+namespace {
+// Larger files cannot hold a bitmap the decoder accepts.
+const DWORD MaxPictureFile = 80u << 20;
+
+std::vector<uint8_t> ReadPictureFile(const std::string& path)
+{
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        throw EFOpenError("Cannot open file \"" + path + "\". " + SysErrorMessage(GetLastError()));
+    std::vector<uint8_t> data;
+    const DWORD size = GetFileSize(h, nullptr);
+    if (size != INVALID_FILE_SIZE && size <= MaxPictureFile) {
+        data.resize(size);
+        DWORD got = 0;
+        if (!ReadFile(h, data.data(), size, &got, nullptr))
+            got = 0;
+        data.resize(got);
+    }
+    CloseHandle(h);
+    return data;
+}
+} // namespace
+
+Bitmap Bitmap::FromFile(const std::string& path)
+{
+    const std::vector<uint8_t> data = ReadPictureFile(path);
+    const DibImage image = DecodeBmp(data.data(), data.size());
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = image.Width;
+    bi.bmiHeader.biHeight = -image.Height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Bitmap b(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (b.Empty())
+        throw EInvalidGraphic();
+    std::memcpy(bits, image.Pixels.data(), image.Pixels.size() * sizeof(uint32_t));
+    return b;
 }
 
 MemoryDC::MemoryDC(HDC like, HBITMAP bitmap) : Dc(CreateCompatibleDC(like)), Old(SelectObject(Dc, bitmap)) {}

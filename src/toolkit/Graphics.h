@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "Region.h"
@@ -20,6 +21,9 @@ public:
     Bitmap& operator=(const Bitmap&) = delete;
 
     static Bitmap FromResource(HINSTANCE instance, int id);
+    // A .bmp file, validated before anything is drawn. Throws EFOpenError when
+    // the file cannot be opened, EInvalidGraphic when it is not a bitmap.
+    static Bitmap FromFile(const std::string& path);
 
     HBITMAP Handle() const { return Bmp; }
     bool Empty() const { return !Bmp; }
@@ -61,6 +65,9 @@ private:
     HDC Mem = nullptr;
     HGDIOBJ Old = nullptr;
 };
+
+// The system's text for an error code, without its closing full stop.
+std::string SysErrorMessage(DWORD code);
 
 // A region made of the rectangles; the caller owns it (SetWindowRgn takes it).
 HRGN RegionFromRuns(const std::vector<RunRect>& runs);

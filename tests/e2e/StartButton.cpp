@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Harness.h"
+#include "toolkit/BmpFile.h"
 
 Picture BuiltInStartPicture(const std::string& exe)
 {
@@ -30,6 +31,17 @@ Picture BuiltInStartPicture(const std::string& exe)
         DeleteObject(bmp);
     if (mod)
         FreeLibrary(mod);
+    return p;
+}
+
+Picture PictureFile(const std::string& path)
+{
+    const std::string bytes = ReadBytes(path);
+    const DibImage image = DecodeBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    Picture p;
+    p.Width = image.Width;
+    p.Height = image.Height;
+    p.Pixels = image.Pixels;
     return p;
 }
 

@@ -13,6 +13,8 @@ struct Picture {
     uint32_t At(int x, int y) const { return Pixels[size_t(y) * size_t(Width) + size_t(x)]; }
 };
 Picture BuiltInStartPicture(const std::string& exe);
+// A skin's picture, through the program's own bitmap reader.
+Picture PictureFile(const std::string& path);
 
 // The screen's pixels in a rectangle.
 Picture ScreenArea(int left, int top, int width, int height);

@@ -6,6 +6,16 @@
 #include "StartButton.h"
 
 namespace {
+void ClearRunValue()
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_ALL_ACCESS,
+                      &key) == ERROR_SUCCESS) {
+        RegDeleteValueA(key, "Quorvel");
+        RegCloseKey(key);
+    }
+}
+
 std::string RunValue()
 {
     HKEY key;
@@ -48,7 +58,9 @@ TEST(TestTray, StartButtonTakesTheStartButtonsPlace)
     // corners of Quorvel's button.
     ShowWindow(tray.Start, SW_HIDE);
     Sleep(300);
-    const Picture under = ScreenArea(origin.x, origin.y, 95, 31);
+    const Picture pic = PictureFile(app.Dir + "Skins\\xpdefault\\normal.bmp");
+    ASSERT_GT(pic.Width, 0);
+    const Picture under = ScreenArea(origin.x, origin.y, pic.Width, pic.Height);
     ShowWindow(tray.Start, SW_SHOW);
     Quorvel q(app);
     ASSERT_TRUE(q.WaitStarted());
@@ -64,13 +76,12 @@ TEST(TestTray, StartButtonTakesTheStartButtonsPlace)
     GetWindowRect(form1, &r);
     EXPECT_EQ(origin.x, r.left);
     EXPECT_EQ(origin.y, r.top);
-    EXPECT_EQ(95, r.right - r.left);
-    EXPECT_EQ(31, r.bottom - r.top);
+    EXPECT_EQ(pic.Width, r.right - r.left);
+    EXPECT_EQ(pic.Height, r.bottom - r.top);
     EXPECT_EQ(tray.Tray, GetWindow(form1, GW_OWNER));
 
-    // What the user sees: the picture, with the taskbar through its corners.
-    const Picture pic = BuiltInStartPicture(app.Exe());
-    ASSERT_EQ(95, pic.Width);
+    // What the user sees: the default skin's picture, with the taskbar
+    // through its corners.
     EXPECT_EQ(0, ScreenMismatches(form1, pic, &under));
 
     EXPECT_FALSE(HasTaskbarButton(q.Pid()));
@@ -91,6 +102,8 @@ TEST(TestTray, CloseShowsTheStartButtonBeforeSaving)
     PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
     ASSERT_TRUE(q.WaitExit());
     EXPECT_EQ(0u, q.ExitCode());
+    Sleep(300);
+    Screenshot(Name());
 
     EXPECT_TRUE(IsWindowVisible(tray.Start));
     // After the hide at start, the next show must come while Settings.ini
@@ -118,18 +131,19 @@ TEST(TestTray, SettingsAreRewrittenAndTheRunValueFollowsThem)
     TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
     WriteBytes(app.File("Settings.ini"), "monitor=1\nbut8=1\r\nbut1=8\r\nnumapps=7\r\nAutorun=false\r\n"
                                          "no equals sign\r\nunknown=5\r\ncdrom=g:\r\nnumbut=264\r\n"
-                                         "skin=my.qvs\rjunk after a lone CR\r\nautorun=true\r\n"
-                                         "skindir=D:\\My skins\\\r\nmonitor=0");
+                                         "skin=classic.qvs\rjunk after a lone CR\r\nautorun=true\r\n"
+                                         "skindir=" + app.Dir + "Skins\\xpclassic\\\r\nmonitor=0");
     {
         Quorvel q(app);
         ASSERT_TRUE(q.WaitStarted());
         EXPECT_EQ(app.Exe(), RunValue());
+        Screenshot(Name());
         PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
         ASSERT_TRUE(q.WaitExit());
     }
-    EXPECT_EQ("skin=my.qvs\r\nnumbut=8\r\nnumapps=0\r\nnumdirs=0\r\nautorun=true\r\ncdrom=g\r\n"
+    EXPECT_EQ("skin=classic.qvs\r\nnumbut=8\r\nnumapps=0\r\nnumdirs=0\r\nautorun=true\r\ncdrom=g\r\n"
               "but1=8\r\nbut2=2\r\nbut3=3\r\nbut4=4\r\nbut5=5\r\nbut6=6\r\nbut7=7\r\nbut8=1\r\n"
-              "monitor=1\r\nskindir=D:\\My skins\\\r\n",
+              "monitor=1\r\nskindir=" + app.Dir + "Skins\\xpclassic\\\r\n",
               ReadBytes(app.File("Settings.ini")));
 
     WriteBytes(app.File("Settings.ini"), "autorun=false\r\n");
@@ -145,6 +159,7 @@ TEST(TestTray, BadNumberIsReportedAndTheProgramGoesOn)
     Install app(Name());
     TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
     WriteBytes(app.File("Settings.ini"), "cdrom=g\r\nautorun=true\r\nnumbut=abc\r\nmonitor=1\r\n");
+    ClearRunValue();
     Quorvel q(app);
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
@@ -156,10 +171,12 @@ TEST(TestTray, BadNumberIsReportedAndTheProgramGoesOn)
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
 
     ASSERT_TRUE(q.WaitStarted());
+    // The skin was never loaded: the built-in picture is what the user sees.
     RECT r;
     GetWindowRect(q.Window("TForm1"), &r);
     EXPECT_EQ(95, r.right - r.left);
     EXPECT_EQ(31, r.bottom - r.top);
+    EXPECT_EQ(0, ScreenMismatches(q.Window("TForm1"), BuiltInStartPicture(app.Exe()), nullptr));
     // The rest of the start-up steps were skipped: no Run value was written.
     EXPECT_EQ("<none>", RunValue());
 
@@ -187,6 +204,7 @@ TEST(TestTray, SecondInstanceLeavesAtOnceAndTouchesNothing)
     EXPECT_FALSE(Exists(other.File("Settings.ini")));
     EXPECT_FALSE(IsWindowVisible(tray.Start));
     EXPECT_TRUE(IsWindowVisible(first.Window("TForm1")));
+    Screenshot(Name());
     PostMessageA(first.Window("TForm1"), WM_CLOSE, 0, 0);
     ASSERT_TRUE(first.WaitExit());
     EXPECT_TRUE(IsWindowVisible(tray.Start));
@@ -202,7 +220,7 @@ TEST(NoTaskbar, StaysATopLevelWindowAtTheTopLeft)
     GetWindowRect(form1, &r);
     EXPECT_EQ(0, r.left);
     EXPECT_EQ(0, r.top);
-    EXPECT_EQ(95, r.right - r.left);
+    EXPECT_EQ(PictureFile(app.Dir + "Skins\\xpdefault\\normal.bmp").Width, r.right - r.left);
     EXPECT_TRUE(GetWindowLongA(form1, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(GetWindowLongA(form1, GWL_STYLE) & WS_CHILD);
     Screenshot(Name());
@@ -224,6 +242,7 @@ TEST(TestTray, AFailedSaveAtCloseIsReportedAndTheOldFileKept)
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
     EXPECT_EQ("I/O error 5", BoxMessage(box));
+    Screenshot(Name());
     EXPECT_TRUE(IsWindowVisible(tray.Start));
     SetForegroundWindow(box);
     Sleep(200);

@@ -31,7 +31,8 @@ TEST(WineShell, UserSeesQuorvelsButtonAtTheLeftEnd)
     Quorvel q(app);
     ASSERT_TRUE(q.WaitStarted());
     HWND form1 = q.Window("TForm1");
-    const Picture pic = BuiltInStartPicture(app.Exe());
+    const Picture pic = PictureFile(app.Dir + "Skins\\xpdefault\\normal.bmp");
+    ASSERT_GT(pic.Width, 0);
     RECT r;
     GetWindowRect(form1, &r);
     POINT origin = {0, 0};

@@ -1,0 +1,32 @@
+#include "Skins.h"
+
+#include "../toolkit/Convert.h"
+#include "../toolkit/Errors.h"
+#include "../toolkit/Files.h"
+#include "Settings.h"
+
+TSkin Skin;
+
+void ReadSkinFrom(TextReader& in)
+{
+    uint16_t* const fields[] = {
+        &Skin.PanelHeight,
+        &Skin.Zone1.Left, &Skin.Zone1.Top, &Skin.Zone1.Right, &Skin.Zone1.Bottom,
+        &Skin.Zone2.Left, &Skin.Zone2.Top, &Skin.Zone2.Right, &Skin.Zone2.Bottom,
+        &Skin.Zone3.Left, &Skin.Zone3.Top, &Skin.Zone3.Right, &Skin.Zone3.Bottom,
+        &Skin.ButtonWidth, &Skin.ButtonGap, &Skin.ButtonTop,
+    };
+    for (uint16_t* field : fields) {
+        const std::string word = in.ReadWord(64);
+        int32_t value = 0;
+        if (!word.empty() && !TryStrToInt(word, value))
+            throw EInOutError(ioInvalidInput);
+        *field = uint16_t(value);
+    }
+}
+
+void ReadSkinFile()
+{
+    TextReader in(SkinDir + Ini.skin);
+    ReadSkinFrom(in);
+}

@@ -1,0 +1,60 @@
+#include "Menus.h"
+
+namespace {
+void Adopt(std::vector<TMenuItem*>& items, TMenuItem* parent)
+{
+    for (TMenuItem* i : items) {
+        i->Parent = parent;
+        Adopt(i->Items, i);
+    }
+}
+
+HMENU Build(const std::vector<TMenuItem*>& items)
+{
+    HMENU menu = CreatePopupMenu();
+    for (const TMenuItem* i : items) {
+        if (!i->Visible)
+            continue;
+        MENUITEMINFOA mi = {};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_TYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
+        mi.wID = i->Id;
+        if (i->Caption == "-") {
+            mi.fType = MFT_SEPARATOR;
+        } else {
+            mi.fType = MFT_STRING | (i->RadioItem ? MFT_RADIOCHECK : 0);
+            mi.dwTypeData = const_cast<char*>(i->Caption.c_str());
+        }
+        mi.fState = (i->Enabled ? MFS_ENABLED : MFS_GRAYED) | (i->Checked ? MFS_CHECKED : 0);
+        if (!i->Items.empty())
+            mi.hSubMenu = Build(i->Items);
+        InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &mi);
+    }
+    return menu;
+}
+} // namespace
+
+void TMenuItem::SetChecked(bool on)
+{
+    if (on && RadioItem && Parent)
+        for (TMenuItem* sibling : Parent->Items)
+            if (sibling->RadioItem)
+                sibling->Checked = false;
+    Checked = on;
+}
+
+TPopupMenu::TPopupMenu(std::vector<TMenuItem*> items) : Items(std::move(items))
+{
+    Adopt(Items, nullptr);
+}
+
+void TPopupMenu::Popup(HWND owner, int x, int y) const
+{
+    HMENU menu = Build(Items);
+    // The owner must be in the foreground, or the menu would not close when
+    // the user clicks elsewhere.
+    SetForegroundWindow(owner);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    PostMessageA(owner, WM_NULL, 0, 0);
+    DestroyMenu(menu);  // submenus go with it
+}

@@ -1,0 +1,203 @@
+// Skin choices from the main menu (sent as its menu commands), "To choose..."
+// with real keyboard input, and the three ways a skin can be broken.
+#include <gtest/gtest.h>
+
+#include "Harness.h"
+#include "StartButton.h"
+#include "app/MenuIds.h"
+
+namespace {
+SIZE BmpSize(const std::string& path)
+{
+    const std::string b = ReadBytes(path);
+    if (b.size() < 26)
+        return {0, 0};
+    auto le32 = [&b](size_t at) { return int32_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8 | uint8_t(b[at + 2]) << 16 | uint32_t(uint8_t(b[at + 3])) << 24); };
+    return {le32(18), std::abs(le32(22))};
+}
+
+SIZE WindowSize(HWND w)
+{
+    RECT r;
+    GetWindowRect(w, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void Command(HWND form1, unsigned id)
+{
+    PostMessageA(form1, WM_COMMAND, id, 0);
+}
+
+// Starts the program in a fresh folder on the test taskbar; the error box a
+// broken skin gives is dismissed with Enter and its text returned.
+struct Session {
+    explicit Session(const std::string& name)
+        : App(name), Tray(App.File("tray.log"), App.File("Settings.ini")), Q(App)
+    {
+    }
+    Install App;
+    TestTaskbar Tray;
+    Quorvel Q;
+    HWND Form1() const { return Q.Window("TForm1"); }
+    std::string DismissError()
+    {
+        HWND box = nullptr;
+        if (!WaitFor([&] { return (box = Q.ErrorBox()) != nullptr; }))
+            return "<no error box>";
+        const std::string text = BoxMessage(box);
+        SetForegroundWindow(box);
+        Sleep(200);
+        PressKey(VK_RETURN);
+        WaitFor([&] { return !IsWindow(box); });
+        return text;
+    }
+    std::string Saved(const char* key) const
+    {
+        const std::string s = "\r\n" + ReadBytes(App.File("Settings.ini"));
+        const size_t at = s.find(std::string("\r\n") + key);
+        return at == std::string::npos ? "" : s.substr(at + 2, s.find("\r\n", at + 2) - at - 2);
+    }
+};
+
+void TypeText(const std::string& text)
+{
+    for (char c : text) {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wScan = in[1].ki.wScan = WORD(uint8_t(c));
+        in[0].ki.dwFlags = KEYEVENTF_UNICODE;
+        in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        SendInput(2, in, sizeof(INPUT));
+    }
+    Sleep(300);
+}
+} // namespace
+
+TEST(Skins, EachBuiltInSkinChangesThePictureAndIsStored)
+{
+    Session s("Skins.BuiltIn");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    struct {
+        unsigned Id;
+        const char* Folder;
+        const char* File;
+    } const skins[] = {
+        {idN7, "xpclassic", "classic.qvs"},
+        {idXP2, "xpbutton", "xpbutblue.qvs"},
+        {idWin981, "win98", "win98.qvs"},
+        {idXP1, "xpdefault", "xpdef.qvs"},
+    };
+    for (const auto& skin : skins) {
+        const std::string folder = s.App.Dir + "Skins\\" + skin.Folder + "\\";
+        const SIZE want = BmpSize(folder + "normal.bmp");
+        ASSERT_GT(want.cx, 0) << folder;
+        Command(s.Form1(), skin.Id);
+        EXPECT_TRUE(WaitFor([&] {
+            const SIZE got = WindowSize(s.Form1());
+            return got.cx == want.cx && got.cy == want.cy;
+        })) << skin.Folder;
+        EXPECT_EQ(std::string("skin=") + skin.File, s.Saved("skin="));
+        EXPECT_EQ("skindir=" + folder, s.Saved("skindir="));
+        EXPECT_EQ(nullptr, s.Q.ErrorBox());
+        Sleep(300);
+        Screenshot(std::string("Skins.") + skin.Folder);
+    }
+}
+
+TEST(Skins, ToChooseTakesASkinFromAnyFolder)
+{
+    Session s("Skins.ToChoose");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    // A copy of the classic skin under another name, outside the program's folder.
+    const std::string outside = Env("QV_WORK") + "\\Elsewhere\\";
+    CreateDirectoryA(outside.c_str(), nullptr);
+    const std::string from = s.App.Dir + "Skins\\xpclassic\\";
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((from + "*").c_str(), &fd);
+    do {
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            CopyFileA((from + fd.cFileName).c_str(), (outside + fd.cFileName).c_str(), FALSE);
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    MoveFileA((outside + "classic.qvs").c_str(), (outside + "mine.qvs").c_str());
+
+    Command(s.Form1(), idN9);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (dialog = s.Q.ErrorBox()) != nullptr; })) << "no open-file dialog";
+    Sleep(500);
+    Screenshot("Skins.ToChoose.dialog");
+    // The one filter, "Skin files" in Russian (Windows-1251), starting in Skins.
+    HWND types = GetDlgItem(dialog, 0x470);
+    wchar_t filter[64] = L"";
+    SendMessageW(types, CB_GETLBTEXT, 0, LPARAM(filter));
+    EXPECT_EQ(1, SendMessageW(types, CB_GETCOUNT, 0, 0));
+    EXPECT_STREQ(L"\u0424\u0430\u0439\u043B\u044B \u0441\u043A\u0438\u043D\u043E\u0432", filter);
+    EXPECT_EQ(1251u, GetACP()) << "Wine runs without the Russian locale: Cyrillic texts show wrong";
+    SetForegroundWindow(dialog);
+    TypeText(outside + "mine.qvs");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    const SIZE want = BmpSize(outside + "normal.bmp");
+    EXPECT_TRUE(WaitFor([&] {
+        const SIZE got = WindowSize(s.Form1());
+        return got.cx == want.cx && got.cy == want.cy;
+    }));
+    EXPECT_EQ("skin=mine.qvs", s.Saved("skin="));
+    EXPECT_EQ("skindir=" + outside, s.Saved("skindir="));
+}
+
+TEST(Skins, MissingDescriptionFileIsReportedAfterTheChoiceIsStored)
+{
+    Session s("Skins.NoDescription");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    DeleteFileA((s.App.Dir + "Skins\\win98\\win98.qvs").c_str());
+    const SIZE before = WindowSize(s.Form1());
+    Command(s.Form1(), idWin981);
+    EXPECT_EQ("File not found", s.DismissError());
+    EXPECT_EQ("skindir=" + s.App.Dir + "Skins\\win98\\", s.Saved("skindir="));
+    EXPECT_EQ(before.cx, WindowSize(s.Form1()).cx);
+    EXPECT_EQ(before.cy, WindowSize(s.Form1()).cy);
+
+    // The next start reports it again and keeps the built-in picture.
+    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+    Quorvel again(s.App);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = again.ErrorBox()) != nullptr; }));
+    EXPECT_EQ("File not found", BoxMessage(box));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(again.WaitStarted());
+    EXPECT_EQ(95, WindowSize(again.Window("TForm1")).cx);
+}
+
+TEST(Skins, BadNumberInTheDescriptionFile)
+{
+    Session s("Skins.BadNumber");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    WriteBytes(s.App.Dir + "Skins\\xpbutton\\xpbutblue.qvs", "30\r\nabc\r\n");
+    const SIZE before = WindowSize(s.Form1());
+    Command(s.Form1(), idXP2);
+    EXPECT_EQ("Invalid numeric input", s.DismissError());
+    EXPECT_EQ(before.cx, WindowSize(s.Form1()).cx);
+}
+
+TEST(Skins, MissingOrDamagedStartPicture)
+{
+    Session s("Skins.BadPicture");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    const std::string classic = s.App.Dir + "Skins\\xpclassic\\normal.bmp";
+    DeleteFileA(classic.c_str());
+    const SIZE before = WindowSize(s.Form1());
+    Command(s.Form1(), idN7);
+    const std::string text = s.DismissError();
+    const std::string prefix = "Cannot open file \"" + classic + "\". ";
+    EXPECT_EQ(prefix, text.substr(0, prefix.size()));
+    EXPECT_GT(text.size(), prefix.size()) << "no reason given";
+    EXPECT_EQ(before.cx, WindowSize(s.Form1()).cx);
+
+    WriteBytes(s.App.Dir + "Skins\\win98\\normal.bmp", "BM" + std::string(60, '\x7f'));
+    Command(s.Form1(), idWin981);
+    EXPECT_EQ("Bitmap image is not valid", s.DismissError());
+    EXPECT_EQ(before.cx, WindowSize(s.Form1()).cx);
+    EXPECT_EQ(before.cy, WindowSize(s.Form1()).cy);
+}

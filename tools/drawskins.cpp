@@ -1,0 +1,668 @@
+// drawskins: draws the four skins that ship with Quorvel. Run as
+// `drawskins <repo>/skins`; it (re)writes, in each skin's folder,
+//   normal.bmp   - the start button, maroon (128, 0, 0) outside its shape
+//   back.bmp     - the panel's end piece and drag handle, used at both ends
+//   center.bmp   - a narrow strip the panel stretches between the end pieces
+//   cdrom.bmp, exitbut.bmp, closeall.bmp, minall.bmp, dir.bmp, app.bmp,
+//   monik.bmp, timer.bmp - the 24 x 24 panel buttons
+//   <name>.qvs   - sixteen numbers: panel height, the three click zones of the
+//                  start button, and the button slot width, gap and top
+// The numbers are written from the same layout constants the drawing uses, so
+// a zone always lies over the mark it belongs to. Everything is plain
+// arithmetic on fixed inputs: the output is the same on every run.
+
+#include "raster.h"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace qvart;
+
+const Rgb kMaroon{128, 0, 0};     // see-through colour of every start picture
+const Rgb kMagenta{255, 0, 255};  // see-through colour of monik.bmp and timer.bmp
+const int kButton = 24;           // panel buttons are kButton x kButton
+
+void rect(Canvas& cv, int x0, int y0, int x1, int y1, Col c, double a = 1.0) {
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) cv.over(x, y, c, a);
+}
+
+template <class A, class B>
+struct Either {
+    A a;
+    B b;
+    bool in(double px, double py, double inset = 0) const { return a.in(px, py, inset) || b.in(px, py, inset); }
+};
+template <class A, class B>
+Either<A, B> either(A a, B b) {
+    return {a, b};
+}
+
+// Axis-aligned ellipse.
+struct Oval {
+    double cx, cy, rx, ry;
+    bool in(double px, double py, double inset = 0) const {
+        double a = rx - inset, b = ry - inset;
+        if (a <= 0 || b <= 0) return false;
+        double dx = (px - cx) / a, dy = (py - cy) / b;
+        return dx * dx + dy * dy <= 1;
+    }
+};
+
+Col fromRgb(Rgb p) { return {double(p.r), double(p.g), double(p.b)}; }
+
+// ---- layout -----------------------------------------------------------------
+
+// One click zone as the description file holds it. The program's hit test is
+// strict (left < x < right, top < y < bottom), so a zone covering columns
+// a..b and rows c..d is written one pixel wider on every side; the file holds
+// unsigned numbers, so a zone starting at 0 starts at 0 and gives up that
+// single outer column or row.
+struct Zone {
+    int left, top, right, bottom;
+};
+
+Zone zoneOver(int a, int b, int c, int d) { return {std::max(0, a - 1), std::max(0, c - 1), b + 1, d + 1}; }
+
+// Where the parts of a start picture sit. From left to right: the main part
+// (columns 0 .. cut1 - 1), the menu mark (cut1 .. cut2 - 1), the panel mark
+// (cut2 .. w - 1). The main part takes every row; the marks take rows
+// markTop .. markBottom.
+struct StartLayout {
+    int w, h;
+    int cut1, cut2;
+    int markTop, markBottom;
+    double menuX;   // tip column centre of the menu triangle
+    double dotsX;   // centre of the middle dot of the panel mark
+    double markY;   // middle row line of both marks
+
+    // The triangle is 7 wide and 4 tall; the dots are three 2 x 2 dots,
+    // three apart.
+    double menuLeft() const { return menuX - 3.6; }
+    double menuRight() const { return menuX + 3.6; }
+    double dotsLeft() const { return dotsX - 4.1; }
+    double dotsRight() const { return dotsX + 4.1; }
+
+    Zone zone1() const { return zoneOver(0, cut1 - 1, 0, h - 1); }
+    Zone zone2() const { return zoneOver(cut1, cut2 - 1, markTop, markBottom); }
+    Zone zone3() const { return zoneOver(cut2, w - 1, markTop, markBottom); }
+};
+
+struct PanelLayout {
+    int height;   // of the panel, back.bmp and center.bmp
+    int backW;    // end piece width
+    int centerW;  // strip width (stretched by the program)
+    int slotW;    // width given to each 24-pixel button
+    int gap;      // space before each slot
+    int buttonTop() const { return (height - kButton) / 2; }
+};
+
+// Refuses layouts whose numbers would not match the picture: a mark outside
+// its zone, zones out of order, buttons not centred.
+bool checkLayout(const char* name, const StartLayout& s, const PanelLayout& p) {
+    bool ok = s.cut1 > 0 && s.cut1 < s.cut2 && s.cut2 < s.w;
+    ok = ok && std::floor(s.menuLeft()) >= s.cut1 && std::floor(s.menuRight()) < s.cut2;
+    ok = ok && std::floor(s.dotsLeft()) >= s.cut2 && std::floor(s.dotsRight()) < s.w;
+    ok = ok && s.markTop >= 0 && s.markBottom < s.h && s.markY - 3 > s.markTop && s.markY + 3 < s.markBottom;
+    ok = ok && (p.height - kButton) % 2 == 0 && p.slotW >= kButton;
+    if (!ok) std::fprintf(stderr, "drawskins: layout of %s does not add up\n", name);
+    return ok;
+}
+
+// ---- marks on the start button ----------------------------------------------
+
+// Soft marks for the glossy buttons: a faint groove after the caption, a
+// small downward triangle and three dots, each with a shadow below.
+void softMarks(Canvas& cv, const StartLayout& L, int grooveTop, int grooveBottom, Col shadow, Col mark) {
+    for (int y = grooveTop; y <= grooveBottom; ++y) {
+        double f = std::sin((y - grooveTop + 0.5) / (grooveBottom - grooveTop + 1) * kPi);
+        cv.over(L.cut1 - 1, y, shadow, 0.30 * f);
+        cv.over(L.cut1, y, kWhite, 0.22 * f);
+    }
+    auto tri = [&](double oy) {
+        return [&L, oy](double px, double py) {
+            double t = (py - (L.markY - 2 + oy)) / 4.0;  // 0 at the flat top, 1 at the tip
+            return t >= 0 && t <= 1 && std::fabs(px - L.menuX) <= 3.6 * (1 - t);
+        };
+    };
+    paint(cv, tri(1), [&](int, int) { return shadow; }, 0.6);
+    paint(cv, tri(0), [&](int, int) { return mark; });
+    // The dots sit on pixel corners so each stays a crisp block with softened
+    // corners.
+    auto dots = [&](double oy) {
+        return [&L, oy](double px, double py) {
+            for (double cx : {L.dotsX - 3, L.dotsX, L.dotsX + 3}) {
+                double dx = px - cx, dy = py - L.markY - oy;
+                if (dx * dx + dy * dy <= 1.1 * 1.1) return true;
+            }
+            return false;
+        };
+    };
+    paint(cv, dots(1), [&](int, int) { return shadow; }, 0.6);
+    paint(cv, dots(0), [&](int, int) { return mark; });
+}
+
+// Crisp marks for the grey buttons: etched grooves (shadow then highlight)
+// before each mark, a solid 7-4-... triangle and three square dots.
+void crispMarks(Canvas& cv, const StartLayout& L, Col hi, Col sh, Col ink) {
+    for (int cut : {L.cut1, L.cut2})
+        for (int y = L.markTop + 4; y <= L.markBottom - 4; ++y) {
+            cv.over(cut - 1, y, sh, 1);
+            cv.over(cut, y, hi, 1);
+        }
+    int tip = int(std::floor(L.menuX)), top = int(std::floor(L.markY)) - 2;
+    for (int k = 0; k < 4; ++k) rect(cv, tip - 3 + k, top + k, tip + 4 - k, top + k + 1, ink);
+    int dy = int(std::floor(L.markY)) - 1;
+    for (int i = -1; i <= 1; ++i) {
+        int dx = int(std::floor(L.dotsX)) + 3 * i - 1;
+        rect(cv, dx, dy, dx + 2, dy + 2, ink);
+    }
+}
+
+// ---- start buttons ----------------------------------------------------------
+
+// xpdefault: the green pill, as the built-in button.
+const StartLayout kXpDefStart{96, 30, 68, 81, 0, 29, 75.5, 87, 15};
+const Col kXpDefEdge = kGreenEdge;
+
+Canvas xpDefaultStart(const StartLayout& L) {
+    Canvas cv(L.w, L.h);
+    drawGlossyButton(cv, RRect{0, 0, double(L.w), double(L.h), 9, 13}, greenBody, kGreenBorder);
+    drawLogo(cv, 9, 8, 6, 1, 0.5, kGreenShadow);
+    const double base = 20, slant = 0.2;
+    drawText(cv, "start", 27, base + 1, slant, kGreenShadow, 0.75);
+    drawText(cv, "start", 26, base, slant, kWhite, 1.0);
+    softMarks(cv, L, 6, L.h - 7, kGreenShadow, {232, 248, 226});
+    return cv;
+}
+
+// xpbutton: a glass orb carrying the logo, set on the left end of a glossy
+// blue bar that carries the caption and the marks.
+const StartLayout kOrbStart{100, 30, 72, 86, 3, 26, 79.5, 92, 15};
+const Col kOrbEdge{10, 28, 84};
+const Col kOrbBorder{18, 46, 124};
+const Col kOrbShadow{8, 30, 92};
+
+Col orbBarBody(double t) {
+    static const Stop stops[] = {
+        {0.00, {110, 164, 248}}, {0.14, {150, 196, 255}}, {0.40, {70, 128, 236}},
+        {0.52, {38, 96, 218}},   {0.86, {24, 68, 186}},   {1.00, {44, 104, 214}},
+    };
+    return ramp(stops, t);
+}
+
+Canvas orbStart(const StartLayout& L) {
+    Canvas cv(L.w, L.h);
+    const double r = L.h / 2.0, cx = r, cy = r;
+    RRect bar{r - 3, double(L.markTop), double(L.w), double(L.markBottom + 1), 4, 12};
+    drawGlossyButton(cv, bar, orbBarBody, kOrbBorder);
+    // The orb's shadow falls on the bar only, so it never widens the shape.
+    Disc shade{cx + 1.6, cy + 0.6, r};
+    paint(cv, [&](double px, double py) { return shade.in(px, py) && bar.in(px, py, 1.0); },
+          [&](int, int) { return kOrbShadow; }, 0.35);
+
+    Disc orb{cx, cy, r};
+    fillWithRim(cv, orb,
+                [&](int x, int y) {
+                    double dx = (x + 0.5 - cx) / r, dy = (y + 0.5 - cy) / r;
+                    // Deep blue, darker toward the rim, lit from inside near
+                    // the bottom like glass.
+                    Col c = mix({56, 120, 232}, {16, 50, 150}, std::min(1.0, std::hypot(dx, dy)));
+                    double glow = 1 - std::hypot(dx / 0.75, (dy - 0.62) / 0.42);
+                    if (glow > 0) c = mix(c, {110, 200, 255}, 0.85 * std::min(1.0, glow * 1.5));
+                    return c;
+                },
+                kOrbBorder, 1.0);
+    // Gloss cap over the upper half.
+    Oval cap{cx, cy - r * 0.45, r * 0.70, r * 0.44};
+    paint(cv, [&](double px, double py) { return cap.in(px, py); },
+          [&](int, int y) {
+              double t = std::clamp((y + 0.5 - (cy - r * 0.9)) / (r * 0.85), 0.0, 1.0);
+              return mix(kWhite, {170, 210, 255}, t);
+          },
+          0.55);
+    drawLogo(cv, cx - 6, cy - 6, 5, 2, 0.0, kOrbShadow);
+
+    const double base = 20, slant = 0.2;
+    drawText(cv, "start", 36, base + 1, slant, kOrbShadow, 0.75);
+    drawText(cv, "start", 35, base, slant, kWhite, 1.0);
+    softMarks(cv, L, L.markTop + 5, L.markBottom - 5, kOrbShadow, {230, 240, 255});
+    return cv;
+}
+
+// The grey raised buttons: a 3-D push button drawn pixel by pixel, with the
+// logo and a bold black caption.
+struct Grey {
+    Col face, light, hi, shadow, dark;
+};
+const Grey kClassicGrey{{212, 208, 200}, {232, 230, 224}, {255, 255, 255}, {128, 128, 128}, {64, 64, 64}};
+const Grey kWin98Grey{{192, 192, 192}, {223, 223, 223}, {255, 255, 255}, {128, 128, 128}, {0, 0, 0}};
+
+// Raised 3-D frame filling [x0, x1) x [y0, y1): highlight on the outer top and
+// left, a lighter line inside it, the dark shadow on the outer bottom and
+// right with the softer shadow inside it.
+void raisedFrame(Canvas& cv, int x0, int y0, int x1, int y1, const Grey& g) {
+    rect(cv, x0, y0, x1, y1, g.face);
+    rect(cv, x0, y0, x1 - 1, y0 + 1, g.hi);
+    rect(cv, x0, y0, x0 + 1, y1 - 1, g.hi);
+    rect(cv, x0 + 1, y0 + 1, x1 - 2, y0 + 2, g.light);
+    rect(cv, x0 + 1, y0 + 1, x0 + 2, y1 - 2, g.light);
+    rect(cv, x0 + 1, y1 - 2, x1 - 1, y1 - 1, g.shadow);
+    rect(cv, x1 - 2, y0 + 1, x1 - 1, y1 - 1, g.shadow);
+    rect(cv, x0, y1 - 1, x1, y1, g.dark);
+    rect(cv, x1 - 1, y0, x1, y1, g.dark);
+}
+
+const StartLayout kClassicStart{92, 30, 59, 74, 0, 29, 66.5, 82, 15};
+const StartLayout kWin98Start{90, 28, 57, 72, 0, 27, 64.5, 80, 14};
+
+Canvas greyStart(const StartLayout& L, const Grey& g, double wave, int textX) {
+    Canvas cv(L.w, L.h);
+    raisedFrame(cv, 0, 0, L.w, L.h, g);
+    int base = (L.h + 11) / 2 + 1;  // caption rows base - 11 .. base - 1
+    drawLogo(cv, 6, base - 11, 5, 1, wave, {60, 60, 60});
+    drawText(cv, "Start", textX, base, 0, kBlack, 1.0);
+    crispMarks(cv, L, g.hi, g.shadow, kBlack);
+    return cv;
+}
+
+Canvas classicStart(const StartLayout& L) { return greyStart(L, kClassicGrey, 0.0, 22); }
+Canvas win98Start(const StartLayout& L) { return greyStart(L, kWin98Grey, 0.6, 21); }
+
+// ---- panels -----------------------------------------------------------------
+
+// The panel's rows, top to bottom; center.bmp is this column repeated, so
+// it survives any horizontal stretch.
+using RowColor = Col (*)(int y, int h);
+
+Image stripOf(RowColor row, int w, int h) {
+    Canvas cv(w, h);
+    for (int y = 0; y < h; ++y) rect(cv, 0, y, w, y + 1, row(y, h));
+    return opaque(cv);
+}
+
+// XP blue: a dark outline, one bright line under it, then a blue that is
+// lightest near the top and deepens toward the bottom.
+Col xpBlueRow(int y, int h) {
+    static const Stop stops[] = {
+        {0.00, {86, 146, 244}}, {0.10, {60, 124, 236}}, {0.40, {40, 100, 222}},
+        {0.85, {30, 80, 200}},  {1.00, {24, 66, 178}},
+    };
+    if (y == 0) return {18, 48, 130};
+    if (y == 1) return {132, 182, 252};
+    if (y == h - 1) return {12, 36, 104};
+    return ramp(stops, (y - 2) / double(h - 4));
+}
+
+// Glossy blue: a light upper half and a deep lower half split sharply at the
+// middle, with a faint reflection on the bottom rows.
+Col glossRow(int y, int h) {
+    static const Stop upper[] = {{0.0, {160, 204, 255}}, {1.0, {92, 150, 244}}};
+    static const Stop lower[] = {{0.0, {34, 92, 214}}, {0.75, {20, 62, 176}}, {1.0, {42, 104, 214}}};
+    int mid = h / 2;
+    if (y == 0) return {14, 36, 100};
+    if (y == h - 1) return {10, 30, 88};
+    if (y == 1) return {200, 226, 255};
+    if (y < mid) return ramp(upper, (y - 2) / double(mid - 3));
+    return ramp(lower, (y - mid) / double(h - 2 - mid));
+}
+
+// Grey raised panel: the frame of a classic window, face in between.
+template <const Grey& g>
+Col greyRow(int y, int h) {
+    if (y == 0) return g.hi;
+    if (y == 1) return g.light;
+    if (y == h - 2) return g.shadow;
+    if (y == h - 1) return g.dark;
+    return g.face;
+}
+
+// End pieces. Each is the panel's rows with an edge on both sides, so that at
+// either end of the panel it reads as a handle set apart from the buttons.
+
+// XP blue: a column of raised dots, staggered in two rows.
+Image xpBlueBack(const PanelLayout& P) {
+    Canvas cv(P.backW, P.height);
+    const int w = P.backW, h = P.height;
+    for (int y = 0; y < h; ++y) {
+        Col c = xpBlueRow(y, h);
+        rect(cv, 0, y, w, y + 1, c);
+        if (y > 0 && y < h - 1) {
+            cv.over(0, y, {18, 48, 130}, 0.8);
+            cv.over(1, y, kWhite, 0.22);
+            cv.over(w - 2, y, {12, 36, 104}, 0.25);
+            cv.over(w - 1, y, {12, 36, 104}, 0.8);
+        }
+    }
+    for (int y = 7, i = 0; y + 2 <= h - 6; y += 3, ++i) {
+        int x = w / 2 - 2 + (i % 2) * 2;
+        cv.over(x + 1, y + 1, {10, 30, 90}, 0.8);  // shadow
+        cv.over(x + 1, y, {10, 30, 90}, 0.35);
+        cv.over(x, y + 1, {10, 30, 90}, 0.35);
+        cv.over(x, y, {236, 244, 255}, 0.95);  // raised dot
+    }
+    return opaque(cv);
+}
+
+// Glossy blue: two vertical grooves, fading out at their ends.
+Image glossBack(const PanelLayout& P) {
+    Canvas cv(P.backW, P.height);
+    const int w = P.backW, h = P.height;
+    for (int y = 0; y < h; ++y) {
+        rect(cv, 0, y, w, y + 1, glossRow(y, h));
+        if (y > 0 && y < h - 1) {
+            cv.over(0, y, {14, 36, 100}, 0.85);
+            cv.over(1, y, kWhite, 0.25);
+            cv.over(w - 2, y, {10, 30, 88}, 0.25);
+            cv.over(w - 1, y, {10, 30, 88}, 0.85);
+        }
+    }
+    int top = 8, bottom = h - 9;
+    for (int y = top; y <= bottom; ++y) {
+        double f = std::min(1.0, std::min(y - top + 1, bottom - y + 1) / 3.0);
+        for (int x : {w / 2 - 3, w / 2 + 1}) {
+            cv.over(x, y, {8, 28, 84}, 0.65 * f);
+            cv.over(x + 1, y, kWhite, 0.55 * f);
+        }
+    }
+    return opaque(cv);
+}
+
+// Grey: frame on all sides, and a grip of raised ridges.
+template <const Grey& g>
+void greyBackFrame(Canvas& cv, int w, int h) {
+    for (int y = 0; y < h; ++y) rect(cv, 0, y, w, y + 1, greyRow<g>(y, h));
+    rect(cv, 0, 0, 1, h - 1, g.hi);
+    rect(cv, 1, 1, 2, h - 2, g.light);
+    rect(cv, w - 2, 1, w - 1, h - 1, g.shadow);
+    rect(cv, w - 1, 0, w, h, g.dark);
+}
+
+// xpclassic: two thin ridges, highlight then shadow.
+Image classicBack(const PanelLayout& P) {
+    Canvas cv(P.backW, P.height);
+    greyBackFrame<kClassicGrey>(cv, P.backW, P.height);
+    for (int x : {P.backW / 2 - 3, P.backW / 2})
+        for (int y = 5; y < P.height - 5; ++y) {
+            cv.over(x, y, kClassicGrey.hi, 1);
+            cv.over(x + 1, y, kClassicGrey.shadow, 1);
+        }
+    return opaque(cv);
+}
+
+// win98: one raised bar three pixels wide.
+Image win98Back(const PanelLayout& P) {
+    Canvas cv(P.backW, P.height);
+    greyBackFrame<kWin98Grey>(cv, P.backW, P.height);
+    int x0 = P.backW / 2 - 2, y0 = 4, y1 = P.height - 4;
+    rect(cv, x0, y0, x0 + 3, y1, kWin98Grey.face);
+    rect(cv, x0, y0, x0 + 2, y0 + 1, kWin98Grey.hi);
+    rect(cv, x0, y0, x0 + 1, y1 - 1, kWin98Grey.hi);
+    rect(cv, x0 + 2, y0, x0 + 3, y1, kWin98Grey.shadow);
+    rect(cv, x0, y1 - 1, x0 + 3, y1, kWin98Grey.shadow);
+    return opaque(cv);
+}
+
+// ---- panel buttons ----------------------------------------------------------
+
+const Col kInk{30, 34, 44};
+
+// A small window: dark frame, blue title bar, pale body.
+void drawWindow(Canvas& cv, int x0, int y0, int x1, int y1, bool active) {
+    fillFlat(cv, RRect{x0 + 1.0, y0 + 1.0, x1 + 1.0, y1 + 1.0, 1, 1}, kBlack, 0.22);
+    Col barTop = active ? Col{96, 156, 248} : Col{168, 184, 214};
+    Col barBottom = active ? Col{34, 90, 220} : Col{120, 140, 184};
+    const int bar = 4;
+    RRect frame{double(x0), double(y0), double(x1), double(y1), 1.2, 1.2};
+    fillWithRim(cv, frame,
+                [&](int, int y) {
+                    if (y < y0 + bar) return mix(barTop, barBottom, (y - y0) / double(bar - 1));
+                    return mix(Col{252, 252, 254}, Col{222, 228, 240}, (y - y0 - bar) / double(y1 - y0 - bar));
+                },
+                active ? Col{24, 50, 118} : Col{84, 96, 128}, 1.0);
+    // Close box at the right of the title bar.
+    rect(cv, x1 - 4, y0 + 1, x1 - 2, y0 + 3, active ? Col{236, 96, 60} : Col{214, 222, 236});
+}
+
+void iconDisc(Canvas& cv) {
+    const double cx = 12, cy = 12, r = 10.5, hole = 1.9;
+    fillFlat(cv, Disc{cx + 0.7, cy + 0.9, r, hole}, kBlack, 0.25);
+    fillWithRim(cv, Disc{cx, cy, r, hole},
+                [&](int x, int y) {
+                    double dx = x + 0.5 - cx, dy = y + 0.5 - cy, d = std::hypot(dx, dy);
+                    Col c = mix({240, 242, 248}, {168, 176, 192}, std::clamp((dy + dx * 0.3 + r) / (2 * r), 0.0, 1.0));
+                    // Two bright rainbow wedges across the data side.
+                    double a = std::atan2(dy, dx);
+                    double s = std::pow(std::max(0.0, std::cos(2 * (a - 0.75))), 2);
+                    double hue = (d - 4.5) / 6.0 + a / (2 * kPi);
+                    Col tint{127.5 + 127.5 * std::cos(2 * kPi * hue), 127.5 + 127.5 * std::cos(2 * kPi * (hue - 1 / 3.0)),
+                             127.5 + 127.5 * std::cos(2 * kPi * (hue - 2 / 3.0))};
+                    tint = mix(tint, kWhite, 0.35);
+                    if (d > 4.6) c = mix(c, tint, 0.8 * s);
+                    else c = mix(c, {226, 232, 242}, 0.6);  // clear hub
+                    return c;
+                },
+                {84, 90, 108}, 1.0);
+    fillFlat(cv, Disc{cx, cy, 4.7, 4.0}, {140, 148, 168}, 0.7);  // edge of the hub
+    fillFlat(cv, Disc{cx, cy, hole + 0.7, hole}, {84, 90, 108}, 0.8);
+}
+
+void iconPower(Canvas& cv) {
+    const double cx = 12, cy = 12, r = 10.2;
+    fillFlat(cv, Disc{cx + 0.7, cy + 0.9, r}, kBlack, 0.25);
+    fillWithRim(cv, Disc{cx, cy, r},
+                [&](int x, int y) {
+                    double dx = (x + 0.5 - cx) / r, dy = (y + 0.5 - cy) / r;
+                    Col c = mix({236, 84, 50}, {150, 22, 12}, std::clamp(0.5 + dy * 0.5, 0.0, 1.0));
+                    double glow = 1 - std::hypot(dx / 0.7, (dy - 0.6) / 0.4);
+                    if (glow > 0) c = mix(c, {255, 150, 90}, 0.7 * std::min(1.0, glow * 1.5));
+                    return c;
+                },
+                {104, 16, 8}, 1.0);
+    Oval cap{cx, cy - 5.2, 7.0, 4.0};
+    paint(cv, [&](double px, double py) { return cap.in(px, py); },
+          [&](int, int y) { return mix(kWhite, {255, 190, 170}, std::clamp((y - 1.0) / 8.0, 0.0, 1.0)); }, 0.45);
+    // Power symbol: a ring open at the top and a bar through the opening.
+    auto symbol = [&](double oy) {
+        return [=](double px, double py) {
+            double dx = px - cx, dy = py - (cy + 0.8) - oy, d = std::hypot(dx, dy);
+            bool ring = d >= 4.3 && d <= 6.5 && !(dy < 0 && std::fabs(dx) < -dy * 1.1);
+            return ring || segmentDistance(px, py, cx, 4.4 + oy, cx, 11.4 + oy) <= 1.2;
+        };
+    };
+    paint(cv, symbol(0.8), [](int, int) { return Col{110, 14, 6}; }, 0.6);
+    paint(cv, symbol(0), [](int, int) { return kWhite; });
+}
+
+template <class S>
+void redX(Canvas& cv, const S& shape) {
+    fillWithRim(cv, shape,
+                [&](int, int y) { return mix(Col{255, 96, 72}, Col{200, 24, 14}, std::clamp((y - 12) / 9.0, 0.0, 1.0)); },
+                {110, 10, 4}, 0.9);
+}
+
+void iconCloseAll(Canvas& cv) {
+    drawWindow(cv, 8, 2, 22, 14, false);
+    drawWindow(cv, 2, 6, 16, 18, true);
+    auto x = either(Stroke{13.5, 13.5, 21.5, 21.5, 3.6}, Stroke{21.5, 13.5, 13.5, 21.5, 3.6});
+    redX(cv, x);
+}
+
+void iconMinAll(Canvas& cv) {
+    drawWindow(cv, 8, 2, 22, 12, false);
+    drawWindow(cv, 2, 5, 16, 15, true);
+    // A green arrow dropping onto a bar: everything goes down.
+    Poly shaft{{{16, 9}, {20, 9}, {20, 15}, {16, 15}}};
+    Poly head{{{12.5, 14}, {23.5, 14}, {18, 19.5}}};
+    auto a = either(shaft, head);
+    fillWithRim(cv, a, [](int, int y) { return mix(Col{140, 224, 110}, Col{40, 150, 40}, std::clamp((y - 9) / 10.0, 0.0, 1.0)); },
+                {20, 90, 20}, 0.9);
+    fillWithRim(cv, RRect{3, 20, 22, 23, 1, 1}, [](int, int y) { return y == 20 ? Col{110, 160, 250} : Col{40, 96, 222}; },
+                {20, 46, 112}, 0.9);
+}
+
+void iconFolder(Canvas& cv) {
+    const Col rim{136, 94, 10};
+    fillFlat(cv, RRect{3, 5, 22, 21, 1, 1}, kBlack, 0.2);
+    auto back = either(RRect{2, 4, 10, 9, 1.5, 1.5}, RRect{2, 6, 21, 20, 1, 1});
+    fillWithRim(cv, back, [](int, int y) { return mix(Col{242, 196, 80}, Col{206, 148, 30}, (y - 4) / 16.0); }, rim, 1.0);
+    fillWithRim(cv, RRect{5, 8, 19, 17, 0, 0}, [](int, int) { return Col{252, 252, 248}; }, {150, 150, 140}, 1.0);
+    for (int y : {11, 13}) rect(cv, 7, y, 17, y + 1, {176, 184, 200});
+    Poly front{{{4.5, 11}, {22.5, 11}, {20.5, 20}, {2, 20}}};
+    fillWithRim(cv, front, [](int, int y) { return mix(Col{255, 230, 130}, Col{244, 186, 54}, (y - 11) / 9.0); }, rim, 1.0);
+    rect(cv, 5, 12, 21, 13, {255, 244, 196}, 0.7);  // light catching the flap's top edge
+}
+
+void iconApp(Canvas& cv) {
+    drawWindow(cv, 2, 3, 21, 20, true);
+    // A gear in the window: a program at work.
+    const double cx = 11.5, cy = 12.5;
+    struct Gear {
+        double cx, cy;
+        bool in(double px, double py, double inset = 0) const {
+            double dx = px - cx, dy = py - cy, d = std::hypot(dx, dy);
+            double a = std::atan2(dy, dx);
+            double tooth = std::clamp((std::cos(8 * a) + 0.35) * 2.0, 0.0, 1.0);
+            double outer = 4.2 + 1.5 * tooth;
+            return d <= outer - inset && d >= 1.7 + inset;
+        }
+    } gear{cx, cy};
+    fillWithRim(cv, gear, [&](int, int y) { return mix(Col{176, 190, 214}, Col{92, 108, 140}, (y - 7) / 11.0); },
+                {46, 56, 80}, 0.9);
+}
+
+void iconMonitor(Canvas& cv) {
+    const Col rim{54, 58, 68};
+    fillWithRim(cv, RRect{6, 20, 18, 23, 1.2, 1.2}, [](int, int) { return Col{170, 174, 184}; }, rim, 1.0);
+    fillWithRim(cv, RRect{10, 16, 14, 21, 0, 0}, [](int, int) { return Col{150, 154, 166}; }, rim, 1.0);
+    fillWithRim(cv, RRect{1, 2, 23, 18, 1.8, 1.8},
+                [](int, int y) { return mix(Col{236, 238, 242}, Col{186, 190, 202}, (y - 2) / 15.0); }, rim, 1.0);
+    fillWithRim(cv, RRect{3, 4, 21, 15, 0.5, 0.5},
+                [](int x, int y) {
+                    Col c = mix(Col{96, 170, 250}, Col{20, 64, 176}, (y - 4) / 10.0);
+                    // A soft diagonal reflection across the upper left.
+                    double d = (x - 3) + (y - 4) * 1.4;
+                    if (d > 3 && d < 9) c = mix(c, kWhite, 0.25 * std::sin((d - 3) / 6 * kPi));
+                    return c;
+                },
+                {40, 46, 60}, 1.0);
+    rect(cv, 19, 16, 20, 17, {70, 210, 90});  // power light
+}
+
+void iconClock(Canvas& cv) {
+    const double cx = 12, cy = 12;
+    const Col rim{40, 44, 56};
+    fillWithRim(cv, Disc{cx, cy, 11.0},
+                [&](int, int y) { return mix(Col{120, 170, 240}, Col{30, 72, 170}, (y - 1) / 22.0); }, rim, 1.0);
+    fillWithRim(cv, Disc{cx, cy, 8.6},
+                [&](int, int y) { return mix(Col{228, 232, 240}, kWhite, (y - 4) / 16.0); }, {70, 90, 130}, 0.9);
+    for (int k = 0; k < 12; ++k) {
+        double a = k * kPi / 6, s = std::sin(a), c = std::cos(a);
+        bool major = k % 3 == 0;
+        double r0 = major ? 5.6 : 6.4;
+        Stroke tick{cx + s * r0, cy - c * r0, cx + s * 7.2, cy - c * 7.2, major ? 1.5 : 1.0};
+        fillFlat(cv, tick, kInk, major ? 1.0 : 0.7);
+    }
+    // Five to two, hands well apart.
+    auto hand = [&](double turns, double len, double w, Col c) {
+        double a = turns * 2 * kPi;
+        fillFlat(cv, Stroke{cx, cy, cx + std::sin(a) * len, cy - std::cos(a) * len, w}, c);
+    };
+    hand((1 + 55 / 60.0) / 12, 4.4, 1.9, kInk);
+    hand(55 / 60.0, 6.3, 1.4, kInk);
+    fillFlat(cv, Disc{cx, cy, 1.3}, {200, 30, 20});
+}
+
+// ---- skins ------------------------------------------------------------------
+
+struct SkinDef {
+    const char* dir;
+    const char* qvs;
+    StartLayout start;
+    PanelLayout panel;
+    Canvas (*drawStart)(const StartLayout&);
+    Col startEdge;
+    RowColor row;
+    Image (*drawBack)(const PanelLayout&);
+};
+
+const SkinDef kSkins[] = {
+    {"xpdefault", "xpdef.qvs", kXpDefStart, {34, 10, 8, 26, 2}, xpDefaultStart, kXpDefEdge, xpBlueRow, xpBlueBack},
+    {"xpclassic", "classic.qvs", kClassicStart, {32, 11, 8, 24, 3}, classicStart, kBlack, greyRow<kClassicGrey>,
+     classicBack},
+    {"xpbutton", "xpbutblue.qvs", kOrbStart, {36, 12, 8, 26, 3}, orbStart, kOrbEdge, glossRow, glossBack},
+    {"win98", "win98.qvs", kWin98Start, {32, 10, 8, 24, 3}, win98Start, kBlack, greyRow<kWin98Grey>, win98Back},
+};
+
+struct ButtonDef {
+    const char* file;
+    void (*draw)(Canvas&);
+    bool keyed;  // drawn on the see-through colour instead of the panel
+    Col edge;    // what partly covered edge pixels of a keyed picture fade to
+};
+
+const ButtonDef kButtons[] = {
+    {"cdrom.bmp", iconDisc, false, {}},          {"exitbut.bmp", iconPower, false, {}},
+    {"closeall.bmp", iconCloseAll, false, {}},   {"minall.bmp", iconMinAll, false, {}},
+    {"dir.bmp", iconFolder, false, {}},          {"app.bmp", iconApp, false, {}},
+    {"monik.bmp", iconMonitor, true, {54, 58, 68}}, {"timer.bmp", iconClock, true, {40, 44, 56}},
+};
+
+Bytes describe(const StartLayout& s, const PanelLayout& p) {
+    std::vector<int> n{p.height};
+    for (Zone z : {s.zone1(), s.zone2(), s.zone3()}) n.insert(n.end(), {z.left, z.top, z.right, z.bottom});
+    n.insert(n.end(), {p.slotW, p.gap, p.buttonTop()});
+    Bytes d;
+    for (int v : n)
+        for (char c : std::to_string(v) + "\r\n") d.u8(uint8_t(c));
+    return d;
+}
+
+bool writeSkin(const std::string& root, const SkinDef& k) {
+    if (!checkLayout(k.dir, k.start, k.panel)) return false;
+    const PanelLayout& P = k.panel;
+    std::string dir = root + k.dir + "/";
+    std::error_code err;
+    std::filesystem::create_directories(dir, err);  // a missing folder is made; a failure shows up in save()
+    bool ok = save(dir + "normal.bmp", bmp24(keyed(k.drawStart(k.start), k.startEdge, kMaroon)));
+    Image center = stripOf(k.row, P.centerW, P.height);
+    ok = save(dir + "center.bmp", bmp24(center)) && ok;
+    ok = save(dir + "back.bmp", bmp24(k.drawBack(P))) && ok;
+    for (const ButtonDef& b : kButtons) {
+        Canvas cv(kButton, kButton);
+        Image im(kButton, kButton);
+        if (b.keyed) {
+            b.draw(cv);
+            im = keyed(cv, b.edge, kMagenta);
+        } else {
+            // The panel's own rows behind the button, so it sits on the panel
+            // without a seam.
+            for (int y = 0; y < kButton; ++y)
+                rect(cv, 0, y, kButton, y + 1, fromRgb(center.at(0, P.buttonTop() + y)));
+            b.draw(cv);
+            im = opaque(cv);
+        }
+        ok = save(dir + b.file, bmp24(im)) && ok;
+    }
+    ok = save(dir + k.qvs, describe(k.start, P)) && ok;
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: drawskins <skins-directory>\n");
+        return 2;
+    }
+    std::string root = argv[1];
+    if (!root.empty() && root.back() != '/') root += '/';
+    bool ok = true;
+    for (const SkinDef& k : kSkins) ok = writeSkin(root, k) && ok;
+    return ok ? 0 : 1;
+}
