@@ -8,6 +8,8 @@ set(QV_PORTABLE
   src/toolkit/BmpFile.cpp
   src/app/Settings.cpp
   src/app/Skins.cpp
+  src/app/HitZone.cpp
+  src/panel/PanelLayout.cpp
   src/lists/LaunchList.cpp
   src/platform/WindowRules.cpp
 )
@@ -29,6 +31,7 @@ set(QV_WIN32
   src/toolkit/Graphics.cpp
   src/toolkit/Menus.cpp
   src/app/MainUnit.cpp
+  src/panel/UnPanel.cpp
   src/app/Quorvel.cpp
 )
 list(TRANSFORM QV_WIN32 PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

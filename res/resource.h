@@ -3,3 +3,12 @@
 #define IDI_MAIN 1
 #define IDB_START 100
 #define IDC_HANDPOINT 101
+// Panel buttons' own pictures in panel order: button n's is IDB_BTN1 + n - 1.
+#define IDB_BTN1 201
+#define IDB_BTN2 202
+#define IDB_BTN3 203
+#define IDB_BTN4 204
+#define IDB_BTN5 205
+#define IDB_BTN6 206
+#define IDB_BTN7 207
+#define IDB_BTN8 208

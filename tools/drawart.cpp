@@ -3,9 +3,13 @@
 //   start.bmp    - the default start button, 95 x 31, maroon outside the shape
 //   hand.cur     - pointing-hand cursor for systems without IDC_HAND
 //   Quorvel.ico  - the application icon, 32 x 32 and 16 x 16
+//   btn1.bmp ... btn8.bmp - the panel buttons' own 24 x 24 pictures, shown
+//                  while no skin gives them one: 1-6 on a plain light grey,
+//                  7 and 8 magenta (255, 0, 255) wherever they are see-through
 // Everything is computed with plain arithmetic from fixed inputs, so the
 // output is the same on every run.
 
+#include "buttons.h"
 #include "raster.h"
 
 #include <cmath>
@@ -23,6 +27,8 @@ const Col kEdge = kGreenEdge;      // what partly covered edge pixels fade to
 const Col kShadow = kGreenShadow;  // text and mark shadows
 const Col kMark{232, 248, 226};    // the two small clickable marks
 const Rgb kKey{128, 0, 0};         // see-through colour of the window
+// Behind the opaque built-in buttons: a neutral grey that suits any panel.
+const Col kButtonFace{212, 208, 200};
 
 void drawButton(Canvas& cv, const RRect& s) { drawGlossyButton(cv, s, greenBody, kBorder); }
 
@@ -189,5 +195,11 @@ int main(int argc, char** argv) {
     bool ok = save(dir + "start.bmp", startBmp(drawStart()));
     ok = save(dir + "hand.cur", handCur()) && ok;
     ok = save(dir + "Quorvel.ico", appIcon()) && ok;
+    // Named by panel position, which is how the program asks for them.
+    int n = 0;
+    for (const PanelButton& b : kPanelButtons) {
+        std::string name = "btn" + std::to_string(++n) + ".bmp";
+        ok = saveButton(dir + name, b, [](int) { return kButtonFace; }) && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -146,6 +146,35 @@ struct Poly {
     }
 };
 
+// Union of two shapes.
+template <class A, class B>
+struct Either {
+    A a;
+    B b;
+    bool in(double px, double py, double inset = 0) const { return a.in(px, py, inset) || b.in(px, py, inset); }
+};
+template <class A, class B>
+Either<A, B> either(A a, B b) {
+    return {a, b};
+}
+
+// Axis-aligned ellipse.
+struct Oval {
+    double cx, cy, rx, ry;
+    bool in(double px, double py, double inset = 0) const {
+        double a = rx - inset, b = ry - inset;
+        if (a <= 0 || b <= 0) return false;
+        double dx = (px - cx) / a, dy = (py - cy) / b;
+        return dx * dx + dy * dy <= 1;
+    }
+};
+
+// Lays colour c over the whole pixels [x0, x1) x [y0, y1).
+inline void rect(Canvas& cv, int x0, int y0, int x1, int y1, Col c, double a = 1.0) {
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) cv.over(x, y, c, a);
+}
+
 // Fills a shape, fading into `rim` over its outer `rimWidth` pixels so the
 // outline stays one even line however the edge falls on the pixel grid.
 template <class S, class F>

@@ -3,10 +3,12 @@
 #include <commdlg.h>
 
 #include "../../res/resource.h"
+#include "../panel/UnPanel.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
 #include "../toolkit/Errors.h"
 #include "../toolkit/Files.h"
+#include "HitZone.h"
 #include "Links.h"
 #include "Settings.h"
 #include "Skins.h"
@@ -41,12 +43,16 @@ LRESULT TForm1::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     if (msg != WM_COMMAND || lParam)
         return TForm::WndProc(msg, wParam, lParam);
     switch (LOWORD(wParam)) {
+    case idN4: N4Click(); break;
     case idXP1: XP1Click(); break;
     case idN7: N7Click(); break;
     case idXP2: XP2Click(); break;
     case idWin981: Win981Click(); break;
     case idBryndale1: Bryndale1Click(); break;
     case idN9: N9Click(); break;
+    case idN11: N11Click(); break;
+    case idN12: N12Click(); break;
+    case idN1: N1Click(); break;
     }
     return 0;
 }
@@ -83,6 +89,70 @@ void TForm1::FormCreate()
     LoadStartPicture();
 }
 
+void TForm1::PictureMouseDown(TImage& picture, MouseButton, int x, int y)
+{
+    if (&picture == &Image1)
+        Image1MouseDown(x, y);
+}
+
+void TForm1::PictureMouseMove(TImage& picture, int x, int y)
+{
+    if (&picture == &Image1)
+        Image1MouseMove(x, y);
+}
+
+// Any mouse button: the zone alone decides.
+void TForm1::Image1MouseDown(int x, int y)
+{
+    switch (HitZone(x, y)) {
+    case 1: ClickStartButton(StartWnd); break;
+    case 2: PopupMenu1.Popup(Handle, 0, GetSystemMetrics(SM_CYSCREEN) - Skin.StartHeight); break;
+    case 3:
+        PanelShown = !PanelShown;
+        if (PanelShown)
+            Form2->Show();
+        else
+            Form2->Hide();
+        break;
+    }
+}
+
+void TForm1::Image1MouseMove(int x, int y)
+{
+    SetCursor(HitZone(x, y) ? HandPointer() : LoadCursor(nullptr, IDC_ARROW));
+}
+
+// "Autoloading": the file follows at the next save.
+void TForm1::N4Click()
+{
+    N4.Checked = !N4.Checked;
+    Ini.autorun = N4.Checked;
+    SetAutorun(N4.Checked);
+}
+
+// "Power Off"
+void TForm1::N11Click()
+{
+    Ini.monitor = 0;
+    N11.SetChecked(true);
+    WriteSettings();
+}
+
+// "Start of prompt"
+void TForm1::N12Click()
+{
+    Ini.monitor = 1;
+    N12.SetChecked(true);
+    WriteSettings();
+}
+
+// "Exit"
+void TForm1::N1Click()
+{
+    if (MessageBoxA(Handle, "You really want to close Quorvel ?", "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES)
+        PostMessageA(Handle, WM_CLOSE, 0, 0);
+}
+
 void TForm1::LoadStartPicture()
 {
     Image1.SetPicture(Bitmap::FromFile(SkinDir + "normal.bmp"));
@@ -100,6 +170,7 @@ void ApplySkin(const std::string& folder, const std::string& file)
     WriteSettings();
     ReadSkinFile();
     Form1->LoadStartPicture();
+    RebuildPanel();
 }
 
 void TForm1::XP1Click()

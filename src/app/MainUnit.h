@@ -42,9 +42,17 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void FormCreate() override;
     void FormClose() override;
+    void PictureMouseDown(TImage& picture, MouseButton button, int x, int y) override;
+    void PictureMouseMove(TImage& picture, int x, int y) override;
 
 private:
     void InitShell();
+    void Image1MouseDown(int x, int y);
+    void Image1MouseMove(int x, int y);
+    void N4Click();
+    void N11Click();
+    void N12Click();
+    void N1Click();
     void XP1Click();
     void N7Click();
     void XP2Click();

@@ -26,8 +26,12 @@ void ShowStartButton(HWND start, bool show)
 
 void ClickStartButton(HWND start)
 {
-    if (start)
-        SendMessageA(start, WM_LBUTTONDOWN, MK_LBUTTON, 5);
+    if (!start)
+        return;
+    SendMessageA(start, WM_LBUTTONDOWN, MK_LBUTTON, 5);
+    // Wine's Start button opens its menu on the release, Windows' on the press.
+    if (IsWine())
+        PostMessageA(start, WM_LBUTTONUP, 0, 5);
 }
 
 void EmbedInTaskbar(HWND wnd, HWND tray)

@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include <commctrl.h>
+
 #include "Form.h"
 
 TApplication Application;
@@ -14,6 +16,7 @@ LRESULT CALLBACK AppProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 void TApplication::Initialize(HINSTANCE instance)
 {
     Instance = instance;
+    InitCommonControls();
     WNDCLASSA wc = {};
     wc.lpfnWndProc = AppProc;
     wc.hInstance = instance;

@@ -1,8 +1,19 @@
 #include "Form.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
+#include "../../res/resource.h"
 #include "Application.h"
+
+HCURSOR HandPointer()
+{
+    static const HCURSOR hand = [] {
+        const HCURSOR system = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND, Windows 98 and 2000 on
+        return system ? system : LoadCursorA(Application.Instance, MAKEINTRESOURCEA(IDC_HANDPOINT));
+    }();
+    return hand;
+}
 
 void TImage::SetPicture(Bitmap picture)
 {
@@ -87,6 +98,7 @@ void TForm::Create()
     } catch (const std::exception& e) {
         Application.ShowException(e);
     }
+    UpdateHints();
 }
 
 LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -176,6 +188,29 @@ void TForm::ApplyColorKey()
     GdiFlush();
     const uint32_t key = (GetRValue(Color) << 16) | (GetGValue(Color) << 8) | GetBValue(Color);
     SetWindowRgn(Handle, RegionFromRuns(OpaqueRuns(s.Pixels(), s.Width, s.Height, key)), TRUE);
+}
+
+void TForm::UpdateHints()
+{
+    if (!Tooltip) {
+        Tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle, nullptr, Application.Instance,
+                                  nullptr);
+    }
+    for (size_t i = 0; i < Pictures.size(); ++i) {
+        const TImage& p = *Pictures[i];
+        TOOLINFOA ti = {};
+        ti.cbSize = TTTOOLINFOA_V1_SIZE;  // understood by every version of the common controls
+        ti.uFlags = TTF_SUBCLASS;
+        ti.hwnd = Handle;
+        ti.uId = i;
+        SendMessageA(Tooltip, TTM_DELTOOLA, 0, LPARAM(&ti));
+        if (!p.Visible || p.Hint.empty())
+            continue;
+        ti.rect = {p.Left, p.Top, p.Left + p.Width, p.Top + p.Height};
+        ti.lpszText = const_cast<char*>(p.Hint.c_str());
+        SendMessageA(Tooltip, TTM_ADDTOOLA, 0, LPARAM(&ti));
+    }
 }
 
 TImage* TForm::PictureAt(int x, int y) const

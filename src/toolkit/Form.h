@@ -31,6 +31,9 @@ private:
 
 enum class MouseButton { Left, Right, Middle };
 
+// The system's link pointer; Windows 95 has none, so our own there.
+HCURSOR HandPointer();
+
 class TForm {
 public:
     explicit TForm(const char* className);
@@ -53,6 +56,8 @@ public:
     void SetCursor(HCURSOR cursor);
     // Cuts away every pixel of the colour key, as drawn now.
     void ApplyColorKey();
+    // Gives every visible picture with a hint its tooltip, at its present place.
+    void UpdateHints();
 
 protected:
     // Fixed before Create().
@@ -84,6 +89,7 @@ private:
     TImage* PictureAt(int x, int y) const;
 
     const char* ClassName;
+    HWND Tooltip = nullptr;
     HCURSOR FormCursor = LoadCursor(nullptr, IDC_ARROW);
     TImage* Pressed = nullptr;
 };

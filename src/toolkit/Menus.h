@@ -9,11 +9,12 @@
 
 class TMenuItem {
 public:
+    TMenuItem() = default;
     TMenuItem(UINT id, std::string caption, std::vector<TMenuItem*> items = {})
         : Id(id), Caption(std::move(caption)), Items(std::move(items))
     {
     }
-    UINT Id;              // the WM_COMMAND identifier its form dispatches on
+    UINT Id = 0;          // the WM_COMMAND identifier its form dispatches on
     std::string Caption;  // "-" is a separator line
     std::vector<TMenuItem*> Items;
     bool Visible = true;

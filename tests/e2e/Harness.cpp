@@ -228,17 +228,29 @@ void PressKey(WORD vk)
     Sleep(100);
 }
 
-void ClickAt(int x, int y, bool right)
+namespace {
+INPUT MouseAt(int x, int y, DWORD flags)
 {
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in[3] = {};
-    for (INPUT& i : in) {
-        i.type = INPUT_MOUSE;
-        i.mi.dx = (x * 65535 + sw / 2) / (sw - 1);
-        i.mi.dy = (y * 65535 + sh / 2) / (sh - 1);
-        i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
-    }
-    in[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+    INPUT i = {};
+    i.type = INPUT_MOUSE;
+    i.mi.dx = (x * 65535 + sw / 2) / (sw - 1);
+    i.mi.dy = (y * 65535 + sh / 2) / (sh - 1);
+    i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | flags;
+    return i;
+}
+} // namespace
+
+void MoveMouse(int x, int y)
+{
+    INPUT in = MouseAt(x, y, MOUSEEVENTF_MOVE);
+    SendInput(1, &in, sizeof(INPUT));
+    Sleep(150);
+}
+
+void ClickAt(int x, int y, bool right)
+{
+    INPUT in[3] = {MouseAt(x, y, MOUSEEVENTF_MOVE), MouseAt(x, y, 0), MouseAt(x, y, 0)};
     in[1].mi.dwFlags |= right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
     in[2].mi.dwFlags |= right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     SendInput(3, in, sizeof(INPUT));

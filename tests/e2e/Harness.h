@@ -77,6 +77,7 @@ std::string BoxMessage(HWND box);
 // Real input through SendInput.
 void PressKey(WORD vk);
 void ClickAt(int x, int y, bool right = false);
+void MoveMouse(int x, int y);
 
 // Saves the screen as <QV_SHOTS>\<name>.bmp (turned into PNG after the run).
 void Screenshot(const std::string& name);

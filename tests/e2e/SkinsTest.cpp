@@ -3,62 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "Harness.h"
+#include "Session.h"
 #include "StartButton.h"
 #include "app/MenuIds.h"
 
 namespace {
-SIZE BmpSize(const std::string& path)
-{
-    const std::string b = ReadBytes(path);
-    if (b.size() < 26)
-        return {0, 0};
-    auto le32 = [&b](size_t at) { return int32_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8 | uint8_t(b[at + 2]) << 16 | uint32_t(uint8_t(b[at + 3])) << 24); };
-    return {le32(18), std::abs(le32(22))};
-}
-
-SIZE WindowSize(HWND w)
-{
-    RECT r;
-    GetWindowRect(w, &r);
-    return {r.right - r.left, r.bottom - r.top};
-}
-
-void Command(HWND form1, unsigned id)
-{
-    PostMessageA(form1, WM_COMMAND, id, 0);
-}
-
-// Starts the program in a fresh folder on the test taskbar; the error box a
-// broken skin gives is dismissed with Enter and its text returned.
-struct Session {
-    explicit Session(const std::string& name)
-        : App(name), Tray(App.File("tray.log"), App.File("Settings.ini")), Q(App)
-    {
-    }
-    Install App;
-    TestTaskbar Tray;
-    Quorvel Q;
-    HWND Form1() const { return Q.Window("TForm1"); }
-    std::string DismissError()
-    {
-        HWND box = nullptr;
-        if (!WaitFor([&] { return (box = Q.ErrorBox()) != nullptr; }))
-            return "<no error box>";
-        const std::string text = BoxMessage(box);
-        SetForegroundWindow(box);
-        Sleep(200);
-        PressKey(VK_RETURN);
-        WaitFor([&] { return !IsWindow(box); });
-        return text;
-    }
-    std::string Saved(const char* key) const
-    {
-        const std::string s = "\r\n" + ReadBytes(App.File("Settings.ini"));
-        const size_t at = s.find(std::string("\r\n") + key);
-        return at == std::string::npos ? "" : s.substr(at + 2, s.find("\r\n", at + 2) - at - 2);
-    }
-};
-
 void TypeText(const std::string& text)
 {
     for (char c : text) {

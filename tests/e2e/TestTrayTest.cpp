@@ -118,10 +118,13 @@ TEST(TestTray, CloseShowsTheStartButtonBeforeSaving)
         }
     }
     EXPECT_TRUE(shownBeforeSave) << "the Start button was not shown before Settings.ini was written";
-    EXPECT_EQ(DefaultSettings(app.Dir), ReadBytes(app.File("Settings.ini")));
-    // The lists were never read in this run, so their files are left alone.
+    std::string settings = DefaultSettings(app.Dir);
+    settings.replace(settings.find("numdirs=0"), 9, "numdirs=1");
+    EXPECT_EQ(settings, ReadBytes(app.File("Settings.ini")));
     EXPECT_EQ(dirs, ReadBytes(app.File("Dirs.qvl")));
-    EXPECT_FALSE(Exists(app.File("Apps.qvl")));
+    // A missing list file is created empty when the panel reads the lists.
+    EXPECT_EQ("", ReadBytes(app.File("Apps.qvl")));
+    EXPECT_TRUE(Exists(app.File("Apps.qvl")));
     EXPECT_FALSE(Exists(app.File("Settings.ini.new")));
 }
 

@@ -1,0 +1,17 @@
+// Where the panel and its buttons go, from the settings and the skin. All in
+// signed 32-bit arithmetic on the unsigned settings, so that a slot of 0 or
+// above the slot count still gives a place (off the panel, or over a frame).
+#pragma once
+#include <cstdint>
+
+struct PanelRect {
+    int32_t Left, Top, Width, Height;
+};
+
+struct ButtonPlace {
+    int32_t Left, Top;
+};
+
+// `frameWidth` is the width of "back.bmp", used at both ends.
+PanelRect PanelBounds(int32_t screenHeight, int32_t frameWidth);
+ButtonPlace ButtonHome(uint8_t slot, int32_t frameWidth);

@@ -1,0 +1,300 @@
+// The start button's three zones with real mouse input, the main menu, and
+// the panel as the user sees it in every built-in skin.
+#include <gtest/gtest.h>
+
+#include "Session.h"
+#include "StartButton.h"
+#include "app/MenuIds.h"
+#include "app/Settings.h"
+#include "app/Skins.h"
+#include "panel/PanelLayout.h"
+
+namespace {
+const char* const ButtonFiles[9] = {"",        "cdrom.bmp", "exitbut.bmp", "closeall.bmp", "minall.bmp",
+                                    "dir.bmp", "app.bmp",   "monik.bmp",   "timer.bmp"};
+
+std::string RunValue()
+{
+    HKEY key;
+    char data[1024];
+    DWORD size = sizeof data;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_READ, &key))
+        return "<no key>";
+    const LONG rc = RegQueryValueExA(key, "Quorvel", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS ? std::string(data) : "<none>";
+}
+
+// Compares the panel on screen with the skin's pictures at the places the
+// layout gives (Ini and Skin as the session's ClickZone read them).
+int PanelMismatches(HWND panel, const std::string& skinDir)
+{
+    const RECT r = WindowRect(panel);
+    const int frame = BmpSize(skinDir + "back.bmp").cx;
+    const Picture screen = ScreenArea(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    int bad = 0;
+    for (int k = 1; k <= 8; ++k) {
+        if (Ini.but[k] == 0 || Ini.but[k] > Ini.numbut)
+            continue;
+        const Picture pic = PictureFile(skinDir + ButtonFiles[k]);
+        const ButtonPlace home = ButtonHome(Ini.but[k], frame);
+        const int w = k <= 4 ? 24 : pic.Width, h = k <= 4 ? 24 : pic.Height;
+        const uint32_t key = pic.At(0, pic.Height - 1);
+        for (int y = 0; y < h && home.Top + y < screen.Height; ++y)
+            for (int x = 0; x < w; ++x) {
+                if (k >= 7 && pic.At(x, y) == key)
+                    continue;
+                if (screen.At(home.Left + x, home.Top + y) != pic.At(x, y) && ++bad <= 3)
+                    ADD_FAILURE() << "button " << k << " pixel " << x << "," << y;
+            }
+    }
+    return bad;
+}
+
+uint32_t Le32(uint32_t v, std::string& out)
+{
+    for (int i = 0; i < 4; ++i)
+        out += char(v >> (8 * i));
+    return v;
+}
+
+// A plain 24-bit bitmap of one colour (the lower-left pixel may differ).
+std::string SolidBmp(int w, int h, uint32_t rgb, uint32_t lowerLeft)
+{
+    const uint32_t stride = uint32_t(w * 3 + 3) & ~3u;
+    std::string f = "BM";
+    Le32(54 + stride * h, f);
+    Le32(0, f);
+    Le32(54, f);
+    Le32(40, f);
+    Le32(w, f);
+    Le32(h, f);
+    f += std::string("\x01\x00\x18\x00", 4);
+    for (int i = 0; i < 6; ++i)
+        Le32(0, f);
+    for (int y = 0; y < h; ++y) {  // bottom-up: the first row is the lowest
+        std::string row;
+        for (int x = 0; x < w; ++x) {
+            const uint32_t c = (x == 0 && y == 0) ? lowerLeft : rgb;
+            row += char(c & 0xFF);
+            row += char(c >> 8 & 0xFF);
+            row += char(c >> 16 & 0xFF);
+        }
+        row.resize(stride, '\0');
+        f += row;
+    }
+    return f;
+}
+} // namespace
+
+TEST(Panel, Zone1SendsTheStartButtonAClick)
+{
+    Session s("Panel.Zone1");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    s.ClickZone(1, true);
+    // Wine passes over a second click at the very same place after the Start
+    // button (another process) has taken and given back the capture; a user's
+    // mouse moves in between.
+    MoveMouse(500, 300);
+    s.ClickZone(1);
+    Sleep(500);
+    int presses = 0, releases = 0;
+    for (const std::string& line : s.Tray.LogLines()) {
+        presses += line == "0201 00000001 00000005";
+        releases += line == "0202 00000000 00000005";  // Wine's Start button opens on the release
+    }
+    EXPECT_EQ(2, presses);
+    EXPECT_EQ(2, releases);
+}
+
+TEST(Panel, Zone2OpensTheMainMenuAtTheBottomLeftAndAutoloadingFollowsIt)
+{
+    Session s("Panel.Zone2", "autorun=false\r\n");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    const int startHeight = WindowSize(s.Form1()).cy;
+    for (bool right : {false, true}) {
+        s.ClickZone(2, right);
+        HWND menu = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (menu = PopupMenuOf(s.Q.Pid())) != nullptr; }));
+        const RECT r = WindowRect(menu);
+        EXPECT_EQ(0, r.left);
+        // It opens at (0, screen height - StartHeight); there is no room below,
+        // so it stands on that point.
+        EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN) - startHeight, r.bottom);
+        Screenshot(right ? "Panel.MainMenu" : "Panel.MainMenu.left");
+        PressKey(VK_ESCAPE);
+        ASSERT_TRUE(WaitFor([&] { return PopupMenuOf(s.Q.Pid()) == nullptr; }));
+    }
+    // "Autoloading", the first item, chosen from the keyboard: on, then off.
+    for (const char* want : {"", "<none>"}) {
+        s.ClickZone(2);
+        ASSERT_TRUE(WaitFor([&] { return PopupMenuOf(s.Q.Pid()) != nullptr; }));
+        PressKey(VK_DOWN);
+        PressKey(VK_RETURN);
+        ASSERT_TRUE(WaitFor([&] { return PopupMenuOf(s.Q.Pid()) == nullptr; }));
+        Sleep(200);
+        EXPECT_EQ(*want ? want : s.App.Exe(), RunValue());
+    }
+    EXPECT_EQ("autorun=false\r\n", ReadBytes(s.App.File("Settings.ini"))) << "Autoloading wrote the settings";
+}
+
+TEST(Panel, Zone3ShowsAndHidesThePanelInEverySkin)
+{
+    Session s("Panel.Zone3");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const struct {
+        unsigned Id;
+        const char* Folder;
+    } skins[] = {{idXP1, "xpdefault"}, {idN7, "xpclassic"}, {idXP2, "xpbutton"}, {idWin981, "win98"}};
+    for (const auto& skin : skins) {
+        const std::string dir = s.App.Dir + "Skins\\" + skin.Folder + "\\";
+        Command(s.Form1(), skin.Id);
+        const SIZE start = BmpSize(dir + "normal.bmp");
+        ASSERT_TRUE(WaitFor([&] { return WindowSize(s.Form1()).cx == start.cx; })) << skin.Folder;
+        Sleep(300);
+        HWND panel = s.Form2();
+        ASSERT_TRUE(panel);
+        EXPECT_FALSE(IsWindowVisible(panel)) << "a rebuilt panel starts hidden";
+
+        s.ClickZone(3);
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(panel) != FALSE; })) << skin.Folder;
+        Sleep(300);
+        const RECT r = WindowRect(panel);
+        const PanelRect want = PanelBounds(screenHeight, BmpSize(dir + "back.bmp").cx);
+        EXPECT_EQ(0, r.left);
+        EXPECT_EQ(screenHeight - start.cy, r.bottom) << "the panel stands on the start button's height";
+        EXPECT_EQ(want.Width, r.right - r.left);
+        EXPECT_EQ(want.Height, r.bottom - r.top);
+        EXPECT_TRUE(GetWindowLongA(panel, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_EQ(0, PanelMismatches(panel, dir)) << skin.Folder;
+        Screenshot(std::string("Panel.") + skin.Folder);
+
+        s.ClickZone(3);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); })) << skin.Folder;
+    }
+}
+
+TEST(Panel, LayoutOfTheWorkedExample)
+{
+    // Three buttons in slots 1 to 3, 24 wide with gaps of 2, an 11-pixel frame.
+    Install app("Panel.Layout");
+    const std::string dir = app.Dir + "Skins\\test\\";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    CopyFileA((app.Dir + "Skins\\xpdefault\\normal.bmp").c_str(), (dir + "normal.bmp").c_str(), FALSE);
+    WriteBytes(dir + "test.qvs", "34\r\n0\r\n0\r\n68\r\n30\r\n67\r\n0\r\n81\r\n30\r\n80\r\n0\r\n96\r\n30\r\n24\r\n2\r\n5\r\n");
+    WriteBytes(dir + "back.bmp", SolidBmp(11, 34, 0x0000FF, 0x0000FF));
+    WriteBytes(dir + "center.bmp", SolidBmp(8, 34, 0xFFFF00, 0xFFFF00));
+    WriteBytes(dir + "exitbut.bmp", SolidBmp(24, 24, 0xFF0000, 0xFF0000));
+    WriteBytes(dir + "dir.bmp", SolidBmp(24, 24, 0x00FF00, 0x00FF00));
+    WriteBytes(dir + "monik.bmp", SolidBmp(24, 24, 0xFF00FF, 0x123456));
+    // The other buttons are off the panel: their pictures are never opened.
+    WriteBytes(app.File("Settings.ini"), "skin=test.qvs\r\nskindir=" + dir +
+                                             "\r\nnumbut=3\r\nbut1=0\r\nbut2=1\r\nbut3=0\r\nbut4=0\r\n"
+                                             "but5=2\r\nbut6=0\r\nbut7=3\r\nbut8=0\r\n");
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    EXPECT_EQ(nullptr, q.ErrorBox());
+    HWND panel = q.Window("TForm2");
+    RECT f1 = WindowRect(q.Window("TForm1"));
+    ClickAt(f1.left + 88, f1.top + 15);  // zone 3
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(panel) != FALSE; }));
+    Sleep(300);
+    const RECT r = WindowRect(panel);
+    EXPECT_EQ(102, r.right - r.left);
+    const Picture p = ScreenArea(r.left, r.top, 102, 34);
+    EXPECT_EQ(0x0000FFu, p.At(0, 10));    // left frame
+    EXPECT_EQ(0xFFFF00u, p.At(11, 10));   // gap: the centre
+    EXPECT_EQ(0xFF0000u, p.At(13, 10));   // slot 1 begins at 13
+    EXPECT_EQ(0xFF0000u, p.At(36, 28));   // and ends at 36
+    EXPECT_EQ(0x00FF00u, p.At(39, 10));   // slot 2 at 39
+    EXPECT_EQ(0xFF00FFu, p.At(65, 10));   // slot 3 at 65
+    EXPECT_EQ(0xFFFF00u, p.At(65, 28));   // its lower-left colour is see-through
+    EXPECT_EQ(0xFFFF00u, p.At(89, 10));   // the last gap
+    EXPECT_EQ(0x0000FFu, p.At(91, 10));   // right frame from 91
+    EXPECT_EQ(0xFFFF00u, p.At(50, 2));    // above the buttons (top 5)
+    Screenshot("Panel.Layout");
+}
+
+TEST(Panel, MonitorItemsRewriteTheSettings)
+{
+    Session s("Panel.Monitor");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    Command(s.Form1(), idN12);
+    EXPECT_TRUE(WaitFor([&] { return s.Saved("monitor=") == "monitor=1"; }));
+    Command(s.Form1(), idN11);
+    EXPECT_TRUE(WaitFor([&] { return s.Saved("monitor=") == "monitor=0"; }));
+}
+
+TEST(Panel, ExitAsksAndOnYesRestoresTheStartButtonAndSaves)
+{
+    Session s("Panel.Exit");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    for (int answer : {IDNO, IDYES}) {
+        Command(s.Form1(), idN1);
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (box = s.Q.ErrorBox()) != nullptr; }));
+        EXPECT_EQ("Confirm", TextOf(box));
+        EXPECT_EQ("You really want to close Quorvel ?", BoxMessage(box));
+        if (answer == IDNO)
+            Screenshot("Panel.Exit");
+        const RECT b = WindowRect(GetDlgItem(box, answer));
+        ClickAt((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+        if (answer == IDNO) {
+            ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+            EXPECT_FALSE(s.Q.WaitExit(500));
+            EXPECT_FALSE(Exists(s.App.File("Settings.ini")));
+            EXPECT_FALSE(IsWindowVisible(s.Tray.Start));
+        }
+    }
+    ASSERT_TRUE(s.Q.WaitExit());
+    EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
+    EXPECT_EQ(DefaultSettings(s.App.Dir), ReadBytes(s.App.File("Settings.ini")));
+    EXPECT_TRUE(Exists(s.App.File("Dirs.qvl")));
+    EXPECT_TRUE(Exists(s.App.File("Apps.qvl")));
+}
+
+TEST(Panel, ABrokenSkinNeverCostsTheFavourites)
+{
+    const std::string dirs = "Work\nC:\\Work\n", apps = "Editor\r\nC:\\Windows\\notepad.exe\r\n";
+    {
+        // Chosen while running: the lists were read at start and stay in memory.
+        Install app("Panel.BrokenSkin");
+        WriteBytes(app.File("Dirs.qvl"), dirs);
+        WriteBytes(app.File("Apps.qvl"), apps);
+        TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+        Quorvel q(app);
+        ASSERT_TRUE(q.WaitStarted());
+        DeleteFileA((app.Dir + "Skins\\win98\\back.bmp").c_str());
+        Command(q.Window("TForm1"), idWin981);
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
+        const std::string text = BoxMessage(box);
+        EXPECT_EQ(0u, text.find("Cannot open file \"" + app.Dir + "Skins\\win98\\back.bmp\". ")) << text;
+        Screenshot("Panel.BrokenSkin");
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+        PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(q.WaitExit());
+        EXPECT_EQ("Work\r\nC:\\Work\r\n", ReadBytes(app.File("Dirs.qvl")));
+        EXPECT_EQ(apps, ReadBytes(app.File("Apps.qvl")));
+    }
+    // Broken at start: the lists are never read, so their files are never written.
+    Install app("Panel.BrokenAtStart");
+    WriteBytes(app.File("Dirs.qvl"), dirs);
+    WriteBytes(app.File("Apps.qvl"), apps);
+    DeleteFileA((app.Dir + "Skins\\win98\\back.bmp").c_str());
+    WriteBytes(app.File("Settings.ini"), "skin=win98.qvs\r\nskindir=" + app.Dir + "Skins\\win98\\\r\n");
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    Quorvel q(app);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
+    EXPECT_EQ(0u, BoxMessage(box).find("Cannot open file \""));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(q.WaitStarted());
+    PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(q.WaitExit());
+    EXPECT_EQ(dirs, ReadBytes(app.File("Dirs.qvl")));
+    EXPECT_EQ(apps, ReadBytes(app.File("Apps.qvl")));
+}

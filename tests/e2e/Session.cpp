@@ -1,0 +1,99 @@
+#include "Session.h"
+
+#include "app/Settings.h"
+#include "app/Skins.h"
+#include "toolkit/Files.h"
+
+SIZE BmpSize(const std::string& path)
+{
+    const std::string b = ReadBytes(path);
+    if (b.size() < 26)
+        return {0, 0};
+    auto le32 = [&b](size_t at) {
+        return int32_t(uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 |
+                       uint32_t(uint8_t(b[at + 2])) << 16 | uint32_t(uint8_t(b[at + 3])) << 24);
+    };
+    return {le32(18), std::abs(le32(22))};
+}
+
+RECT WindowRect(HWND w)
+{
+    RECT r = {};
+    GetWindowRect(w, &r);
+    return r;
+}
+
+SIZE WindowSize(HWND w)
+{
+    const RECT r = WindowRect(w);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void Command(HWND form, unsigned id)
+{
+    PostMessageA(form, WM_COMMAND, id, 0);
+}
+
+HWND PopupMenuOf(DWORD pid)
+{
+    for (HWND w : TopLevelWindows(pid))
+        if (ClassOf(w) == "#32768" && IsWindowVisible(w))
+            return w;
+    return nullptr;
+}
+
+namespace {
+Install Prepared(const std::string& name, const std::string& settings)
+{
+    Install app(name);
+    if (!settings.empty())
+        WriteBytes(app.File("Settings.ini"), settings);
+    return app;
+}
+} // namespace
+
+Session::Session(const std::string& name, const std::string& settings)
+    : App(Prepared(name, settings)), Tray(App.File("tray.log"), App.File("Settings.ini")), Q(App)
+{
+}
+
+std::string Session::DismissError()
+{
+    HWND box = nullptr;
+    if (!WaitFor([&] { return (box = Q.ErrorBox()) != nullptr; }))
+        return "<no error box>";
+    const std::string text = BoxMessage(box);
+    SetForegroundWindow(box);
+    Sleep(200);
+    PressKey(VK_RETURN);
+    WaitFor([&] { return !IsWindow(box); });
+    return text;
+}
+
+std::string Session::Saved(const char* key) const
+{
+    const std::string s = "\r\n" + ReadBytes(App.File("Settings.ini"));
+    const size_t at = s.find(std::string("\r\n") + key);
+    return at == std::string::npos ? "" : s.substr(at + 2, s.find("\r\n", at + 2) - at - 2);
+}
+
+POINT ZoneCentre(HWND form1, const Install& app, int zone)
+{
+    // The driver reads the skin with the program's own readers.
+    ExeDir = app.Dir;
+    SetDefaultSettings();
+    if (FileExists(app.File("Settings.ini"))) {
+        TextReader in(app.File("Settings.ini"));
+        ReadSettingsFrom(in);
+    }
+    ReadSkinFile();
+    const TZone& z = zone == 1 ? Skin.Zone1 : zone == 2 ? Skin.Zone2 : Skin.Zone3;
+    const RECT r = WindowRect(form1);
+    return {r.left + (z.Left + z.Right) / 2, r.top + (z.Top + z.Bottom) / 2};
+}
+
+void Session::ClickZone(int zone, bool right)
+{
+    const POINT p = ZoneCentre(Form1(), App, zone);
+    ClickAt(p.x, p.y, right);
+}

@@ -1,0 +1,32 @@
+// A running program in a fresh folder on the test taskbar, and what scenarios
+// ask of it.
+#pragma once
+#include <string>
+
+#include "Harness.h"
+
+SIZE BmpSize(const std::string& path);
+RECT WindowRect(HWND w);
+SIZE WindowSize(HWND w);
+// A main-menu or panel-menu command, as the menu sends it.
+void Command(HWND form, unsigned id);
+// The visible pop-up menu window of a process, or nullptr.
+HWND PopupMenuOf(DWORD pid);
+
+// The middle of a zone of the start button on screen, read from the skin
+// folder and description file that Settings.ini (or the defaults) names.
+POINT ZoneCentre(HWND form1, const Install& app, int zone);
+
+struct Session {
+    explicit Session(const std::string& name, const std::string& settings = "");
+    Install App;
+    TestTaskbar Tray;
+    Quorvel Q;
+    HWND Form1() const { return Q.Window("TForm1"); }
+    HWND Form2() const { return Q.Window("TForm2"); }
+    // Dismisses the error box with Enter and gives its text.
+    std::string DismissError();
+    // The value of a line of Settings.ini ("skin=" gives "skin=xpdef.qvs").
+    std::string Saved(const char* key) const;
+    void ClickZone(int zone, bool right = false);
+};
