@@ -94,6 +94,11 @@ POINT ZoneCentre(HWND form1, const Install& app, int zone)
 
 void Session::ClickZone(int zone, bool right)
 {
+    // Wine may pass over a synthetic click on our button that follows a
+    // capture taken and released elsewhere (a menu, the Start button) until
+    // the mouse has been clicked somewhere else: a user's hand comes from the
+    // empty desktop.
+    ClickAt(600, 200);
     const POINT p = ZoneCentre(Form1(), App, zone);
     ClickAt(p.x, p.y, right);
 }

@@ -5,11 +5,11 @@
 #include "Harness.h"
 #include "toolkit/BmpFile.h"
 
-Picture BuiltInStartPicture(const std::string& exe)
+Picture BuiltInPicture(const std::string& exe, int id)
 {
     Picture p;
     HMODULE mod = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HBITMAP bmp = HBITMAP(LoadImageA(mod, MAKEINTRESOURCEA(100), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP bmp = HBITMAP(LoadImageA(mod, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     BITMAP info;
     if (bmp && GetObjectA(bmp, sizeof info, &info)) {
         p.Width = info.bmWidth;

@@ -12,7 +12,7 @@ struct Picture {
     std::vector<uint32_t> Pixels;  // top-down, 0x00RRGGBB
     uint32_t At(int x, int y) const { return Pixels[size_t(y) * size_t(Width) + size_t(x)]; }
 };
-Picture BuiltInStartPicture(const std::string& exe);
+Picture BuiltInPicture(const std::string& exe, int id = 100);
 // A skin's picture, through the program's own bitmap reader.
 Picture PictureFile(const std::string& path);
 

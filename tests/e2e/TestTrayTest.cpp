@@ -179,7 +179,7 @@ TEST(TestTray, BadNumberIsReportedAndTheProgramGoesOn)
     GetWindowRect(q.Window("TForm1"), &r);
     EXPECT_EQ(95, r.right - r.left);
     EXPECT_EQ(31, r.bottom - r.top);
-    EXPECT_EQ(0, ScreenMismatches(q.Window("TForm1"), BuiltInStartPicture(app.Exe()), nullptr));
+    EXPECT_EQ(0, ScreenMismatches(q.Window("TForm1"), BuiltInPicture(app.Exe()), nullptr));
     // The rest of the start-up steps were skipped: no Run value was written.
     EXPECT_EQ("<none>", RunValue());
 
