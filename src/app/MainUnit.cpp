@@ -173,24 +173,31 @@ void ApplySkin(const std::string& folder, const std::string& file)
     RebuildPanel();
 }
 
+namespace {
+void ApplyBuiltInSkin(int which)
+{
+    ApplySkin(ExeDir + BuiltInSkins[which].Folder, BuiltInSkins[which].File);
+}
+} // namespace
+
 void TForm1::XP1Click()
 {
-    ApplySkin(ExeDir + "Skins\\xpdefault\\", "xpdef.qvs");
+    ApplyBuiltInSkin(StandardXP);
 }
 
 void TForm1::N7Click()
 {
-    ApplySkin(ExeDir + "Skins\\xpclassic\\", "classic.qvs");
+    ApplyBuiltInSkin(ClassicalXP);
 }
 
 void TForm1::XP2Click()
 {
-    ApplySkin(ExeDir + "Skins\\xpbutton\\", "xpbutblue.qvs");
+    ApplyBuiltInSkin(ButtonXP);
 }
 
 void TForm1::Win981Click()
 {
-    ApplySkin(ExeDir + "Skins\\win98\\", "win98.qvs");
+    ApplyBuiltInSkin(ClassicalWin98);
 }
 
 void TForm1::Bryndale1Click()

@@ -3,6 +3,7 @@
 #include "../lists/LaunchList.h"
 #include "../toolkit/Convert.h"
 #include "../toolkit/Files.h"
+#include "Skins.h"
 
 TIni Ini;
 std::string SkinDir;
@@ -30,8 +31,8 @@ void SetDefaultSettings()
     for (int k = 1; k <= 8; ++k)
         Ini.but[k] = uint8_t(k);
     Ini.autorun = false;
-    Ini.skin = "xpdef.qvs";
-    SkinDir = ExeDir + "Skins\\xpdefault\\";
+    Ini.skin = BuiltInSkins[StandardXP].File;
+    SkinDir = ExeDir + BuiltInSkins[StandardXP].Folder;
     Ini.monitor = 0;
 }
 

@@ -7,6 +7,13 @@
 
 TSkin Skin;
 
+const BuiltInSkin BuiltInSkins[4] = {
+    {"Skins\\xpdefault\\", "xpdef.qvs"},
+    {"Skins\\xpclassic\\", "classic.qvs"},
+    {"Skins\\xpbutton\\", "xpbutblue.qvs"},
+    {"Skins\\win98\\", "win98.qvs"},
+};
+
 void ReadSkinFrom(TextReader& in)
 {
     uint16_t* const fields[] = {

@@ -18,6 +18,14 @@ struct TSkin {
 
 extern TSkin Skin;
 
+// The skins that come with the program, below ExeDir; the first is the default.
+struct BuiltInSkin {
+    const char* Folder;  // "Skins\xpdefault\"
+    const char* File;    // "xpdef.qvs"
+};
+enum { StandardXP, ClassicalXP, ButtonXP, ClassicalWin98 };
+extern const BuiltInSkin BuiltInSkins[4];
+
 // Reads SkinDir + Ini.skin into the sixteen file-fed fields of Skin, in file
 // order: panel height; each zone's left, top, right, bottom; button width,
 // gap and top. A number past the end of the file is 0. A word that is not a

@@ -56,6 +56,19 @@ std::string SysErrorMessage(DWORD code)
 }
 
 namespace {
+// A 32-bit top-down DIB section: pixels in reading order, 0x00RRGGBB.
+HBITMAP TopDownDib(int width, int height, void** bits)
+{
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
 // Larger files cannot hold a bitmap the decoder accepts.
 const DWORD MaxPictureFile = 80u << 20;
 
@@ -83,15 +96,8 @@ Bitmap Bitmap::FromFile(const std::string& path)
 {
     const std::vector<uint8_t> data = ReadPictureFile(path);
     const DibImage image = DecodeBmp(data.data(), data.size());
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = image.Width;
-    bi.bmiHeader.biHeight = -image.Height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    Bitmap b(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    Bitmap b(TopDownDib(image.Width, image.Height, &bits));
     if (b.Empty())
         throw EInvalidGraphic();
     std::memcpy(bits, image.Pixels.data(), image.Pixels.size() * sizeof(uint32_t));
@@ -108,15 +114,8 @@ MemoryDC::~MemoryDC()
 
 Surface::Surface(int width, int height) : Width(width > 0 ? width : 1), Height(height > 0 ? height : 1)
 {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = Width;
-    bi.bmiHeader.biHeight = -Height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    Bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    Bmp = TopDownDib(Width, Height, &bits);
     Bits = static_cast<uint32_t*>(bits);
     Mem = CreateCompatibleDC(nullptr);
     Old = SelectObject(Mem, Bmp);

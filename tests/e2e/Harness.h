@@ -74,6 +74,10 @@ std::string TextOf(HWND w);
 // The message text of a message box.
 std::string BoxMessage(HWND box);
 
+// The "Quorvel" value under HKLM's Run key: its data, "<none>" or "<no key>".
+std::string RunValue();
+void ClearRunValue();
+
 // Real input through SendInput.
 void PressKey(WORD vk);
 void ClickAt(int x, int y, bool right = false);

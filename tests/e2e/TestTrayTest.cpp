@@ -6,31 +6,6 @@
 #include "StartButton.h"
 
 namespace {
-void ClearRunValue()
-{
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_ALL_ACCESS,
-                      &key) == ERROR_SUCCESS) {
-        RegDeleteValueA(key, "Quorvel");
-        RegCloseKey(key);
-    }
-}
-
-std::string RunValue()
-{
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_READ,
-                      &key) != ERROR_SUCCESS)
-        return "<no key>";
-    char data[1024];
-    DWORD size = sizeof data, type = 0;
-    const LONG rc = RegQueryValueExA(key, "Quorvel", nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(key);
-    if (rc != ERROR_SUCCESS)
-        return "<none>";
-    return type == REG_SZ ? std::string(data) : "<not a string>";
-}
-
 bool HasTaskbarButton(DWORD pid)
 {
     for (HWND w : TopLevelWindows(pid))
