@@ -12,6 +12,7 @@ set(QV_PORTABLE
   src/panel/PanelLayout.cpp
   src/lists/LaunchList.cpp
   src/platform/WindowRules.cpp
+  src/dialogs/Countdown.cpp
 )
 list(TRANSFORM QV_PORTABLE PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 
@@ -30,8 +31,10 @@ set(QV_WIN32
   src/toolkit/Form.cpp
   src/toolkit/Graphics.cpp
   src/toolkit/Menus.cpp
+  src/toolkit/Controls.cpp
   src/app/MainUnit.cpp
   src/panel/UnPanel.cpp
+  src/dialogs/TimerUnit.cpp
   src/app/Quorvel.cpp
 )
 list(TRANSFORM QV_WIN32 PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

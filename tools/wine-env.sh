@@ -22,6 +22,9 @@ qv_prefix() {
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
+        # Text files open in Notepad, as on every Windows; Wine's fresh prefix
+        # knows the program but not the extension.
+        wine reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
         wineserver -w
         touch "$WINEPREFIX/.quorvel-ready"
     fi

@@ -3,6 +3,7 @@
 
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
+#include "../dialogs/TimerUnit.h"
 #include "../panel/UnPanel.h"
 #include "MainUnit.h"
 
@@ -18,7 +19,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     TForm1 form1;
     Form1 = &form1;
     Application.CreateForm(form1);
-    // The shutdown timer and the name dialog come here, before the panel.
+    TTimerForm timerForm;
+    TimerForm = &timerForm;
+    Application.CreateForm(timerForm);
+    // The name dialog comes here, before the panel.
     Form2.reset(new TForm2);
     Application.CreateForm(*Form2);
     AddExStyle(Application.Handle, WS_EX_TOOLWINDOW);

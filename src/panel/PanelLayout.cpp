@@ -15,3 +15,8 @@ ButtonPlace ButtonHome(uint8_t slot, int32_t frameWidth)
     const int32_t w = Skin.ButtonWidth, g = Skin.ButtonGap;
     return {g + frameWidth + (w + g) * (int32_t(slot) - 1), Skin.ButtonTop};
 }
+
+int32_t MenuPopupTop(int32_t panelTop, uint8_t count)
+{
+    return count == 0 ? panelTop - 41 : panelTop - (int32_t(count) * 17 + 49);
+}

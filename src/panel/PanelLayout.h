@@ -15,3 +15,8 @@ struct ButtonPlace {
 // `frameWidth` is the width of "back.bmp", used at both ends.
 PanelRect PanelBounds(int32_t screenHeight, int32_t frameWidth);
 ButtonPlace ButtonHome(uint8_t slot, int32_t frameWidth);
+// The top edge of the folder or program menu popped up above a panel whose
+// top edge is `panelTop`, for a list of `count` entries: 17 pixels an entry,
+// 41 for the add and delete items in the menu's frame, 8 more with the
+// separator.
+int32_t MenuPopupTop(int32_t panelTop, uint8_t count);

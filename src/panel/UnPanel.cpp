@@ -3,6 +3,7 @@
 #include "../../res/resource.h"
 #include "../app/MainUnit.h"
 #include "../app/Settings.h"
+#include "../dialogs/TimerUnit.h"
 #include "../lists/LaunchList.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
@@ -10,6 +11,8 @@
 #include "PanelLayout.h"
 
 std::unique_ptr<TForm2> Form2;
+bool Dragging = false;
+int32_t GrabX = 0, GrabY = 0;
 
 namespace {
 struct ButtonLook {
@@ -134,6 +137,183 @@ void TForm2::FormCreate()
 
     SetOwner(Handle, GetDesktopWindow());
     MakeTopmost(Handle);
+}
+
+LRESULT TForm2::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg != WM_COMMAND || lParam)
+        return TForm::WndProc(msg, wParam, lParam);
+    // Entry items 1 to 20 stand at positions 3 to 22 of their menu; each is
+    // bound to its slot by its identifier, whatever its caption.
+    const unsigned id = LOWORD(wParam);
+    if (id >= idOpenDir + 3 && id < idOpenDir + MenuPositions)
+        OpenLaunchEntry(DirList, id - idOpenDir - 2);
+    else if (id >= idOpenApp + 3 && id < idOpenApp + MenuPositions)
+        OpenLaunchEntry(AppList, id - idOpenApp - 2);
+    return 0;
+}
+
+void TForm2::PictureMouseDown(TImage& picture, MouseButton, int x, int y)
+{
+    if (&picture == &ImLeft || &picture == &ImRight)
+        return ImRightMouseDown(x, y);
+    for (int k = 1; k <= 8; ++k) {
+        if (&picture != &Im[k])
+            continue;
+        PressLook(k, true);
+        switch (k) {
+        case 1: Im1MouseDown(); break;
+        case 3: Im3MouseDown(); break;
+        case 4: Im4MouseDown(); break;
+        }
+    }
+}
+
+void TForm2::PictureMouseMove(TImage& picture, int x, int y)
+{
+    if (&picture == &ImLeft || &picture == &ImRight)
+        ImRightMouseMove(x, y);
+}
+
+// Any mouse button, wherever the pointer is now: the picture that took the
+// press takes the release.
+void TForm2::PictureMouseUp(TImage& picture, MouseButton, int, int)
+{
+    if (&picture == &ImLeft || &picture == &ImRight)
+        return ImRightMouseUp();
+    for (int k = 1; k <= 8; ++k) {
+        if (&picture != &Im[k])
+            continue;
+        PressLook(k, false);
+        switch (k) {
+        case 2: Im2MouseUp(); break;
+        case 5: Im5MouseUp(); break;
+        case 6: Im6MouseUp(); break;
+        case 7: Im7MouseUp(); break;
+        case 8: Im8MouseUp(); break;
+        }
+    }
+}
+
+void TForm2::PressLook(int k, bool pressed)
+{
+    // From the slot each time, not from where the picture is now.
+    const ButtonPlace home = ButtonHome(Ini.but[k], ImLeft.Picture().Width);
+    Im[k].Left = home.Left + pressed;
+    Im[k].Top = home.Top + pressed;
+    Invalidate();
+    // Painted before the action, which may take a while.
+    Application.ProcessMessages();
+}
+
+// The CD tray, opened and closed by turns: the program cannot ask the drive.
+void TForm2::Im1MouseDown()
+{
+    CdTrayOpen = !CdTrayOpen;
+    SetCdDoor(Ini.cdrom, CdTrayOpen);
+}
+
+void TForm2::Im2MouseUp()
+{
+    if (MessageBoxA(Handle, "You really want to close Quorvel?", "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES)
+        PostMessageA(Form1->Handle, WM_CLOSE, 0, 0);
+}
+
+void TForm2::Im3MouseDown()
+{
+    CloseAllWindows(Handle, Application.Handle);
+}
+
+void TForm2::Im4MouseDown()
+{
+    MinimizeAllWindows(Handle, Application.Handle);
+}
+
+void TForm2::Im5MouseUp()
+{
+    PopupLaunchMenu(OpenDir, Ini.numdirs);
+}
+
+void TForm2::Im6MouseUp()
+{
+    PopupLaunchMenu(OpenApp, Ini.numapps);
+}
+
+void TForm2::PopupLaunchMenu(const TPopupMenu& menu, uint8_t count)
+{
+    RefreshLaunchMenus();
+    RECT r;
+    GetWindowRect(Handle, &r);
+    menu.Popup(Handle, r.left, MenuPopupTop(r.top, count));
+}
+
+void TForm2::Im7MouseUp()
+{
+    if (Ini.monitor == 0)
+        MonitorOff(Handle);
+    else if (Ini.monitor == 1)
+        StartScreenSaver(Application.Handle);
+}
+
+void TForm2::Im8MouseUp()
+{
+    if (TimerForm->Visible())
+        TimerForm->Hide();
+    else
+        TimerForm->Show();
+}
+
+namespace {
+// With no entries the separator keeps whatever state it had.
+void Refresh(TMenuItem (&items)[MenuPositions], const LaunchList& list)
+{
+    if (list.Count >= 1) {
+        items[2].Visible = true;
+        items[2].Caption = "-";
+    }
+    for (unsigned n = 1; n <= 20; ++n) {
+        items[n + 2].Visible = n <= list.Count;
+        if (n <= list.Count)
+            items[n + 2].Caption = list.Slot[n].Name;
+    }
+}
+} // namespace
+
+void TForm2::RefreshLaunchMenus()
+{
+    Refresh(DirItems, DirList);
+    Refresh(AppItems, AppList);
+}
+
+void OpenLaunchEntry(const LaunchList& list, unsigned slot)
+{
+    ShellOpen(Form1->Handle, list.Slot[slot].Path);
+}
+
+void TForm2::ImRightMouseDown(int x, int y)
+{
+    Dragging = true;
+    GrabX = x;
+    GrabY = y;
+    Application.ProcessMessages();
+}
+
+// The frame moves with the panel, so the pointer is back on the grab point
+// after each move: every report moves the panel by the pointer's travel.
+void TForm2::ImRightMouseMove(int x, int y)
+{
+    if (!Dragging)
+        return;
+    RECT r;
+    GetWindowRect(Handle, &r);
+    SetWindowPos(Handle, nullptr, r.left, r.top + y - GrabY, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(Handle, &r);
+    SetWindowPos(Handle, nullptr, r.left + x - GrabX, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm2::ImRightMouseUp()
+{
+    Dragging = false;
 }
 
 void RebuildPanel()

@@ -53,5 +53,5 @@ std::string ExePath();
 // Returns the title of the failed step ("OpenProcessToken() Failed", ...), or
 // nullptr.
 const char* EnableShutdownPrivilege();
-// Shuts down, forcing applications to close.
-void ShutDownForced();
+// Shuts down, forcing applications to close; false when refused.
+bool ShutDownForced();

@@ -54,7 +54,7 @@ const char* EnableShutdownPrivilege()
     return err != ERROR_SUCCESS ? "AdjustTokenPrivileges() Failed" : nullptr;
 }
 
-void ShutDownForced()
+bool ShutDownForced()
 {
-    ExitWindowsEx(EWX_SHUTDOWN | EWX_FORCE, 0);
+    return ExitWindowsEx(EWX_SHUTDOWN | EWX_FORCE, 0) != FALSE;
 }

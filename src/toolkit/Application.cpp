@@ -37,12 +37,24 @@ void TApplication::CreateForm(TForm& form)
     form.Create();
 }
 
+namespace {
+// Tab, Enter and Escape, for the active form if it is a dialog.
+bool DialogMessage(MSG& msg)
+{
+    const HWND active = GetActiveWindow();
+    const TForm* form = active ? TForm::Of(active) : nullptr;
+    return form && form->DialogKeys && IsDialogMessageA(active, &msg);
+}
+} // namespace
+
 void TApplication::Run()
 {
     if (MainForm)
         MainForm->Show();
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (DialogMessage(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -56,6 +68,8 @@ void TApplication::ProcessMessages()
             PostQuitMessage(int(msg.wParam));
             return;
         }
+        if (DialogMessage(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -65,6 +65,15 @@ void TImage::Paint(HDC dc) const
     BitBlt(dc, Left, Top, w, h, k, 0, 0, SRCPAINT);
 }
 
+namespace {
+const char FormProp[] = "Quorvel.Form";
+}
+
+TForm* TForm::Of(HWND wnd)
+{
+    return static_cast<TForm*>(GetPropA(wnd, FormProp));
+}
+
 TForm::TForm(const char* className) : ClassName(className) {}
 
 TForm::~TForm()
@@ -107,7 +116,10 @@ LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPa
         TForm* form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         form->Handle = wnd;
         SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(form));
+        SetPropA(wnd, FormProp, HANDLE(form));
     }
+    if (msg == WM_NCDESTROY)
+        RemovePropA(wnd, FormProp);
     TForm* form = reinterpret_cast<TForm*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
     if (!form)
         return DefWindowProcA(wnd, msg, wParam, lParam);
@@ -135,6 +147,11 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED: Pressed = nullptr; return 0;
     case WM_SETCURSOR: return SetCursorMsg(lParam);
     case WM_CLOSE: Close(); return 0;
+    case WM_ACTIVATE:
+        if (Activate(LOWORD(wParam) != WA_INACTIVE))
+            return 0;
+        break;
+    case DM_GETDEFID: return DefaultId();
     }
     return Default(msg, wParam, lParam);
 }
@@ -275,7 +292,36 @@ void TForm::SetCursor(HCURSOR cursor)
 
 void TForm::Show()
 {
-    ShowWindow(Handle, SW_SHOWNA);
+    ShowWindow(Handle, ActivateOnShow ? SW_SHOW : SW_SHOWNA);
+    if (ActivateOnShow)
+        SetForegroundWindow(Handle);
+}
+
+// Enter presses the focused push button, else the default one.
+LRESULT TForm::DefaultId() const
+{
+    const HWND f = GetFocus();
+    if (IsChild(Handle, f) && (SendMessageA(f, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
+        return MAKELRESULT(GetDlgCtrlID(f), DC_HASDEFID);
+    return DefaultButton ? MAKELRESULT(DefaultButton, DC_HASDEFID) : 0;
+}
+
+// A form with controls gives the keyboard back to the control that had it,
+// or to its first control, instead of taking it itself.
+bool TForm::Activate(bool active)
+{
+    if (!active) {
+        const HWND f = GetFocus();
+        if (IsChild(Handle, f))
+            Focus = f;
+        return false;
+    }
+    if (!IsChild(Handle, Focus))
+        Focus = GetNextDlgTabItem(Handle, nullptr, FALSE);
+    if (!Focus)
+        return false;
+    SetFocus(Focus);
+    return true;
 }
 
 void TForm::Hide()

@@ -59,7 +59,14 @@ public:
     // Gives every visible picture with a hint its tooltip, at its present place.
     void UpdateHints();
 
+    // The form of a window of this process, or nullptr.
+    static TForm* Of(HWND wnd);
+    // Tab, Enter and Escape move between its controls as in a dialog box.
+    bool DialogKeys = false;
+
 protected:
+    // A fixed dialog frame with a caption and a close box.
+    static const DWORD DialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
     // Fixed before Create().
     DWORD Style = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     DWORD ExStyle = 0;
@@ -67,6 +74,8 @@ protected:
     COLORREF Color = GetSysColor(COLOR_BTNFACE);
     bool UseColorKey = false;  // Color is see-through
     int InitLeft = 0, InitTop = 0, InitClientWidth = 100, InitClientHeight = 100;
+    bool ActivateOnShow = false;  // dialogs take the keyboard when shown
+    UINT DefaultButton = 0;       // the control Enter chooses
     // Painting order: later pictures are drawn over earlier ones.
     std::vector<TImage*> Pictures;
 
@@ -86,10 +95,13 @@ private:
     LRESULT Mouse(UINT msg, LPARAM lParam);
     LRESULT SetCursorMsg(LPARAM lParam);
     void Close();
+    bool Activate(bool active);
+    LRESULT DefaultId() const;
     TImage* PictureAt(int x, int y) const;
 
     const char* ClassName;
     HWND Tooltip = nullptr;
     HCURSOR FormCursor = LoadCursor(nullptr, IDC_ARROW);
     TImage* Pressed = nullptr;
+    HWND Focus = nullptr;
 };

@@ -98,9 +98,14 @@ void EndProcess(PROCESS_INFORMATION& pi)
 }
 } // namespace
 
+std::string InstallDir(const std::string& name)
+{
+    return Env("QV_WORK") + "\\" + name + "\\";
+}
+
 Install::Install(const std::string& name)
 {
-    Dir = Env("QV_WORK") + "\\" + name + "\\";
+    Dir = InstallDir(name);
     RemoveTree(Dir.substr(0, Dir.size() - 1));
     CreateDirectoryA(Dir.c_str(), nullptr);
     const std::string product = Env("QV_PRODUCT");
@@ -136,8 +141,12 @@ std::string ClassOf(HWND w)
 
 std::string TextOf(HWND w)
 {
+    // Asked of the window itself: another process's edit control keeps its
+    // text where GetWindowText does not look.
     char text[1024] = "";
-    GetWindowTextA(w, text, sizeof text);
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_ABORTIFHUNG, 2000, &n))
+        GetWindowTextA(w, text, sizeof text);
     return text;
 }
 
@@ -244,6 +253,15 @@ INPUT MouseAt(int x, int y, DWORD flags)
 void MoveMouse(int x, int y)
 {
     INPUT in = MouseAt(x, y, MOUSEEVENTF_MOVE);
+    SendInput(1, &in, sizeof(INPUT));
+    Sleep(150);
+}
+
+void MouseButton(int x, int y, bool down, bool right)
+{
+    INPUT in = MouseAt(x, y, right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                                   : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP));
+    in.mi.dwFlags |= MOUSEEVENTF_MOVE;
     SendInput(1, &in, sizeof(INPUT));
     Sleep(150);
 }

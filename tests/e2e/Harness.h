@@ -25,6 +25,9 @@ bool WaitFor(F check, int ms = 10000)
     }
 }
 
+// Where Install(name) puts the program, before it exists.
+std::string InstallDir(const std::string& name);
+
 // A scenario's own folder with a copy of the program, as a user would have it.
 class Install {
 public:
@@ -82,6 +85,8 @@ void ClearRunValue();
 void PressKey(WORD vk);
 void ClickAt(int x, int y, bool right = false);
 void MoveMouse(int x, int y);
+// One press or one release, at (x, y).
+void MouseButton(int x, int y, bool down, bool right = false);
 
 // Saves the screen as <QV_SHOTS>\<name>.bmp (turned into PNG after the run).
 void Screenshot(const std::string& name);

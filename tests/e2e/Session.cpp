@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "app/Skins.h"
+#include "panel/PanelLayout.h"
 #include "toolkit/Files.h"
 
 SIZE BmpSize(const std::string& path)
@@ -43,17 +44,19 @@ HWND PopupMenuOf(DWORD pid)
 }
 
 namespace {
-Install Prepared(const std::string& name, const std::string& settings)
+Install Prepared(const std::string& name, const std::string& settings, const Files& files)
 {
     Install app(name);
     if (!settings.empty())
         WriteBytes(app.File("Settings.ini"), settings);
+    for (const auto& f : files)
+        WriteBytes(app.File(f.first), f.second);
     return app;
 }
 } // namespace
 
-Session::Session(const std::string& name, const std::string& settings)
-    : App(Prepared(name, settings)), Tray(App.File("tray.log"), App.File("Settings.ini")), Q(App)
+Session::Session(const std::string& name, const std::string& settings, const Files& files)
+    : App(Prepared(name, settings, files)), Tray(App.File("tray.log"), App.File("Settings.ini")), Q(App)
 {
 }
 
@@ -77,9 +80,10 @@ std::string Session::Saved(const char* key) const
     return at == std::string::npos ? "" : s.substr(at + 2, s.find("\r\n", at + 2) - at - 2);
 }
 
-POINT ZoneCentre(HWND form1, const Install& app, int zone)
+namespace {
+// The driver reads the settings and skin with the program's own readers.
+void ReadAsProgram(const Install& app)
 {
-    // The driver reads the skin with the program's own readers.
     ExeDir = app.Dir;
     SetDefaultSettings();
     if (FileExists(app.File("Settings.ini"))) {
@@ -87,9 +91,38 @@ POINT ZoneCentre(HWND form1, const Install& app, int zone)
         ReadSettingsFrom(in);
     }
     ReadSkinFile();
+}
+} // namespace
+
+POINT ZoneCentre(HWND form1, const Install& app, int zone)
+{
+    ReadAsProgram(app);
     const TZone& z = zone == 1 ? Skin.Zone1 : zone == 2 ? Skin.Zone2 : Skin.Zone3;
     const RECT r = WindowRect(form1);
     return {r.left + (z.Left + z.Right) / 2, r.top + (z.Top + z.Bottom) / 2};
+}
+
+POINT ButtonHomeOnScreen(HWND panel, const Install& app, int k)
+{
+    ReadAsProgram(app);
+    const ButtonPlace home = ButtonHome(Ini.but[k], BmpSize(SkinDir + "back.bmp").cx);
+    const RECT r = WindowRect(panel);
+    return {r.left + home.Left, r.top + home.Top};
+}
+
+POINT ButtonCentre(HWND panel, const Install& app, int k)
+{
+    const POINT p = ButtonHomeOnScreen(panel, app, k);
+    return {p.x + 12, p.y + 12};
+}
+
+HWND Session::ShowPanel()
+{
+    HWND panel = Form2();
+    ClickZone(3);
+    WaitFor([&] { return IsWindowVisible(panel) != FALSE; });
+    Sleep(300);
+    return panel;
 }
 
 void Session::ClickZone(int zone, bool right)

@@ -2,6 +2,8 @@
 // ask of it.
 #pragma once
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Harness.h"
 
@@ -16,9 +18,16 @@ HWND PopupMenuOf(DWORD pid);
 // The middle of a zone of the start button on screen, read from the skin
 // folder and description file that Settings.ini (or the defaults) names.
 POINT ZoneCentre(HWND form1, const Install& app, int zone);
+// The home place of panel button k (1 to 8) on screen, and its middle; read
+// like ZoneCentre.
+POINT ButtonHomeOnScreen(HWND panel, const Install& app, int k);
+POINT ButtonCentre(HWND panel, const Install& app, int k);
+
+// Files put beside the exe before it starts: name and content.
+using Files = std::vector<std::pair<std::string, std::string>>;
 
 struct Session {
-    explicit Session(const std::string& name, const std::string& settings = "");
+    explicit Session(const std::string& name, const std::string& settings = "", const Files& files = {});
     Install App;
     TestTaskbar Tray;
     Quorvel Q;
@@ -29,4 +38,6 @@ struct Session {
     // The value of a line of Settings.ini ("skin=" gives "skin=xpdef.qvs").
     std::string Saved(const char* key) const;
     void ClickZone(int zone, bool right = false);
+    // Shows the panel with a click on zone 3 and waits for it.
+    HWND ShowPanel();
 };

@@ -1,0 +1,34 @@
+// The shutdown timer's count and its number field, free of any window so
+// that every path through a tick can be tried natively.
+#pragma once
+#include <cstdint>
+#include <string>
+
+// The whole-number field with arrows: 0 to 30000.
+const int32_t SpinMin = 0, SpinMax = 30000;
+// What the field shows for a value set into it: clamped to its range.
+std::string SpinText(int32_t value);
+// What the field's text reads as: parsed without clamping; text that is no
+// whole number reads as the range's minimum.
+int32_t SpinValue(const std::string& text);
+// The text after the field loses focus: a typed number out of range is
+// pulled into it; anything else stays as typed.
+std::string SpinLeave(const std::string& text);
+
+struct Countdown {
+    int32_t Remaining = 0;
+    bool Running = false;
+    std::string Field = SpinText(100);  // the number field's text
+
+    // "Start" / "Stop".
+    void Toggle();
+    // The field's text changed (typing, the arrows, or a tick).
+    void FieldChanged(const std::string& text);
+    // One minute has passed; true when the computer must be shut down now.
+    bool Tick();
+};
+
+// The running system in words, from what the version query reported;
+// `ok` false gives the empty text.
+std::string OsVersionText(bool ok, uint32_t platformId, uint32_t major, uint32_t minor, uint32_t build,
+                          const char* servicePack);

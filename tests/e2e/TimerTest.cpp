@@ -1,0 +1,140 @@
+// The shutdown timer dialog under real input; its minute is a posted tick.
+#include <gtest/gtest.h>
+
+#include "Session.h"
+
+namespace {
+struct TimerDialog {
+    HWND Form = nullptr, Label = nullptr, Field = nullptr, Arrows = nullptr, Start = nullptr, Hide = nullptr;
+    explicit TimerDialog(HWND form) : Form(form)
+    {
+        for (HWND c = GetWindow(form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            const std::string cls = ClassOf(c), text = TextOf(c);
+            if (cls == "Static")
+                Label = c;
+            else if (cls == "Edit")
+                Field = c;
+            else if (cls == "msctls_updown32")
+                Arrows = c;
+            else if (text == "Hide")
+                Hide = c;
+            else if (cls == "Button")
+                Start = c;
+        }
+    }
+    void Tick() const
+    {
+        PostMessageA(Form, WM_TIMER, 1, 0);
+        Sleep(200);
+    }
+};
+
+POINT Middle(HWND w)
+{
+    const RECT r = WindowRect(w);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void ClickOn(HWND w)
+{
+    const POINT p = Middle(w);
+    ClickAt(p.x, p.y);
+}
+
+// Replaces the field's text from the keyboard.
+void Type(const std::string& digits)
+{
+    PressKey(VK_END);
+    for (int i = 0; i < 8; ++i)
+        PressKey(VK_BACK);
+    for (char c : digits)
+        PressKey(WORD(c));
+}
+} // namespace
+
+TEST(Timer, TheDialogCountsWhileHiddenAndKeepsItsFieldInRange)
+{
+    Session s("Timer.Dialog");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    TimerDialog t(s.Q.Window("TTimerForm"));
+    ASSERT_TRUE(t.Form && t.Label && t.Field && t.Arrows && t.Start && t.Hide);
+    EXPECT_EQ("Timer", TextOf(t.Form));
+    RECT client;
+    GetClientRect(t.Form, &client);
+    EXPECT_EQ(214, client.right);
+    EXPECT_EQ(64, client.bottom);
+    EXPECT_EQ("Power off a computer through (In minutes)", TextOf(t.Label));
+    EXPECT_EQ("100", TextOf(t.Field));
+    EXPECT_EQ("Start", TextOf(t.Start));
+    EXPECT_EQ(57, WindowSize(t.Field).cx + WindowSize(t.Arrows).cx) << "field and arrows together";
+    EXPECT_EQ(65, WindowSize(t.Start).cx);
+    EXPECT_EQ(65, WindowSize(t.Hide).cx);
+    const LONG style = GetWindowLongA(t.Form, GWL_STYLE);
+    EXPECT_TRUE((style & WS_SYSMENU) && !(style & WS_THICKFRAME) && !(style & WS_MAXIMIZEBOX));
+
+    HWND panel = s.ShowPanel();
+    ClickOn(panel);  // not on a button: the frame
+    const POINT timerButton = ButtonCentre(panel, s.App, 8);
+    ClickAt(timerButton.x, timerButton.y);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(t.Form) != FALSE; }));
+    Sleep(300);
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetWindowThreadProcessId(t.Form, nullptr), &gui);
+    EXPECT_EQ(t.Field, gui.hwndFocus) << "the field takes the keyboard, not " << ClassOf(gui.hwndFocus);
+
+    // Out of range: clamped when the field is left with Tab.
+    ClickOn(t.Field);
+    Type("40000");
+    EXPECT_EQ("40000", TextOf(t.Field));
+    PressKey(VK_TAB);
+    EXPECT_EQ("30000", TextOf(t.Field));
+
+    // 3 minutes, started with Enter on "Start", the next in the tab order.
+    ClickOn(t.Field);
+    Type("3");
+    PressKey(VK_TAB);
+    PressKey(VK_RETURN);
+    EXPECT_EQ("Stop", TextOf(t.Start));
+    t.Tick();
+    EXPECT_EQ("2", TextOf(t.Field));
+    Screenshot("Timer.Running");
+
+    // Hidden, it goes on counting; shown again, it shows where it is.
+    ClickOn(t.Hide);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(t.Form); }));
+    t.Tick();
+    ClickAt(timerButton.x, timerButton.y);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(t.Form) != FALSE; }));
+    EXPECT_EQ("1", TextOf(t.Field));
+    EXPECT_EQ("Stop", TextOf(t.Start));
+
+    // Stop keeps the number; a stray tick while idle changes nothing.
+    ClickOn(t.Start);
+    EXPECT_EQ("Start", TextOf(t.Start));
+    t.Tick();
+    EXPECT_EQ("1", TextOf(t.Field));
+
+    // From 0 it never shuts down: the field stays at 0.
+    ClickOn(t.Field);
+    Type("0");
+    ClickOn(t.Start);
+    t.Tick();
+    t.Tick();
+    EXPECT_EQ("0", TextOf(t.Field));
+    EXPECT_FALSE(s.Q.WaitExit(1000));
+    ClickOn(t.Start);
+
+    // The arrows stop at the range's ends.
+    const RECT a = WindowRect(t.Arrows);
+    ClickAt((a.left + a.right) / 2, a.bottom - 3);
+    EXPECT_EQ("0", TextOf(t.Field));
+    ClickAt((a.left + a.right) / 2, a.top + 3);
+    EXPECT_EQ("1", TextOf(t.Field));
+
+    // The close box hides it too.
+    PostMessageA(t.Form, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(t.Form); }));
+    EXPECT_FALSE(s.Q.WaitExit(300));
+    EXPECT_EQ(nullptr, s.Q.ErrorBox());
+}

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include "dialogs/Countdown.h"
+#include "panel/PanelLayout.h"
+
+namespace {
+// Ticks until a shutdown is due; -1 if none within `limit` ticks.
+int TicksToShutdown(Countdown& c, int limit)
+{
+    for (int t = 1; t <= limit; ++t)
+        if (c.Tick())
+            return t;
+    return -1;
+}
+} // namespace
+
+TEST(Countdown, StartAtNShutsDownAtTheNthTickAndShowsWhatRemains)
+{
+    for (int n : {1, 3, 100}) {
+        Countdown c;
+        c.FieldChanged(std::to_string(n));
+        c.Toggle();
+        ASSERT_TRUE(c.Running);
+        EXPECT_EQ(n, TicksToShutdown(c, 200)) << n;
+        EXPECT_EQ("0", c.Field);
+    }
+    Countdown c;
+    c.Toggle();  // the field's first value
+    EXPECT_EQ(100, c.Remaining);
+    c.Tick();
+    EXPECT_EQ("99", c.Field);
+}
+
+TEST(Countdown, StartAtZeroNeverShutsDownAndTheCountFallsBelowZero)
+{
+    Countdown c;
+    c.FieldChanged("0");
+    c.Toggle();
+    EXPECT_EQ(-1, TicksToShutdown(c, 5));
+    EXPECT_EQ(-5, c.Remaining);
+    EXPECT_EQ("0", c.Field) << "the field never shows less than its minimum";
+    // However long it is left, the count never wraps round to a positive one.
+    c.Remaining = INT32_MIN + 1;
+    c.Tick();
+    c.Tick();
+    EXPECT_EQ(INT32_MIN, c.Remaining);
+}
+
+TEST(Countdown, EditingWhileRunningChangesWhatRemains)
+{
+    Countdown c;
+    c.Toggle();
+    c.FieldChanged("5");
+    EXPECT_EQ(5, TicksToShutdown(c, 10));
+
+    // Cleared: reads 0, the tick takes it to -1, shows "0", which reads 0 again: due.
+    Countdown cleared;
+    cleared.Toggle();
+    cleared.FieldChanged("");
+    EXPECT_EQ(0, cleared.Remaining);
+    EXPECT_TRUE(cleared.Tick());
+    EXPECT_EQ("0", cleared.Field);
+
+    // Typed out of range: read as typed, shown clamped after the next tick.
+    Countdown big;
+    big.Toggle();
+    big.FieldChanged("40000");
+    EXPECT_EQ(40000, big.Remaining);
+    big.Tick();
+    EXPECT_EQ("30000", big.Field);
+    EXPECT_EQ(30000, big.Remaining);
+}
+
+TEST(Countdown, StopZeroesAndStartTakesTheFieldAgain)
+{
+    Countdown c;
+    c.FieldChanged("10");
+    c.Toggle();
+    c.Tick();
+    c.Tick();
+    c.Toggle();
+    EXPECT_FALSE(c.Running);
+    EXPECT_EQ(0, c.Remaining);
+    EXPECT_EQ("8", c.Field) << "the field keeps its number";
+    c.Toggle();
+    EXPECT_EQ(8, c.Remaining) << "from the number shown, not from 100";
+}
+
+TEST(Countdown, FieldTextRules)
+{
+    EXPECT_EQ("0", SpinText(-7));
+    EXPECT_EQ("30000", SpinText(30001));
+    EXPECT_EQ("250", SpinText(250));
+    EXPECT_EQ(-7, SpinValue("-7")) << "read without clamping";
+    EXPECT_EQ(0, SpinValue("abc"));
+    EXPECT_EQ(0, SpinValue("99999999999")) << "beyond 32 bits is no number";
+    EXPECT_EQ("30000", SpinLeave("123456"));
+    EXPECT_EQ("0", SpinLeave("-3"));
+    EXPECT_EQ("42", SpinLeave("42"));
+    EXPECT_EQ("", SpinLeave(""));
+}
+
+TEST(OsVersionText, EachPlatformAndAFailedQuery)
+{
+    EXPECT_EQ("Windows NT Version 5.1\r\n (Build 2600: Service Pack 3)",
+              OsVersionText(true, 2, 5, 1, 2600, "Service Pack 3"));
+    // The 95 family reports the version in the build number's high word: it is
+    // written as it comes.
+    EXPECT_EQ("Windows 95 Version 4.10\r\n (Build 67766446:  A )",
+              OsVersionText(true, 1, 4, 10, 67766446, " A "));
+    EXPECT_EQ("Win32s Version 1.30\r\n (Build 0: )", OsVersionText(true, 0, 1, 30, 0, ""));
+    EXPECT_EQ(" Version 6.0\r\n (Build 1: )", OsVersionText(true, 3, 6, 0, 1, ""));
+    EXPECT_EQ("", OsVersionText(false, 2, 5, 1, 2600, "x"));
+    char unterminated[128];
+    std::fill(std::begin(unterminated), std::end(unterminated), 'x');
+    EXPECT_EQ(128u + 39, OsVersionText(true, 2, 5, 1, 2600, unterminated).size());
+}
+
+TEST(MenuPopupTop, LeavesRoomForTheEntries)
+{
+    EXPECT_EQ(700 - 41, MenuPopupTop(700, 0));
+    EXPECT_EQ(700 - 100, MenuPopupTop(700, 3));
+    EXPECT_EQ(700 - 389, MenuPopupTop(700, 20));
+    EXPECT_EQ(-5 - 66, MenuPopupTop(-5, 1)) << "a panel dragged above the screen";
+}
