@@ -13,6 +13,8 @@ set(QV_PORTABLE
   src/lists/LaunchList.cpp
   src/platform/WindowRules.cpp
   src/dialogs/Countdown.cpp
+  src/dialogs/Chooser.cpp
+  src/lists/ListEdit.cpp
 )
 list(TRANSFORM QV_PORTABLE PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 

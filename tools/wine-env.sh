@@ -15,10 +15,13 @@ qv_prefix() {
         rm -rf "$WINEPREFIX"
         mkdir -p "$WINEPREFIX"
         wineboot -i >/dev/null 2>&1
+        # Debian's Wine does not find its own fonts (MS Sans Serif, Tahoma,
+        # Marlett for the caption buttons); in the Windows fonts folder it does.
+        cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
         # Wine's taskbar is as tall as its caption font: a larger one makes it
         # 30 pixels, as on Windows XP, so a 31-pixel start button fits.
         wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v CaptionFont /t REG_BINARY \
-            /d "$(qv_logfont -23 700 Tahoma)" /f >/dev/null 2>&1
+            /d "$(qv_logfont -23 700 "DejaVu Sans")" /f >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1

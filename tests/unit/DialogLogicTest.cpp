@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "app/Settings.h"
+#include "dialogs/Chooser.h"
+#include "lists/ListEdit.h"
+
+namespace {
+using Items = std::vector<int>;
+
+LaunchList Fresh(uint8_t& count)
+{
+    count = 0;
+    return LaunchList{{}, count, false};
+}
+} // namespace
+
+TEST(Chooser, FillFromTheSettings)
+{
+    SetDefaultSettings();
+    ChooserLists l = ChooserFill(Ini);
+    EXPECT_EQ(Items({1, 2, 3, 4, 5, 6, 7, 8}), l.Shown);
+    EXPECT_TRUE(l.Unused.empty());
+
+    // Slot 0, a slot above numbut and a shared slot.
+    Ini.numbut = 3;
+    const uint8_t slots[9] = {0, 3, 0, 1, 9, 1, 2, 4, 3};
+    std::copy(std::begin(slots), std::end(slots), Ini.but);
+    l = ChooserFill(Ini);
+    EXPECT_EQ(Items({3, 5, 6, 1, 8}), l.Shown) << "slot by slot, a shared slot in number order";
+    EXPECT_EQ(Items({2, 4, 7}), l.Unused) << "the rest in number order";
+}
+
+TEST(Chooser, MovesAndApplyDealSlotsWithoutGaps)
+{
+    SetDefaultSettings();
+    ChooserLists l = ChooserFill(Ini);
+    ChooserMove(l.Shown, l.Unused, 0);  // "CD-ROM" out ...
+    ChooserMove(l.Unused, l.Shown, 0);  // ... and back: now last
+    ChooserMove(l.Unused, l.Shown, 0);  // nothing selected there any more
+    ChooserMove(l.Shown, l.Unused, 8);  // no such item
+    ChooserApply(l.Shown, Ini);
+    EXPECT_EQ(8, Ini.numbut);
+    EXPECT_EQ(8, Ini.but[1]);
+    for (int k = 2; k <= 8; ++k)
+        EXPECT_EQ(k - 1, Ini.but[k]);
+
+    ChooserApply({}, Ini);
+    EXPECT_EQ(0, Ini.numbut);
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_EQ(0, Ini.but[k]);
+}
+
+TEST(ListEdit, DefaultNames)
+{
+    EXPECT_EQ("Projects", DefaultDirName("C:\\Work\\Projects"));
+    EXPECT_EQ("D:\\", DefaultDirName("D:\\"));
+    EXPECT_EQ("Share", DefaultDirName("\\\\server\\Share"));
+    EXPECT_EQ("edit.exe", DefaultFileName("C:\\Tools\\edit.exe"));
+    EXPECT_EQ("notes.txt", DefaultFileName("A:notes.txt")) << "after a colon too";
+    EXPECT_EQ("plain", DefaultFileName("plain"));
+}
+
+TEST(ListEdit, AddDeleteAndAFullList)
+{
+    uint8_t count;
+    LaunchList list = Fresh(count);
+    for (const char* n : {"One", "Two", "Three"})
+        ASSERT_TRUE(AddEntry(list, std::string("C:\\") + n, n));
+    DeleteEntry(list, 2);
+    ASSERT_EQ(2, count);
+    EXPECT_EQ("One", list.Slot[1].Name);
+    EXPECT_EQ("Three", list.Slot[2].Name);
+    EXPECT_EQ("C:\\Three", list.Slot[2].Path);
+    EXPECT_TRUE(list.Slot[3].Name.empty()) << "the former last slot is emptied";
+    DeleteEntry(list, 0);  // nothing selected
+    DeleteEntry(list, 3);
+    EXPECT_EQ(2, count);
+
+    const std::string longText(300, 'x');
+    ASSERT_TRUE(AddEntry(list, longText, longText));
+    EXPECT_EQ(255u, list.Slot[3].Name.size());
+    EXPECT_EQ(255u, list.Slot[3].Path.size());
+    while (count < MaxEntries)
+        ASSERT_TRUE(AddEntry(list, "p", "n"));
+    EXPECT_FALSE(AddEntry(list, "p", "twenty-first"));
+    EXPECT_EQ(20, count);
+    EXPECT_EQ("n", list.Slot[20].Name);
+}
