@@ -15,6 +15,7 @@ set(QV_PORTABLE
   src/dialogs/Countdown.cpp
   src/dialogs/Chooser.cpp
   src/lists/ListEdit.cpp
+  src/lists/DirTree.cpp
 )
 list(TRANSFORM QV_PORTABLE PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 
@@ -37,6 +38,13 @@ set(QV_WIN32
   src/app/MainUnit.cpp
   src/panel/UnPanel.cpp
   src/dialogs/TimerUnit.cpp
+  src/dialogs/UnitPos.cpp
+  src/dialogs/UnitFirst.cpp
+  src/dialogs/UnitCD.cpp
+  src/dialogs/AboutUnit.cpp
+  src/lists/UnitName.cpp
+  src/lists/UnitApps.cpp
+  src/lists/DelDirUnit.cpp
   src/app/Quorvel.cpp
 )
 list(TRANSFORM QV_WIN32 PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

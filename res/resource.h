@@ -12,3 +12,4 @@
 #define IDB_BTN6 206
 #define IDB_BTN7 207
 #define IDB_BTN8 208
+#define IDB_ABOUT 300

@@ -6,6 +6,8 @@
 //   btn1.bmp ... btn8.bmp - the panel buttons' own 24 x 24 pictures, shown
 //                  while no skin gives them one: 1-6 on a plain light grey,
 //                  7 and 8 magenta (255, 0, 255) wherever they are see-through
+//   about.bmp    - the About box's picture, 94 x 131: a small desktop card
+//                  with the logo and a taskbar, on the dialog's silver
 // Everything is computed with plain arithmetic from fixed inputs, so the
 // output is the same on every run.
 
@@ -75,6 +77,93 @@ Canvas drawStart() {
     };
     paint(cv, dots(1), [](int, int) { return kShadow; }, 0.6);
     paint(cv, dots(0), [](int, int) { return kMark; });
+    return cv;
+}
+
+// The About box's picture: a rounded card like a tiny desktop, the logo large
+// in its sky, a soft wave across the middle and a taskbar along the bottom
+// with the green start pill. The box is silver, so the corners the card
+// leaves open are silver too and it needs no see-through colour.
+Canvas drawAbout() {
+    const int w = 94, h = 131;
+    const Col kDialogFace{192, 192, 192};
+    const Col kFrame{22, 56, 96};
+    Canvas cv(w, h);
+    rect(cv, 0, 0, w, h, kDialogFace);
+
+    const RRect card{0, 0, double(w), double(h), 5, 5};
+    auto onCard = [&](double px, double py) { return card.in(px, py, 1.0); };
+
+    static const Stop sky[] = {
+        {0.00, {86, 138, 222}}, {0.50, {56, 148, 198}}, {1.00, {34, 170, 160}},
+    };
+    paint(cv, [&](double px, double py) { return card.in(px, py); },
+          [&](int x, int y) {
+              double cx = x + 0.5, cy = y + 0.5;
+              Col c = ramp(sky, cy / h);
+              // A pale glow behind the logo lifts it off the sky.
+              double d = std::hypot((cx - 47) / 40, (cy - 40) / 36);
+              if (d < 1) c = mix(c, kWhite, 0.30 * (1 - d) * (1 - d));
+              return c;
+          });
+
+    // Two gentle waves, the logo's own bend, rolling across the middle.
+    auto wave = [](double base, double amp, double phase) {
+        return [=](double px, double py) {
+            return py >= base + amp * std::sin(px / 94.0 * 2 * kPi * 0.75 + phase);
+        };
+    };
+    auto onCardAnd = [&](auto shape) {
+        return [=](double px, double py) { return onCard(px, py) && shape(px, py); };
+    };
+    paint(cv, onCardAnd(wave(86, 4.5, 0.4)), [](int, int) { return Col{170, 232, 222}; }, 0.30);
+    paint(cv, onCardAnd(wave(95, 3.5, 2.2)), [](int, int) { return Col{24, 120, 132}; }, 0.28);
+
+    qvart::drawLogo(cv, 23, 14, 22, 4, 2.0, {12, 38, 86});
+
+    // The taskbar: a blue strip over the card's bottom rows, lit along its top.
+    const int barTop = 110;
+    paint(cv, [&](double px, double py) { return py >= barTop && onCard(px, py); },
+          [&](int, int y) {
+              if (y == barTop) return Col{138, 176, 236};
+              return mix(Col{58, 100, 196}, Col{30, 62, 150}, (y - barTop - 1) / double(h - barTop - 2));
+          });
+
+    // Start pill: the start button's body and border shrunk down, logo inside.
+    drawGlossyButton(cv, RRect{4, 113, 32, 128, 4.5, 6.5}, greenBody, kGreenBorder);
+    qvart::drawLogo(cv, 9, 117, 3, 1, 0.15, kGreenShadow);
+    // A short bright bar where the caption would be.
+    fillFlat(cv, RRect{19.5, 119.5, 28, 121.5, 1, 1}, kGreenShadow, 0.55);
+    fillFlat(cv, RRect{19, 119, 27.5, 121, 1, 1}, {232, 248, 226});
+
+    // Two window buttons, the first one pressed in as the active window.
+    auto task = [&](double x0, double x1, bool active, Col icon) {
+        RRect b{x0, 114, x1, 127, 1.5, 1.5};
+        fillWithRim(cv, b,
+                    [&](int, int y) {
+                        double t = (y - 114) / 12.0;
+                        return active ? mix(Col{34, 66, 150}, Col{54, 94, 186}, t)
+                                      : mix(Col{104, 148, 226}, Col{64, 108, 204}, t);
+                    },
+                    active ? Col{18, 36, 92} : Col{30, 56, 128}, 1.0);
+        double ix = x0 + 3, iy = 118.5;
+        fillWithRim(cv, RRect{ix, iy, ix + 5, iy + 5, 0.8, 0.8}, [&](int, int) { return icon; },
+                    mix(icon, kBlack, 0.5), 0.8);
+        fillFlat(cv, RRect{ix + 7, 120, x1 - 3, 122, 0.8, 0.8}, {226, 234, 250}, active ? 0.7 : 0.9);
+    };
+    task(35, 55, true, {255, 198, 24});
+    task(57, 76, false, {236, 72, 36});
+
+    // Tray: a sunken well with two tiny lights.
+    fillWithRim(cv, RRect{79, 114, 90, 127, 1.2, 1.2},
+                [](int, int y) { return mix(Col{28, 58, 140}, Col{44, 82, 170}, (y - 114) / 12.0); },
+                {20, 42, 104}, 1.0);
+    fillFlat(cv, Disc{82.5, 120.5, 1.4}, {120, 220, 110});
+    fillFlat(cv, Disc{86.8, 120.5, 1.4}, {240, 210, 90});
+
+    // The frame goes on last so nothing above covers it.
+    paint(cv, [&](double px, double py) { return card.in(px, py) && !card.in(px, py, 1.0); },
+          [&](int, int) { return kFrame; });
     return cv;
 }
 
@@ -195,6 +284,7 @@ int main(int argc, char** argv) {
     bool ok = save(dir + "start.bmp", startBmp(drawStart()));
     ok = save(dir + "hand.cur", handCur()) && ok;
     ok = save(dir + "Quorvel.ico", appIcon()) && ok;
+    ok = save(dir + "about.bmp", bmp24(opaque(drawAbout()))) && ok;
     // Named by panel position, which is how the program asks for them.
     int n = 0;
     for (const PanelButton& b : kPanelButtons) {

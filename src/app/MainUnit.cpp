@@ -3,6 +3,10 @@
 #include <commdlg.h>
 
 #include "../../res/resource.h"
+#include "../dialogs/AboutUnit.h"
+#include "../dialogs/UnitCD.h"
+#include "../dialogs/UnitFirst.h"
+#include "../dialogs/UnitPos.h"
 #include "../panel/UnPanel.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
@@ -44,6 +48,9 @@ LRESULT TForm1::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return TForm::WndProc(msg, wParam, lParam);
     switch (LOWORD(wParam)) {
     case idN4: N4Click(); break;
+    case idCDROM1: CDROM1Click(); break;
+    case idN13: N13Click(); break;
+    case idN2: N2Click(); break;
     case idXP1: XP1Click(); break;
     case idN7: N7Click(); break;
     case idXP2: XP2Click(); break;
@@ -153,6 +160,55 @@ void TForm1::N1Click()
         PostMessageA(Handle, WM_CLOSE, 0, 0);
 }
 
+// "CD-ROM": the settings are written when the chooser closes, applied or not.
+void TForm1::CDROM1Click()
+{
+    if (CdDialogBusy)
+        return;
+    {
+        const Busy busy(CdDialogBusy);
+        TFormCD dialog;
+        dialog.Drive = Ini.cdrom;
+        dialog.Create();
+        dialog.ShowModal();
+    }
+    WriteSettings();
+}
+
+// "Buttons"
+void TForm1::N13Click()
+{
+    if (ButtonsBusy)
+        return;
+    {
+        const Busy busy(ButtonsBusy);
+        TPosForm dialog;
+        dialog.Lists = ChooserFill(Ini);
+        dialog.Create();
+        if (dialog.ShowModal() == mrOk) {
+            // The new panel reloads both lists from their files: saved first,
+            // a favourite deleted since the last save stays deleted.
+            WriteSettings();
+            RebuildPanel();
+            WriteSettings();
+            ReadSkinFile();
+            LoadStartPicture();
+        }
+    }
+    WriteSettings();
+}
+
+// "About..."
+void TForm1::N2Click()
+{
+    if (AboutBusy)
+        return;
+    const Busy busy(AboutBusy);
+    TAbout dialog;
+    dialog.Create();
+    dialog.ShowModal();
+}
+
 void TForm1::LoadStartPicture()
 {
     Image1.SetPicture(Bitmap::FromFile(SkinDir + "normal.bmp"));
@@ -247,9 +303,17 @@ void ReadSettings()
         } tick;
         TextReader in(path);
         ReadSettingsFrom(in);
+    } else {
+        // The first start: the user picks the look that suits the system.
+        FirstRunChoice = 0;
+        TFormFirst dialog;
+        dialog.Create();
+        dialog.ShowModal();
+        if (FirstRunChoice == 1) {
+            SkinDir = ExeDir + BuiltInSkins[ClassicalXP].Folder;
+            Ini.skin = BuiltInSkins[ClassicalXP].File;
+        }
     }
-    // Without a settings file the defaults stand; the first-run dialog, which
-    // lets the user pick the classic look instead, will be shown here.
     Form1->N4.Checked = Ini.autorun;
     SetAutorun(Ini.autorun);
 }

@@ -53,6 +53,9 @@ private:
     void N11Click();
     void N12Click();
     void N1Click();
+    void CDROM1Click();
+    void N13Click();
+    void N2Click();
     void XP1Click();
     void N7Click();
     void XP2Click();
@@ -71,6 +74,19 @@ extern bool AboutBusy;
 extern bool CdDialogBusy;
 extern bool ButtonsBusy;
 extern bool AddDirBusy;
+
+// Holds a busy flag while a dialog is open, and clears it however the
+// dialog ends: an error must not leave its menu item dead.
+class Busy {
+public:
+    explicit Busy(bool& flag) : Flag(flag) { Flag = true; }
+    ~Busy() { Flag = false; }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    bool& Flag;
+};
 
 void ReadSettings();
 void SetAutorun(bool on);

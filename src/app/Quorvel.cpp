@@ -4,6 +4,7 @@
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
 #include "../dialogs/TimerUnit.h"
+#include "../lists/UnitName.h"
 #include "../panel/UnPanel.h"
 #include "MainUnit.h"
 
@@ -22,7 +23,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     TTimerForm timerForm;
     TimerForm = &timerForm;
     Application.CreateForm(timerForm);
-    // The name dialog comes here, before the panel.
+    TNameForm nameForm;
+    NameForm = &nameForm;
+    Application.CreateForm(nameForm);
     Form2.reset(new TForm2);
     Application.CreateForm(*Form2);
     AddExStyle(Application.Handle, WS_EX_TOOLWINDOW);

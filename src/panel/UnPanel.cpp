@@ -1,9 +1,15 @@
 #include "UnPanel.h"
 
+#include <commdlg.h>
+
 #include "../../res/resource.h"
 #include "../app/MainUnit.h"
 #include "../app/Settings.h"
 #include "../dialogs/TimerUnit.h"
+#include "../lists/DelDirUnit.h"
+#include "../lists/ListEdit.h"
+#include "../lists/UnitApps.h"
+#include "../lists/UnitName.h"
 #include "../lists/LaunchList.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
@@ -146,6 +152,12 @@ LRESULT TForm2::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     // Entry items 1 to 20 stand at positions 3 to 22 of their menu; each is
     // bound to its slot by its identifier, whatever its caption.
     const unsigned id = LOWORD(wParam);
+    switch (id) {
+    case idOpenDir: N1Click(); return 0;
+    case idOpenDir + 1: N3Click(); return 0;
+    case idOpenApp: MenuItem1Click(); return 0;
+    case idOpenApp + 1: N4Click(); return 0;
+    }
     if (id >= idOpenDir + 3 && id < idOpenDir + MenuPositions)
         OpenLaunchEntry(DirList, id - idOpenDir - 2);
     else if (id >= idOpenApp + 3 && id < idOpenApp + MenuPositions)
@@ -288,6 +300,58 @@ void TForm2::RefreshLaunchMenus()
 void OpenLaunchEntry(const LaunchList& list, unsigned slot)
 {
     ShellOpen(Form1->Handle, list.Slot[slot].Path);
+}
+
+void TForm2::N1Click()
+{
+    if (AddDirBusy)
+        return;
+    const Busy busy(AddDirBusy);
+    TFormDir dialog;
+    dialog.Create();
+    dialog.ShowModal();
+}
+
+void TForm2::MenuItem1Click()
+{
+    if (Ini.numapps >= MaxEntries) {
+        // A list read full from its file takes no 21st entry.
+        AppItems[0].Enabled = false;
+        return;
+    }
+    // Every file, from wherever the last dialog was left.
+    char file[MAX_PATH] = "";
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = Handle;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = sizeof file;
+    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
+    if (!GetOpenFileNameA(&ofn))
+        return;
+    const std::string path = std::string(file).substr(0, MaxEntryText);
+    AddEntry(AppList, path, AskName(DefaultFileName(path)));
+    RefreshLaunchMenus();
+    SaveLaunchList(AppList, AppsFile);
+    AppItems[0].Enabled = Ini.numapps < MaxEntries;
+}
+
+void TForm2::N3Click()
+{
+    ShowDeleteDialog(false);
+}
+
+void TForm2::N4Click()
+{
+    ShowDeleteDialog(true);
+}
+
+void TForm2::ShowDeleteDialog(bool apps)
+{
+    DeleteFromApps = apps;
+    TDelForm dialog;
+    dialog.Create();
+    dialog.ShowModal();
 }
 
 void TForm2::ImRightMouseDown(int x, int y)

@@ -42,6 +42,11 @@ private:
     void Im7MouseUp();
     void Im8MouseUp();
     void PopupLaunchMenu(const TPopupMenu& menu, uint8_t count);
+    void N1Click();         // "Add dir"
+    void MenuItem1Click();  // "Add file"
+    void N3Click();         // "Delete dir"
+    void N4Click();         // "Delete file"
+    void ShowDeleteDialog(bool apps);
     // Either frame picture drags the panel.
     void ImRightMouseDown(int x, int y);
     void ImRightMouseMove(int x, int y);

@@ -60,6 +60,21 @@ void TApplication::Run()
     }
 }
 
+void TApplication::RunUntil(const std::function<bool()>& done)
+{
+    MSG msg;
+    while (!done()) {
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(int(msg.wParam));  // for the main loop
+            return;
+        }
+        if (DialogMessage(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
 void TApplication::ProcessMessages()
 {
     MSG msg;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <string>
 
 class TForm;
@@ -16,6 +17,8 @@ public:
     // Shows the main window and runs until it has closed.
     void Run();
     void ProcessMessages();
+    // Handles messages until `done` holds, or the program is ending.
+    void RunUntil(const std::function<bool()>& done);
     void Terminate();
     void ShowException(const std::exception& e);
     void ShowError(const std::string& text);

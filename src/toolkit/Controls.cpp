@@ -2,27 +2,85 @@
 
 #include <commctrl.h>
 
-#include "Application.h"
+#include <map>
+#include <utility>
+#include <vector>
 
-HFONT DialogFont()
+#include "../platform/Platform.h"
+#include "Application.h"
+#include "Form.h"
+
+namespace {
+const char ControlProp[] = "Quorvel.Control";
+const char OldProcProp[] = "Quorvel.OldProc";
+
+LRESULT CALLBACK EnterListProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    static const HFONT font = [] {
+    const WNDPROC old = WNDPROC(GetPropA(wnd, OldProcProp));
+    if (msg == WM_GETDLGCODE && lParam && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
+        wParam == VK_RETURN)
+        return CallWindowProcA(old, wnd, msg, wParam, lParam) | DLGC_WANTMESSAGE;
+    if (msg == WM_NCDESTROY)
+        RemovePropA(wnd, OldProcProp);
+    if (msg == WM_KEYDOWN && wParam == VK_RETURN) {
+        SendMessageA(GetParent(wnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(wnd), LBN_DBLCLK), LPARAM(wnd));
+        return 0;
+    }
+    return CallWindowProcA(old, wnd, msg, wParam, lParam);
+}
+} // namespace
+
+HFONT DialogFont(unsigned style, int points)
+{
+    static std::map<std::pair<unsigned, int>, HFONT> fonts;
+    HFONT& font = fonts[{style, points}];
+    if (!font) {
         const HDC screen = GetDC(nullptr);
-        const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+        const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
         ReleaseDC(nullptr, screen);
-        return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
-    }();
+        font = CreateFontA(height, 0, 0, 0, style & fsBold ? FW_BOLD : FW_NORMAL, FALSE, (style & fsUnderline) != 0,
+                           FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+    }
     return font;
+}
+
+void SetOwnText(HWND wnd, const std::string& text)
+{
+    bool plain = true;
+    for (unsigned char c : text)
+        plain = plain && c < 0x80;
+    if (plain || !IsNtFamily()) {
+        SetWindowTextA(wnd, text.c_str());
+        return;
+    }
+    std::vector<wchar_t> wide(text.size() + 1);
+    const int n = MultiByteToWideChar(1251, 0, text.data(), int(text.size()), wide.data(), int(text.size()));
+    wide[size_t(n)] = 0;
+    SetWindowTextW(wnd, wide.data());
 }
 
 void TControl::Create(HWND parent, const char* className, const std::string& text, DWORD style, int x, int y,
                       int width, int height, UINT id, DWORD exStyle)
 {
     Id = id;
-    Handle = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                             parent, HMENU(UINT_PTR(id)), Application.Instance, nullptr);
-    SendMessageA(Handle, WM_SETFONT, WPARAM(DialogFont()), FALSE);
+    Handle = CreateWindowExA(exStyle, className, "", WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                             HMENU(UINT_PTR(id)), Application.Instance, nullptr);
+    SetPropA(Handle, ControlProp, HANDLE(this));
+    SetFont(DialogFont());
+    if (!text.empty())
+        SetOwnText(Handle, text);
+}
+
+TControl::~TControl()
+{
+    if (Handle && IsWindow(Handle))
+        RemovePropA(Handle, ControlProp);
+}
+
+TControl* TControl::Of(HWND wnd)
+{
+    return static_cast<TControl*>(GetPropA(wnd, ControlProp));
 }
 
 std::string TControl::Text() const
@@ -42,9 +100,40 @@ void TControl::SetEnabled(bool on)
     EnableWindow(Handle, on);
 }
 
-void TLabel::Create(HWND parent, const std::string& text, int x, int y, int width, int height)
+void TControl::SetFont(HFONT font)
 {
-    TControl::Create(parent, "STATIC", text, SS_LEFT | SS_NOPREFIX, x, y, width, height, 0xFFFF);
+    SendMessageA(Handle, WM_SETFONT, WPARAM(font), TRUE);
+}
+
+void TControl::SetFocus()
+{
+    ::SetFocus(Handle);
+}
+
+void TLabel::Create(HWND parent, const std::string& text, int x, int y, int width, int height, unsigned style,
+                    UINT clickId)
+{
+    // A label that is no link lets the mouse through to its form, so the
+    // form's pointer shows over it.
+    TControl::Create(parent, "STATIC", text, SS_LEFT | SS_NOPREFIX | (clickId ? SS_NOTIFY : 0), x, y, width,
+                     height, clickId ? clickId : 0xFFFF);
+    SetFont(DialogFont(style));
+    if (clickId) {
+        Cursor = HandPointer();
+        FontColor = RGB(0, 0, 128);
+    }
+}
+
+int TLabel::TextWidth() const
+{
+    const HDC dc = GetDC(Handle);
+    const HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageA(Handle, WM_GETFONT, 0, 0)));
+    RECT r = {0, 0, 0, 0};
+    const std::string text = Text();
+    DrawTextA(dc, text.c_str(), int(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(Handle, dc);
+    return r.right;
 }
 
 void TButton::Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
@@ -52,6 +141,33 @@ void TButton::Create(HWND parent, const std::string& text, int x, int y, int wid
 {
     TControl::Create(parent, "BUTTON", text, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), x, y,
                      width, height, id);
+}
+
+void TRadioButton::Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
+                          bool firstOfGroup)
+{
+    TControl::Create(parent, "BUTTON", text, WS_TABSTOP | BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), x,
+                     y, width, height, id);
+}
+
+bool TRadioButton::Checked() const
+{
+    return SendMessageA(Handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TRadioButton::SetChecked(bool on)
+{
+    SendMessageA(Handle, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TGroupBox::Create(HWND parent, const std::string& text, int x, int y, int width, int height)
+{
+    TControl::Create(parent, "BUTTON", text, BS_GROUPBOX, x, y, width, height, 0xFFFF);
+}
+
+void TEdit::Create(HWND parent, int x, int y, int width, int height, UINT id)
+{
+    TControl::Create(parent, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, x, y, width, height, id, WS_EX_CLIENTEDGE);
 }
 
 void TSpinEdit::Create(HWND parent, int x, int y, int width, int height, UINT id, int min, int max)
@@ -65,4 +181,93 @@ void TSpinEdit::Create(HWND parent, int x, int y, int width, int height, UINT id
                              0, 0, 0, 0, parent, nullptr, Application.Instance, nullptr);
     SendMessageA(Arrows, UDM_SETBUDDY, WPARAM(Handle), 0);
     SendMessageA(Arrows, UDM_SETRANGE, 0, MAKELPARAM(max, min));
+}
+
+void TListBox::Create(HWND parent, int x, int y, int width, int height, UINT id, DWORD extraStyle)
+{
+    TControl::Create(parent, "LISTBOX", "",
+                     WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | extraStyle, x, y, width, height,
+                     id, WS_EX_CLIENTEDGE);
+}
+
+void TListBox::Clear()
+{
+    SendMessageA(Handle, LB_RESETCONTENT, 0, 0);
+}
+
+void TListBox::Add(const std::string& line)
+{
+    SendMessageA(Handle, LB_ADDSTRING, 0, LPARAM(line.c_str()));
+}
+
+int TListBox::Count() const
+{
+    return int(SendMessageA(Handle, LB_GETCOUNT, 0, 0));
+}
+
+int TListBox::ItemIndex() const
+{
+    return int(SendMessageA(Handle, LB_GETCURSEL, 0, 0));
+}
+
+void TListBox::SetItemIndex(int index)
+{
+    SendMessageA(Handle, LB_SETCURSEL, WPARAM(index), 0);
+}
+
+std::string TListBox::Line(int index) const
+{
+    const LRESULT n = SendMessageA(Handle, LB_GETTEXTLEN, WPARAM(index), 0);
+    if (n == LB_ERR)
+        return "";
+    std::string text(size_t(n) + 1, '\0');
+    text.resize(size_t(SendMessageA(Handle, LB_GETTEXT, WPARAM(index), LPARAM(&text[0]))));
+    return text;
+}
+
+void TListBox::SetItemHeight(int height)
+{
+    SendMessageA(Handle, LB_SETITEMHEIGHT, 0, height);
+}
+
+void TListBox::ReportEnter()
+{
+    SetPropA(Handle, OldProcProp, HANDLE(GetWindowLongPtrA(Handle, GWLP_WNDPROC)));
+    SetWindowLongPtrA(Handle, GWLP_WNDPROC, LONG_PTR(EnterListProc));
+}
+
+void TComboBox::Create(HWND parent, int x, int y, int width, int dropHeight, UINT id)
+{
+    TControl::Create(parent, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, x, y, width, dropHeight,
+                     id);
+}
+
+void TComboBox::Clear()
+{
+    SendMessageA(Handle, CB_RESETCONTENT, 0, 0);
+}
+
+void TComboBox::Add(const std::string& line)
+{
+    SendMessageA(Handle, CB_ADDSTRING, 0, LPARAM(line.c_str()));
+}
+
+int TComboBox::ItemIndex() const
+{
+    return int(SendMessageA(Handle, CB_GETCURSEL, 0, 0));
+}
+
+void TComboBox::SetItemIndex(int index)
+{
+    SendMessageA(Handle, CB_SETCURSEL, WPARAM(index), 0);
+}
+
+std::string TComboBox::Line(int index) const
+{
+    const LRESULT n = SendMessageA(Handle, CB_GETLBTEXTLEN, WPARAM(index), 0);
+    if (n == CB_ERR)
+        return "";
+    std::string text(size_t(n) + 1, '\0');
+    text.resize(size_t(SendMessageA(Handle, CB_GETLBTEXT, WPARAM(index), LPARAM(&text[0]))));
+    return text;
 }

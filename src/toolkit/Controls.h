@@ -1,33 +1,56 @@
-// Child controls of a form: standard window classes in the form's font.
+// Child controls of a form: standard window classes in the dialog font.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>  // CLR_NONE
 
 #include <string>
 
-// 8-point "MS Sans Serif", the font of every dialog of the program.
-HFONT DialogFont();
+// 8-point "MS Sans Serif", the font of every dialog of the program, and its
+// bold, underlined or larger cuts.
+enum FontStyle : unsigned { fsPlain = 0, fsBold = 1, fsUnderline = 2 };
+HFONT DialogFont(unsigned style = fsPlain, int points = 8);
+
+// Sets one of the program's own texts: Cyrillic ones are stored in the
+// Windows-1251 code page, so on the NT family they are converted and set as
+// Unicode and show whatever the system's code page; the 95 family shows
+// them as its code page allows.
+void SetOwnText(HWND wnd, const std::string& text);
 
 class TControl {
 public:
     TControl() = default;
+    virtual ~TControl();
     TControl(const TControl&) = delete;
     TControl& operator=(const TControl&) = delete;
 
-    // The control at (x, y) of `parent`'s client area; `id` is what its
-    // notifications carry in WM_COMMAND.
+    // The control at (x, y) of `parent`'s client area, in tab order of
+    // creation; `id` is what its notifications carry in WM_COMMAND. The text
+    // is one of the program's own (see SetOwnText).
     void Create(HWND parent, const char* className, const std::string& text, DWORD style, int x, int y,
                 int width, int height, UINT id, DWORD exStyle = 0);
+    // The control object of a window, or nullptr.
+    static TControl* Of(HWND wnd);
+
     HWND Handle = nullptr;
     UINT Id = 0;
+    COLORREF FontColor = GetSysColor(COLOR_WINDOWTEXT);
+    HCURSOR Cursor = nullptr;  // nullptr: the class's, or the form's over a label
+    // Text in the system's code page (paths, names the user typed).
     std::string Text() const;
     void SetText(const std::string& text);
     void SetEnabled(bool on);
+    void SetFont(HFONT font);
+    void SetFocus();
 };
 
-// A text label.
+// A text label. A link is underlined and navy with the hand pointer, and
+// reports clicks.
 class TLabel : public TControl {
 public:
-    void Create(HWND parent, const std::string& text, int x, int y, int width, int height);
+    void Create(HWND parent, const std::string& text, int x, int y, int width, int height,
+                unsigned style = fsPlain, UINT clickId = 0);
+    // Width of its text in its font.
+    int TextWidth() const;
 };
 
 // A push button; the default one answers Enter.
@@ -37,6 +60,24 @@ public:
                 bool isDefault = false);
 };
 
+class TRadioButton : public TControl {
+public:
+    void Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
+                bool firstOfGroup);
+    bool Checked() const;
+    void SetChecked(bool on);
+};
+
+class TGroupBox : public TControl {
+public:
+    void Create(HWND parent, const std::string& text, int x, int y, int width, int height);
+};
+
+class TEdit : public TControl {
+public:
+    void Create(HWND parent, int x, int y, int width, int height, UINT id);
+};
+
 // A whole-number field with up and down arrows beside it.
 class TSpinEdit : public TControl {
 public:
@@ -44,4 +85,33 @@ public:
 
 private:
     HWND Arrows = nullptr;
+};
+
+// A list of lines in the system's code page; one may be selected.
+class TListBox : public TControl {
+public:
+    void Create(HWND parent, int x, int y, int width, int height, UINT id, DWORD extraStyle = 0);
+    void Clear();
+    void Add(const std::string& line);
+    int Count() const;
+    int ItemIndex() const;  // -1: none selected
+    void SetItemIndex(int index);
+    std::string Line(int index) const;
+    void SetItemHeight(int height);
+    // Enter on the list reaches its form as a double-click (LBN_DBLCLK)
+    // instead of choosing the dialog's default button.
+    void ReportEnter();
+    // Background colour, or CLR_NONE for the system's.
+    COLORREF Color = CLR_NONE;
+};
+
+// A drop-down list to choose one line from.
+class TComboBox : public TControl {
+public:
+    void Create(HWND parent, int x, int y, int width, int dropHeight, UINT id);
+    void Clear();
+    void Add(const std::string& line);
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    std::string Line(int index) const;
 };

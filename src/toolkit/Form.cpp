@@ -3,8 +3,11 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <map>
+
 #include "../../res/resource.h"
 #include "Application.h"
+#include "Controls.h"
 
 HCURSOR HandPointer()
 {
@@ -100,6 +103,7 @@ void TForm::Create()
     AdjustWindowRectEx(&r, Style, FALSE, ExStyle);
     CreateWindowExA(ExStyle, ClassName, Caption.c_str(), Style, InitLeft, InitTop, r.right - r.left,
                     r.bottom - r.top, Application.Handle, nullptr, Application.Instance, this);
+    SetOwnText(Handle, Caption);
     if (UseColorKey)
         ApplyColorKey();
     try {
@@ -145,7 +149,10 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: return Mouse(msg, lParam);
     case WM_CAPTURECHANGED: Pressed = nullptr; return 0;
-    case WM_SETCURSOR: return SetCursorMsg(lParam);
+    case WM_SETCURSOR: return SetCursorMsg(wParam, lParam);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX: return ControlColor(HDC(wParam), HWND(lParam));
     case WM_CLOSE: Close(); return 0;
     case WM_ACTIVATE:
         if (Activate(LOWORD(wParam) != WA_INACTIVE))
@@ -164,7 +171,9 @@ LRESULT TForm::Default(UINT msg, WPARAM wParam, LPARAM lParam)
 void TForm::Close()
 {
     FormClose();
-    if (this == Application.MainForm)
+    if (Modal)
+        ModalResult = mrCancel;
+    else if (this == Application.MainForm)
         Application.Terminate();
     else
         Hide();
@@ -269,8 +278,16 @@ LRESULT TForm::Mouse(UINT msg, LPARAM lParam)
     return 0;
 }
 
-LRESULT TForm::SetCursorMsg(LPARAM lParam)
+LRESULT TForm::SetCursorMsg(WPARAM wParam, LPARAM lParam)
 {
+    if (HWND(wParam) != Handle) {
+        // Over a control: its own pointer if it has one, else the class's.
+        const TControl* c = TControl::Of(HWND(wParam));
+        if (!c || !c->Cursor)
+            return FALSE;
+        ::SetCursor(c->Cursor);
+        return TRUE;
+    }
     if (LOWORD(lParam) != HTCLIENT)
         return Default(WM_SETCURSOR, WPARAM(Handle), lParam);
     POINT pt;
@@ -288,6 +305,55 @@ void TForm::SetCursor(HCURSOR cursor)
     GetCursorPos(&pt);
     if (WindowFromPoint(pt) == Handle)
         ::SetCursor(cursor);
+}
+
+// Labels and frames stand on the form's colour; a control may ask for a
+// text colour and a list box for a background of its own.
+LRESULT TForm::ControlColor(HDC dc, HWND control)
+{
+    const TControl* c = TControl::Of(control);
+    COLORREF back = Color;
+    if (const TListBox* list = dynamic_cast<const TListBox*>(c)) {
+        if (list->Color == CLR_NONE)
+            return Default(WM_CTLCOLORLISTBOX, WPARAM(dc), LPARAM(control));
+        back = list->Color;
+    }
+    if (c)
+        SetTextColor(dc, c->FontColor);
+    SetBkColor(dc, back);
+    // A brush per colour, kept for the program's life: there are a handful.
+    static std::map<COLORREF, HBRUSH> brushes;
+    HBRUSH& brush = brushes[back];
+    if (!brush)
+        brush = CreateSolidBrush(back);
+    return LRESULT(brush);
+}
+
+int TForm::ShowModal()
+{
+    // Every window of this thread that takes input now, but the main one.
+    std::vector<HWND> disabled;
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == Handle || (Application.MainForm && w == Application.MainForm->Handle) ||
+            GetWindowThreadProcessId(w, nullptr) != GetCurrentThreadId() || !IsWindowEnabled(w))
+            continue;
+        EnableWindow(w, FALSE);
+        disabled.push_back(w);
+    }
+    Modal = true;
+    ModalResult = 0;
+    FormShow();
+    ShowWindow(Handle, SW_SHOW);
+    SetForegroundWindow(Handle);
+    Application.RunUntil([this] { return ModalResult != 0; });
+    if (!ModalResult)
+        ModalResult = mrCancel;  // the program is ending
+    for (HWND w : disabled)
+        if (IsWindow(w))
+            EnableWindow(w, TRUE);
+    Hide();
+    Modal = false;
+    return ModalResult;
 }
 
 void TForm::Show()

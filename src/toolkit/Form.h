@@ -59,6 +59,12 @@ public:
     // Gives every visible picture with a hint its tooltip, at its present place.
     void UpdateHints();
 
+    // Shows the form and runs until its ModalResult is set; meanwhile the
+    // program's other windows take no input, the main window excepted (the
+    // start button belongs to the taskbar). Closing it gives mrCancel.
+    int ShowModal();
+    int ModalResult = 0;
+
     // The form of a window of this process, or nullptr.
     static TForm* Of(HWND wnd);
     // Tab, Enter and Escape move between its controls as in a dialog box.
@@ -83,6 +89,7 @@ protected:
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
 
     virtual void FormCreate() {}
+    virtual void FormShow() {}
     virtual void FormClose() {}
     virtual void PictureMouseDown(TImage&, MouseButton, int, int) {}
     virtual void PictureMouseMove(TImage&, int, int) {}
@@ -93,7 +100,8 @@ private:
     void Paint();
     void DrawContent(HDC dc, int width, int height) const;
     LRESULT Mouse(UINT msg, LPARAM lParam);
-    LRESULT SetCursorMsg(LPARAM lParam);
+    LRESULT SetCursorMsg(WPARAM wParam, LPARAM lParam);
+    LRESULT ControlColor(HDC dc, HWND control);
     void Close();
     bool Activate(bool active);
     LRESULT DefaultId() const;
@@ -104,4 +112,8 @@ private:
     HCURSOR FormCursor = LoadCursor(nullptr, IDC_ARROW);
     TImage* Pressed = nullptr;
     HWND Focus = nullptr;
+    bool Modal = false;
 };
+
+// Modal results.
+enum : int { mrOk = 1, mrCancel = 2, mrYes = 6 };

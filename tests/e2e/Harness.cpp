@@ -158,9 +158,23 @@ HWND Quorvel::Window(const char* className) const
     return nullptr;
 }
 
+HWND Quorvel::FirstRunDialog() const
+{
+    HWND f = Window("TFormFirst");
+    return f && IsWindowVisible(f) ? f : nullptr;
+}
+
 bool Quorvel::WaitStarted()
 {
     return WaitFor([this] {
+        // A first start in a folder without settings asks for a skin first:
+        // the user takes the one offered.
+        if (HWND first = FirstRunDialog()) {
+            SetForegroundWindow(first);
+            Sleep(200);
+            PressKey(VK_RETURN);
+            WaitFor([this] { return !FirstRunDialog(); }, 3000);
+        }
         HWND f = Window("TForm1");
         return f && IsWindowVisible(f);
     }) && WaitForInputIdle(Info.hProcess, 5000) == 0;

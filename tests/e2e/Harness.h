@@ -45,8 +45,10 @@ public:
     DWORD Pid() const { return Info.dwProcessId; }
     // The window of this process with that class, visible or not.
     HWND Window(const char* className) const;
-    // Waits for the start button to be shown; false after 10 s.
+    // Waits for the start button to be shown, taking the first-run dialog's
+    // offer with Enter if it comes; false after 10 s.
     bool WaitStarted();
+    HWND FirstRunDialog() const;
     // An error box of this process ("#32770"), or nullptr.
     HWND ErrorBox() const;
     bool WaitExit(int ms = 10000);
