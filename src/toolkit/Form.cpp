@@ -331,11 +331,13 @@ LRESULT TForm::ControlColor(HDC dc, HWND control)
 
 int TForm::ShowModal()
 {
-    // Every window of this thread that takes input now, but the main one.
+    // Every shown window of this thread that takes input now, but the main
+    // one. Hidden ones stay as they are: one of them may be the next dialog.
     std::vector<HWND> disabled;
     for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
         if (w == Handle || (Application.MainForm && w == Application.MainForm->Handle) ||
-            GetWindowThreadProcessId(w, nullptr) != GetCurrentThreadId() || !IsWindowEnabled(w))
+            GetWindowThreadProcessId(w, nullptr) != GetCurrentThreadId() || !IsWindowVisible(w) ||
+            !IsWindowEnabled(w))
             continue;
         EnableWindow(w, FALSE);
         disabled.push_back(w);

@@ -264,6 +264,20 @@ INPUT MouseAt(int x, int y, DWORD flags)
 }
 } // namespace
 
+void TypeText(const std::string& text)
+{
+    for (unsigned char c : text) {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wScan = in[1].ki.wScan = c;
+        in[0].ki.dwFlags = KEYEVENTF_UNICODE;
+        in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        SendInput(2, in, sizeof(INPUT));
+        Sleep(20);
+    }
+    Sleep(100);
+}
+
 void MoveMouse(int x, int y)
 {
     INPUT in = MouseAt(x, y, MOUSEEVENTF_MOVE);
@@ -273,10 +287,12 @@ void MoveMouse(int x, int y)
 
 void MouseButton(int x, int y, bool down, bool right)
 {
-    INPUT in = MouseAt(x, y, right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
-                                   : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP));
-    in.mi.dwFlags |= MOUSEEVENTF_MOVE;
-    SendInput(1, &in, sizeof(INPUT));
+    // The move and the button as two events: Wine gives a button event that
+    // carries its own move the position the pointer had before it.
+    INPUT in[2] = {MouseAt(x, y, MOUSEEVENTF_MOVE),
+                   MouseAt(x, y, right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                                       : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP))};
+    SendInput(2, in, sizeof(INPUT));
     Sleep(150);
 }
 
@@ -287,6 +303,27 @@ void ClickAt(int x, int y, bool right)
     in[2].mi.dwFlags |= right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     SendInput(3, in, sizeof(INPUT));
     Sleep(150);
+}
+
+HWND FocusOf(HWND w)
+{
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &gui);
+    return gui.hwndFocus;
+}
+
+POINT Middle(HWND w)
+{
+    RECT r = {};
+    GetWindowRect(w, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void ClickOn(HWND w)
+{
+    const POINT p = Middle(w);
+    ClickAt(p.x, p.y);
 }
 
 void Screenshot(const std::string& name)

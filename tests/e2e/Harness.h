@@ -85,8 +85,28 @@ void ClearRunValue();
 
 // Real input through SendInput.
 void PressKey(WORD vk);
+// Types ASCII text as characters, whatever the keyboard layout.
+void TypeText(const std::string& text);
 void ClickAt(int x, int y, bool right = false);
+// Clicks until `done` holds, three times at most. Under Wine a synthetic
+// click that follows a capture taken and released by another window is now
+// and then passed over; a user would click again.
+template <typename F>
+bool ClickUntil(POINT p, F done)
+{
+    for (int i = 0; i < 3; ++i) {
+        ClickAt(p.x, p.y);
+        if (WaitFor(done, 1000))
+            return true;
+    }
+    return false;
+}
 void MoveMouse(int x, int y);
+// The window with the keyboard focus in the thread of `w`.
+HWND FocusOf(HWND w);
+// The middle of a window on screen, and a click there.
+POINT Middle(HWND w);
+void ClickOn(HWND w);
 // One press or one release, at (x, y).
 void MouseButton(int x, int y, bool down, bool right = false);
 

@@ -18,9 +18,8 @@ TEST(Shutdown, AtZeroTheSettingsAndListsAreWrittenFirst)
 
     HWND panel = s.ShowPanel();
     const POINT timerButton = ButtonCentre(panel, s.App, 8);
-    ClickAt(timerButton.x, timerButton.y);
     HWND timer = s.Q.Window("TTimerForm");
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(timer) != FALSE; }));
+    ASSERT_TRUE(ClickUntil(timerButton, [&] { return IsWindowVisible(timer) != FALSE; }));
     Sleep(300);
     PressKey(VK_END);
     for (int i = 0; i < 4; ++i)

@@ -7,21 +7,6 @@
 #include "StartButton.h"
 #include "app/MenuIds.h"
 
-namespace {
-void TypeText(const std::string& text)
-{
-    for (char c : text) {
-        INPUT in[2] = {};
-        in[0].type = in[1].type = INPUT_KEYBOARD;
-        in[0].ki.wScan = in[1].ki.wScan = WORD(uint8_t(c));
-        in[0].ki.dwFlags = KEYEVENTF_UNICODE;
-        in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-        SendInput(2, in, sizeof(INPUT));
-    }
-    Sleep(300);
-}
-} // namespace
-
 TEST(Skins, EachBuiltInSkinChangesThePictureAndIsStored)
 {
     Session s("Skins.BuiltIn");

@@ -29,16 +29,16 @@ struct TimerDialog {
     }
 };
 
-POINT Middle(HWND w)
+void ShiftTab()
 {
-    const RECT r = WindowRect(w);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-void ClickOn(HWND w)
-{
-    const POINT p = Middle(w);
-    ClickAt(p.x, p.y);
+    INPUT in[4] = {};
+    for (INPUT& i : in)
+        i.type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[3].ki.wVk = VK_SHIFT;
+    in[1].ki.wVk = in[2].ki.wVk = VK_TAB;
+    in[2].ki.dwFlags = in[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, in, sizeof(INPUT));
+    Sleep(150);
 }
 
 // Replaces the field's text from the keyboard.
@@ -75,23 +75,21 @@ TEST(Timer, TheDialogCountsWhileHiddenAndKeepsItsFieldInRange)
     HWND panel = s.ShowPanel();
     ClickOn(panel);  // not on a button: the frame
     const POINT timerButton = ButtonCentre(panel, s.App, 8);
-    ClickAt(timerButton.x, timerButton.y);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(t.Form) != FALSE; }));
+    ASSERT_TRUE(ClickUntil(timerButton, [&] { return IsWindowVisible(t.Form) != FALSE; }));
     Sleep(300);
-    GUITHREADINFO gui = {};
-    gui.cbSize = sizeof gui;
-    GetGUIThreadInfo(GetWindowThreadProcessId(t.Form, nullptr), &gui);
-    EXPECT_EQ(t.Field, gui.hwndFocus) << "the field takes the keyboard, not " << ClassOf(gui.hwndFocus);
+    EXPECT_EQ(t.Field, FocusOf(t.Form)) << "the field takes the keyboard, not " << ClassOf(FocusOf(t.Form));
 
-    // Out of range: clamped when the field is left with Tab.
-    ClickOn(t.Field);
+    // From here on the keyboard, as far as it goes: Tab order is the field,
+    // "Start", "Hide".
+    // Out of range: clamped when the field is left.
     Type("40000");
     EXPECT_EQ("40000", TextOf(t.Field));
     PressKey(VK_TAB);
     EXPECT_EQ("30000", TextOf(t.Field));
+    EXPECT_EQ(t.Start, FocusOf(t.Form));
 
-    // 3 minutes, started with Enter on "Start", the next in the tab order.
-    ClickOn(t.Field);
+    // 3 minutes, started with Enter on "Start".
+    ShiftTab();
     Type("3");
     PressKey(VK_TAB);
     PressKey(VK_RETURN);
@@ -100,37 +98,44 @@ TEST(Timer, TheDialogCountsWhileHiddenAndKeepsItsFieldInRange)
     EXPECT_EQ("2", TextOf(t.Field));
     Screenshot("Timer.Running");
 
-    // Hidden, it goes on counting; shown again, it shows where it is.
-    ClickOn(t.Hide);
+    // Hidden by "Hide", it goes on counting; shown again, it shows where it is.
+    PressKey(VK_TAB);
+    PressKey(VK_RETURN);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(t.Form); }));
     t.Tick();
-    ClickAt(timerButton.x, timerButton.y);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(t.Form) != FALSE; }));
+    ASSERT_TRUE(ClickUntil(timerButton, [&] { return IsWindowVisible(t.Form) != FALSE; }));
+    Sleep(300);
     EXPECT_EQ("1", TextOf(t.Field));
     EXPECT_EQ("Stop", TextOf(t.Start));
 
-    // Stop keeps the number; a stray tick while idle changes nothing.
-    ClickOn(t.Start);
+    // "Stop" keeps the number; a stray tick while idle changes nothing.
+    ShiftTab();
+    PressKey(VK_RETURN);
     EXPECT_EQ("Start", TextOf(t.Start));
     t.Tick();
     EXPECT_EQ("1", TextOf(t.Field));
 
     // From 0 it never shuts down: the field stays at 0.
-    ClickOn(t.Field);
+    ShiftTab();
     Type("0");
-    ClickOn(t.Start);
+    PressKey(VK_TAB);
+    PressKey(VK_RETURN);
+    EXPECT_EQ("Stop", TextOf(t.Start));
     t.Tick();
     t.Tick();
     EXPECT_EQ("0", TextOf(t.Field));
     EXPECT_FALSE(s.Q.WaitExit(1000));
-    ClickOn(t.Start);
+    PressKey(VK_RETURN);
+    EXPECT_EQ("Start", TextOf(t.Start));
 
-    // The arrows stop at the range's ends.
-    const RECT a = WindowRect(t.Arrows);
-    ClickAt((a.left + a.right) / 2, a.bottom - 3);
+    // The arrows stop at the range's ends: the keys, then the mouse.
+    ShiftTab();
+    PressKey(VK_DOWN);
     EXPECT_EQ("0", TextOf(t.Field));
-    ClickAt((a.left + a.right) / 2, a.top + 3);
+    PressKey(VK_UP);
     EXPECT_EQ("1", TextOf(t.Field));
+    const RECT a = WindowRect(t.Arrows);
+    EXPECT_TRUE(ClickUntil({(a.left + a.right) / 2, a.top + 3}, [&] { return TextOf(t.Field) == "2"; }));
 
     // The close box hides it too.
     PostMessageA(t.Form, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -1,0 +1,401 @@
+// The dialogs under real mouse and keyboard input: first start, adding and
+// deleting favourites, the button chooser, the CD drive and About.
+#include <gtest/gtest.h>
+
+#include "Session.h"
+#include "StartButton.h"
+#include "app/MenuIds.h"
+
+namespace {
+HWND WaitWindow(const Quorvel& q, const char* cls)
+{
+    HWND w = nullptr;
+    WaitFor([&] { return (w = q.Window(cls)) != nullptr && IsWindowVisible(w); });
+    Sleep(300);
+    return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+// The child of `form` with that class, the n-th of them in tab order, or the
+// one with that text.
+HWND Child(HWND form, const std::string& cls, int nth = 0, const std::string& text = "")
+{
+    for (HWND c = GetWindow(form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (ClassOf(c) == cls && (text.empty() ? nth-- == 0 : TextOf(c) == text))
+            return c;
+    return nullptr;
+}
+
+HWND ButtonOf(HWND form, const std::string& text)
+{
+    return Child(form, "Button", 0, text);
+}
+
+std::vector<std::string> ListLines(HWND list)
+{
+    std::vector<std::string> lines;
+    DWORD_PTR n = 0;
+    SendMessageTimeoutA(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &n);
+    for (int i = 0; i < int(n); ++i) {
+        // Asked in Unicode: Wine hands another process's list text over so.
+        wchar_t text[512] = L"";
+        char ansi[1024] = "";
+        DWORD_PTR got = 0;
+        SendMessageTimeoutW(list, LB_GETTEXT, i, LPARAM(text), SMTO_ABORTIFHUNG, 2000, &got);
+        WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof ansi, nullptr, nullptr);
+        lines.push_back(ansi);
+    }
+    return lines;
+}
+
+// Line `index` of a list box with lines `height` pixels high, as scrolled now.
+POINT ListLine(HWND list, int index, int height)
+{
+    RECT r;
+    GetClientRect(list, &r);
+    POINT p = {r.right / 2, (index - int(SendMessageA(list, LB_GETTOPINDEX, 0, 0))) * height + height / 2};
+    ClientToScreen(list, &p);
+    return p;
+}
+
+SIZE ClientSize(HWND w)
+{
+    RECT r;
+    GetClientRect(w, &r);
+    return {r.right, r.bottom};
+}
+
+void AltF4()
+{
+    INPUT in[4] = {};
+    for (INPUT& i : in)
+        i.type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[3].ki.wVk = VK_MENU;
+    in[1].ki.wVk = in[2].ki.wVk = VK_F4;
+    in[2].ki.dwFlags = in[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, in, sizeof(INPUT));
+    Sleep(200);
+}
+
+// Chooses item `position` (0 = the add item) of the folder or program menu.
+void ChooseFromMenu(Session& s, HWND panel, int button, int position)
+{
+    const POINT b = ButtonCentre(panel, s.App, button);
+    ClickAt(b.x, b.y);
+    ASSERT_TRUE(WaitFor([&] { return PopupMenuOf(s.Q.Pid()) != nullptr; }));
+    for (int i = 0; i <= position; ++i)
+        PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+}
+
+std::string Entries(std::initializer_list<std::pair<std::string, std::string>> entries)
+{
+    std::string out;
+    for (const auto& e : entries)
+        out += e.first + "\r\n" + e.second + "\r\n";
+    return out;
+}
+} // namespace
+
+TEST(Dialogs, FirstStartAsksBeforeThePanelExistsAndTheClassicChoiceSticks)
+{
+    Install app("Dialogs.FirstStart");
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    {
+        Quorvel q(app);
+        HWND first = WaitWindow(q, "TFormFirst");
+        ASSERT_TRUE(first);
+        EXPECT_EQ(nullptr, q.Window("TForm2")) << "asked before the panel is made";
+        EXPECT_EQ("\xCF\xE5\xF0\xE2\xFB\xE9 \xE7\xE0\xEF\xF3\xF1\xEA", TextOf(first));
+        EXPECT_EQ(354, ClientSize(first).cx);
+        EXPECT_EQ(199, ClientSize(first).cy);
+        HWND standard = Child(first, "Button", 0, "Standard Windows XP skin");
+        HWND classic = Child(first, "Button", 0, "Classical skin Windows XP or OS Windows 98/Me/2000");
+        ASSERT_TRUE(standard && classic);
+        EXPECT_EQ(BST_CHECKED, SendMessageA(standard, BM_GETCHECK, 0, 0));
+        Screenshot("Dialogs.FirstStart");
+        ASSERT_TRUE(ClickUntil(Middle(classic), [&] { return SendMessageA(classic, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+        ASSERT_TRUE(ClickUntil(Middle(ButtonOf(first, "OK")), [&] { return !IsWindow(first); }));
+        ASSERT_TRUE(q.WaitStarted());
+        const SIZE classicStart = BmpSize(app.Dir + "Skins\\xpclassic\\normal.bmp");
+        EXPECT_EQ(classicStart.cx, WindowSize(q.Window("TForm1")).cx);
+        EXPECT_FALSE(Exists(app.File("Settings.ini"))) << "stored at the next write";
+        PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(q.WaitExit());
+    }
+    const std::string saved = ReadBytes(app.File("Settings.ini"));
+    EXPECT_NE(std::string::npos, saved.find("skin=classic.qvs\r\n")) << saved;
+    EXPECT_NE(std::string::npos, saved.find("skindir=" + app.Dir + "Skins\\xpclassic\\\r\n")) << saved;
+    // The next start asks nothing.
+    Quorvel again(app);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(again.Window("TForm1")) != FALSE; }));
+    EXPECT_EQ(nullptr, again.FirstRunDialog());
+}
+
+TEST(Dialogs, AddFoldersThroughTheTreeWithTheDefaultName)
+{
+    const std::string dir = InstallDir("Dialogs.AddDir");
+    Session s("Dialogs.AddDir", "", {{"Dirs.qvl", Entries({{"Old", "C:\\Old"}})}});
+    for (const char* sub : {"Tree", "Tree\\Work", "Tree\\Work\\Projects"})
+        CreateDirectoryA((dir + sub).c_str(), nullptr);
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND panel = s.ShowPanel();
+
+    ChooseFromMenu(s, panel, 5, 0);  // "Add dir"
+    HWND tree = WaitWindow(s.Q, "TFormDir");
+    ASSERT_TRUE(tree);
+    EXPECT_EQ("Add dir", TextOf(tree));
+    EXPECT_EQ(211, ClientSize(tree).cx);
+    EXPECT_EQ(327, ClientSize(tree).cy);
+    EXPECT_EQ(248, WindowRect(tree).left);
+    EXPECT_EQ(136, WindowRect(tree).top);
+    HWND dlb = Child(tree, "ListBox");
+    ASSERT_TRUE(dlb);
+    EXPECT_EQ(16, SendMessageA(dlb, LB_GETITEMHEIGHT, 0, 0));
+    // It opens at the program's working folder: its own.
+    std::vector<std::string> lines = ListLines(dlb);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(dir.substr(0, 3), lines[0]) << "the drive's root first";
+    EXPECT_EQ("Tree", lines.back()) << "then the sub-folders, in order";
+    Screenshot("Dialogs.AddDir");
+
+    // "Tree" by double-click, then "Work" and "Projects" from the keyboard.
+    const POINT line = ListLine(dlb, int(lines.size()) - 1, 16);
+    ClickAt(line.x, line.y);
+    ClickAt(line.x, line.y);
+    ASSERT_TRUE(WaitFor([&] { return ListLines(dlb).back() == "Work"; }));
+    for (int i = 0; i < 2; ++i) {
+        PressKey(VK_END);
+        PressKey(VK_RETURN);
+    }
+    ASSERT_TRUE(WaitFor([&] { return ListLines(dlb).back() == "Projects"; }));
+    const std::string label = TextOf(Child(tree, "Static"));
+    EXPECT_EQ("Projects", label.substr(label.size() - 8)) << label;
+    HWND name = nullptr;
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(tree, "Add")), [&] { return (name = s.Q.Window("TNameForm")) && IsWindowVisible(name); }));
+    Sleep(300);
+    ASSERT_TRUE(name);
+    EXPECT_EQ("Enter a name", TextOf(name));
+    EXPECT_EQ(310, ClientSize(name).cx);
+    EXPECT_EQ(40, ClientSize(name).cy);
+    Screenshot("Dialogs.Name");
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(name)) << "Escape does not close it";
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(name, "Default")), [&] { return !IsWindow(tree); }));
+    const std::string projects = dir + "Tree\\Work\\Projects";
+    EXPECT_EQ(Entries({{"Old", "C:\\Old"}, {"Projects", projects}}), ReadBytes(s.App.File("Dirs.qvl")))
+        << "written at once";
+
+    // The next dialog opens where this one was left; the drive's root, named
+    // by the close box.
+    ChooseFromMenu(s, panel, 5, 0);
+    tree = WaitWindow(s.Q, "TFormDir");
+    ASSERT_TRUE(tree);
+    dlb = Child(tree, "ListBox");
+    EXPECT_EQ("Projects", ListLines(dlb).back());
+    PressKey(VK_HOME);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return ListLines(dlb).size() > 1 && ListLines(dlb)[1] != "work"; }));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(tree, "Add")), [&] { return IsWindowVisible(name) != FALSE; }));
+    Sleep(300);
+    AltF4();
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(tree); }));
+    const std::string root = dir.substr(0, 3);
+    EXPECT_EQ(Entries({{"Old", "C:\\Old"}, {"Projects", projects}, {root, root}}),
+              ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(nullptr, s.Q.ErrorBox());
+}
+
+TEST(Dialogs, AddFilesThroughTheOpenDialog)
+{
+    const std::string dir = InstallDir("Dialogs.AddFile");
+    Session s("Dialogs.AddFile", "", {{"edit.txt", "text\r\n"}});
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND panel = s.ShowPanel();
+
+    // Cancelled: nothing changes.
+    ChooseFromMenu(s, panel, 6, 0);
+    HWND open = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (open = s.Q.ErrorBox()) != nullptr; }));
+    Sleep(500);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }));
+    EXPECT_EQ("", ReadBytes(s.App.File("Apps.qvl")));
+
+    // Enter at once in the name dialog: an empty name.
+    ChooseFromMenu(s, panel, 6, 0);
+    ASSERT_TRUE(WaitFor([&] { return (open = s.Q.ErrorBox()) != nullptr; }));
+    Sleep(500);
+    Screenshot("Dialogs.OpenFile");
+    TypeText(dir + "edit.txt");
+    PressKey(VK_RETURN);
+    HWND name = WaitWindow(s.Q, "TNameForm");
+    ASSERT_TRUE(name);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(name); }));
+    EXPECT_EQ(Entries({{"", dir + "edit.txt"}}), ReadBytes(s.App.File("Apps.qvl")));
+
+    // A typed name.
+    ChooseFromMenu(s, panel, 6, 0);
+    ASSERT_TRUE(WaitFor([&] { return (open = s.Q.ErrorBox()) != nullptr; }));
+    Sleep(500);
+    TypeText(dir + "edit.txt");
+    PressKey(VK_RETURN);
+    name = WaitWindow(s.Q, "TNameForm");
+    ASSERT_TRUE(name);
+    EXPECT_EQ("", TextOf(Child(name, "Edit"))) << "emptied at each showing";
+    HWND edit = Child(name, "Edit");
+    ASSERT_TRUE(ClickUntil(Middle(edit), [&] { return FocusOf(edit) == edit; }));
+    TypeText("My editor");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(name); }));
+    EXPECT_EQ(Entries({{"", dir + "edit.txt"}, {"My editor", dir + "edit.txt"}}), ReadBytes(s.App.File("Apps.qvl")));
+}
+
+TEST(Dialogs, DeleteTheMiddleEntryOfThree)
+{
+    const std::string three = Entries({{"One", "C:\\1"}, {"Two", "C:\\2"}, {"Three", "C:\\3"}});
+    Session s("Dialogs.Delete", "", {{"Dirs.qvl", three}});
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND panel = s.ShowPanel();
+    ChooseFromMenu(s, panel, 5, 1);  // "Delete dir"
+    HWND del = WaitWindow(s.Q, "TDelForm");
+    ASSERT_TRUE(del);
+    EXPECT_EQ("Delete", TextOf(del));
+    EXPECT_EQ(232, ClientSize(del).cx);
+    EXPECT_EQ(253, ClientSize(del).cy);
+    HWND list = Child(del, "ListBox");
+    HWND button = ButtonOf(del, "Delete");
+    EXPECT_EQ(std::vector<std::string>({"One", "Two", "Three"}), ListLines(list));
+    EXPECT_TRUE(IsWindowEnabled(button));
+    Screenshot("Dialogs.Delete");
+
+    ClickOn(button);  // nothing selected: nothing goes
+    EXPECT_EQ(3u, ListLines(list).size());
+    auto selected = [&](int line) { return [=] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == line; }; };
+    auto lines = [&](size_t n) { return [=] { return ListLines(list).size() == n; }; };
+    ASSERT_TRUE(ClickUntil(ListLine(list, 1, 13), selected(1)));
+    ASSERT_TRUE(ClickUntil(Middle(button), lines(2)));
+    EXPECT_EQ(std::vector<std::string>({"One", "Three"}), ListLines(list));
+    EXPECT_EQ(LB_ERR, SendMessageA(list, LB_GETCURSEL, 0, 0)) << "nothing selected after a deletion";
+    EXPECT_EQ(three, ReadBytes(s.App.File("Dirs.qvl"))) << "the file follows at the next save";
+
+    for (size_t left : {1u, 0u}) {
+        ASSERT_TRUE(ClickUntil(ListLine(list, 0, 13), selected(0)));
+        ASSERT_TRUE(ClickUntil(Middle(button), lines(left)));
+    }
+    EXPECT_TRUE(ListLines(list).empty());
+    EXPECT_FALSE(IsWindowEnabled(button)) << "nothing left to delete";
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(del, "OK")), [&] { return !IsWindow(del); }));
+    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+    EXPECT_EQ("", ReadBytes(s.App.File("Dirs.qvl")));
+}
+
+TEST(Dialogs, ChooserMovesApplyAndKeepsADeletion)
+{
+    const std::string two = Entries({{"One", "C:\\1"}, {"Two", "C:\\2"}});
+    Session s("Dialogs.Chooser", "", {{"Dirs.qvl", two}});
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND panel = s.ShowPanel();
+
+    // A deletion not yet saved ...
+    ChooseFromMenu(s, panel, 5, 1);
+    HWND del = WaitWindow(s.Q, "TDelForm");
+    ASSERT_TRUE(del);
+    HWND list = Child(del, "ListBox");
+    ASSERT_TRUE(ClickUntil(ListLine(list, 0, 13), [&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == 0; }));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(del, "Delete")), [&] { return ListLines(list).size() == 1; }));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(del, "OK")), [&] { return !IsWindow(del); }));
+
+    // ... and the chooser, asked for twice.
+    Command(s.Form1(), idN13);
+    Command(s.Form1(), idN13);
+    HWND chooser = WaitWindow(s.Q, "TPosForm");
+    ASSERT_TRUE(chooser);
+    int count = 0;
+    for (HWND w : TopLevelWindows(s.Q.Pid()))
+        count += ClassOf(w) == "TPosForm";
+    EXPECT_EQ(1, count);
+    EXPECT_EQ("Buttons", TextOf(chooser));
+    EXPECT_EQ(415, ClientSize(chooser).cx);
+    EXPECT_EQ(147, ClientSize(chooser).cy);
+    HWND shown = Child(chooser, "ListBox", 0), unused = Child(chooser, "ListBox", 1);
+    const std::vector<std::string> all = {"CD-ROM",       "Close Quorvel", "Close all windows",
+                                          "Minimize all windows", "Open folders", "Open files",
+                                          "Monitor",      "Timer"};
+    EXPECT_EQ(all, ListLines(shown));
+    EXPECT_TRUE(ListLines(unused).empty());
+    Screenshot("Dialogs.Chooser");
+
+    // "CD-ROM" out and back: now last.
+    const int height = int(SendMessageA(shown, LB_GETITEMHEIGHT, 0, 0));
+    auto firstSelected = [](HWND list) { return [=] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == 0; }; };
+    ASSERT_TRUE(ClickUntil(ListLine(shown, 0, height), firstSelected(shown)));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, ">>")), [&] { return ListLines(unused).size() == 1; }));
+    EXPECT_EQ(std::vector<std::string>({"CD-ROM"}), ListLines(unused));
+    ASSERT_TRUE(ClickUntil(ListLine(unused, 0, height), firstSelected(unused)));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, "<<")), [&] { return ListLines(unused).empty(); }));
+    EXPECT_EQ("CD-ROM", ListLines(shown).back());
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, "Apply")), [&] { return !IsWindow(chooser); }));
+    EXPECT_TRUE(WaitFor([&] { return s.Form2() != panel; })) << "the panel is made anew";
+    EXPECT_EQ("but1=8", s.Saved("but1="));
+    EXPECT_EQ("but2=1", s.Saved("but2="));
+    EXPECT_EQ("but8=7", s.Saved("but8="));
+    EXPECT_EQ(Entries({{"Two", "C:\\2"}}), ReadBytes(s.App.File("Dirs.qvl"))) << "the deletion stays";
+
+    // Cancel changes nothing but still writes the settings.
+    DeleteFileA(s.App.File("Settings.ini").c_str());
+    Command(s.Form1(), idN13);
+    chooser = WaitWindow(s.Q, "TPosForm");
+    ASSERT_TRUE(chooser);
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, "Cancel")), [&] { return !IsWindow(chooser); }));
+    ASSERT_TRUE(WaitFor([&] { return Exists(s.App.File("Settings.ini")); }));
+    EXPECT_EQ("but1=8", s.Saved("but1="));
+}
+
+TEST(Dialogs, CdChooserStoresTheLetterInUpperCase)
+{
+    Session s("Dialogs.Cd", "cdrom=e\r\n");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    Command(s.Form1(), idCDROM1);
+    HWND cd = WaitWindow(s.Q, "TFormCD");
+    ASSERT_TRUE(cd);
+    EXPECT_EQ("CD-ROM", TextOf(cd));
+    EXPECT_EQ(135, ClientSize(cd).cx);
+    EXPECT_EQ(93, ClientSize(cd).cy);
+    Screenshot("Dialogs.Cd");
+    // "Apply" from the keyboard: it leaves no trace until the chooser
+    // closes, so a lost click could not be told apart.
+    PressKey(VK_TAB);
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(IsWindowVisible(cd)) << "Apply does not close it";
+    EXPECT_EQ("cdrom=e", s.Saved("cdrom=")) << "written when it closes";
+    AltF4();
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(cd); }));
+    EXPECT_TRUE(WaitFor([&] { return s.Saved("cdrom=") == "cdrom=E"; }));
+}
+
+TEST(Dialogs, AboutOpensOnceHoweverOftenItIsAskedFor)
+{
+    Session s("Dialogs.About");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    for (int i = 0; i < 3; ++i)
+        Command(s.Form1(), idN2);
+    HWND about = WaitWindow(s.Q, "TAbout");
+    ASSERT_TRUE(about);
+    Sleep(300);
+    int count = 0;
+    for (HWND w : TopLevelWindows(s.Q.Pid()))
+        count += ClassOf(w) == "TAbout";
+    EXPECT_EQ(1, count);
+    EXPECT_EQ("\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5 Quorvel 2.0", TextOf(about));
+    EXPECT_EQ(262, ClientSize(about).cx);
+    EXPECT_EQ(146, ClientSize(about).cy);
+    EXPECT_EQ(nullptr, Child(about, "Button")) << "no buttons";
+    Screenshot("Dialogs.About");
+    AltF4();
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(about); }));
+    Command(s.Form1(), idN2);
+    about = WaitWindow(s.Q, "TAbout");
+    EXPECT_TRUE(about) << "and again once closed";
+}
