@@ -7,7 +7,8 @@
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win32
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-export LANG=ru_RU.UTF-8
+# QV_LOCALE picks another, for a look at the program on an English system.
+export LANG=${QV_LOCALE:-ru_RU.UTF-8}
 
 qv_prefix() {
     export WINEPREFIX=$1

@@ -5,4 +5,4 @@ const char* const HomePage = "http://bryndale.example/";
 const char* const SkinsPage = "http://bryndale.example/skins.htm";
 const char* const FirstRunPage = "http://bryndale.example/";
 const char* const AuthorName = "Pavel Orlik";
-const char* const AuthorMail = "pavel@bryndale.example";
+const char* const AuthorMail = "po@bryndale.example";

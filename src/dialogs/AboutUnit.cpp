@@ -8,7 +8,7 @@
 
 namespace {
 enum : UINT { idLabel5 = 100, idLabel7 };
-const int TextLeft = 110;
+const int TextLeft = 108;
 
 // A label followed at once by its link.
 void LinkAfter(TLabel& label, TLabel& link, HWND form, const std::string& text, int top, UINT id)
@@ -39,7 +39,7 @@ TAbout::TAbout() : TForm("TAbout")
 void TAbout::FormCreate()
 {
     Label2.Create(Handle, "Quorvel 2.1", TextLeft, 10, 150, 20, fsBold);
-    Label2.SetFont(DialogFont(fsBold, 12));
+    Label2.SetFont(fsBold, 12);
     Label1.Create(Handle, std::string("The author: ") + AuthorName, TextLeft, 40, 150, 13);
     Label3.Create(Handle, "April 2005 \xE3", TextLeft, 58, 150, 13);  // "г", Windows-1251
     Label4.Create(Handle, "URL: ", TextLeft, 86, 40, 13);

@@ -29,11 +29,11 @@ TPosForm::TPosForm() : TForm("TPosForm")
 void TPosForm::FormCreate()
 {
     // "Current buttons" and "Unused buttons", in Windows-1251.
-    Label1.Create(Handle, "\xD2\xE5\xEA\xF3\xF9\xE8\xE5 \xEA\xED\xEE\xEF\xEA\xE8", 8, 8, 129, 13);
+    Label1.Create(Handle, "\xD2\xE5\xEA\xF3\xF9\xE8\xE5 \xEA\xED\xEE\xEF\xEA\xE8", 8, 8, 135, 13);
     ListBox1.Create(Handle, 8, 26, 129, 113, idListBox1);
     BitBtn2.Create(Handle, "<<", 145, 50, 41, 24, idBitBtn2);
     BitBtn1.Create(Handle, ">>", 145, 82, 41, 25, idBitBtn1);
-    Label2.Create(Handle, "\xCD\xE5\xE8\xF1\xEE\xEB\xFC\xE7\xF3\xE5\xEC\xFB\xE5 \xEA\xED\xEE\xEA\xE8", 194, 8, 129,
+    Label2.Create(Handle, "\xCD\xE5\xE8\xF1\xEE\xEB\xFC\xE7\xF3\xE5\xEC\xFB\xE5 \xEA\xED\xEE\xEA\xE8", 194, 8, 133,
                   13);
     ListBox2.Create(Handle, 194, 26, 129, 113, idListBox2);
     Button1.Create(Handle, "Apply", 329, 26, 81, 25, idButton1, true);

@@ -30,46 +30,53 @@ LRESULT CALLBACK EnterListProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 } // namespace
 
-HFONT DialogFont(unsigned style, int points)
+HFONT DialogFont(unsigned style, int points, BYTE charset)
 {
     static std::map<std::pair<unsigned, int>, HFONT> fonts;
-    HFONT& font = fonts[{style, points}];
+    HFONT& font = fonts[{style | unsigned(charset) << 8, points}];
     if (!font) {
         const HDC screen = GetDC(nullptr);
         const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
         ReleaseDC(nullptr, screen);
         font = CreateFontA(height, 0, 0, 0, style & fsBold ? FW_BOLD : FW_NORMAL, FALSE, (style & fsUnderline) != 0,
-                           FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                            DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
     }
     return font;
 }
 
-void SetOwnText(HWND wnd, const std::string& text)
+std::wstring OwnText(const std::string& text)
 {
-    bool plain = true;
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(size_t(MultiByteToWideChar(1251, 0, text.data(), int(text.size()), &wide[0], int(wide.size()))));
+    return wide;
+}
+
+bool ShownInUnicode(const std::string& text)
+{
     for (unsigned char c : text)
-        plain = plain && c < 0x80;
-    if (plain || !IsNtFamily()) {
-        SetWindowTextA(wnd, text.c_str());
-        return;
-    }
-    std::vector<wchar_t> wide(text.size() + 1);
-    const int n = MultiByteToWideChar(1251, 0, text.data(), int(text.size()), wide.data(), int(text.size()));
-    wide[size_t(n)] = 0;
-    SetWindowTextW(wnd, wide.data());
+        if (c >= 0x80)
+            return IsNtFamily();
+    return false;
 }
 
 void TControl::Create(HWND parent, const char* className, const std::string& text, DWORD style, int x, int y,
                       int width, int height, UINT id, DWORD exStyle)
 {
     Id = id;
-    Handle = CreateWindowExA(exStyle, className, "", WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
-                             HMENU(UINT_PTR(id)), Application.Instance, nullptr);
+    Cyrillic = ShownInUnicode(text);
+    const DWORD all = WS_CHILD | WS_VISIBLE | style;
+    if (Cyrillic) {
+        // A Unicode control keeps its text in Unicode.
+        const std::wstring cls(className, className + strlen(className));
+        Handle = CreateWindowExW(exStyle, cls.c_str(), OwnText(text).c_str(), all, x, y, width, height, parent,
+                                 HMENU(UINT_PTR(id)), Application.Instance, nullptr);
+    } else {
+        Handle = CreateWindowExA(exStyle, className, text.c_str(), all, x, y, width, height, parent,
+                                 HMENU(UINT_PTR(id)), Application.Instance, nullptr);
+    }
     SetPropA(Handle, ControlProp, HANDLE(this));
-    SetFont(DialogFont());
-    if (!text.empty())
-        SetOwnText(Handle, text);
+    SetFont(fsPlain);
 }
 
 TControl::~TControl()
@@ -100,8 +107,9 @@ void TControl::SetEnabled(bool on)
     EnableWindow(Handle, on);
 }
 
-void TControl::SetFont(HFONT font)
+void TControl::SetFont(unsigned style, int points)
 {
+    const HFONT font = DialogFont(style, points, Cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET);
     SendMessageA(Handle, WM_SETFONT, WPARAM(font), TRUE);
 }
 
@@ -117,7 +125,7 @@ void TLabel::Create(HWND parent, const std::string& text, int x, int y, int widt
     // form's pointer shows over it.
     TControl::Create(parent, "STATIC", text, SS_LEFT | SS_NOPREFIX | (clickId ? SS_NOTIFY : 0), x, y, width,
                      height, clickId ? clickId : 0xFFFF);
-    SetFont(DialogFont(style));
+    SetFont(style);
     if (clickId) {
         Cursor = HandPointer();
         FontColor = RGB(0, 0, 128);

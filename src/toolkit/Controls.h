@@ -6,15 +6,16 @@
 #include <string>
 
 // 8-point "MS Sans Serif", the font of every dialog of the program, and its
-// bold, underlined or larger cuts.
+// bold, underlined or larger cuts; `charset` picks the letters it must have.
 enum FontStyle : unsigned { fsPlain = 0, fsBold = 1, fsUnderline = 2 };
-HFONT DialogFont(unsigned style = fsPlain, int points = 8);
+HFONT DialogFont(unsigned style = fsPlain, int points = 8, BYTE charset = DEFAULT_CHARSET);
 
-// Sets one of the program's own texts: Cyrillic ones are stored in the
-// Windows-1251 code page, so on the NT family they are converted and set as
-// Unicode and show whatever the system's code page; the 95 family shows
-// them as its code page allows.
-void SetOwnText(HWND wnd, const std::string& text);
+// The program's own texts: Cyrillic ones are stored in the Windows-1251 code
+// page. On the NT family they are converted and shown in Unicode, whatever
+// the system's code page; the 95 family shows them as its code page allows.
+bool ShownInUnicode(const std::string& text);
+// Such a text in Unicode.
+std::wstring OwnText(const std::string& text);
 
 class TControl {
 public:
@@ -35,11 +36,12 @@ public:
     UINT Id = 0;
     COLORREF FontColor = GetSysColor(COLOR_WINDOWTEXT);
     HCURSOR Cursor = nullptr;  // nullptr: the class's, or the form's over a label
+    bool Cyrillic = false;     // its own text is shown in Unicode
     // Text in the system's code page (paths, names the user typed).
     std::string Text() const;
     void SetText(const std::string& text);
     void SetEnabled(bool on);
-    void SetFont(HFONT font);
+    void SetFont(unsigned style, int points = 8);
     void SetFocus();
 };
 

@@ -7,6 +7,7 @@
 
 #include "../../res/resource.h"
 #include "Application.h"
+#include "../platform/Platform.h"
 #include "Controls.h"
 
 HCURSOR HandPointer()
@@ -89,21 +90,37 @@ TForm::~TForm()
 
 void TForm::Create()
 {
-    WNDCLASSA wc;
-    if (!GetClassInfoA(Application.Instance, ClassName, &wc)) {
-        wc = {};
-        wc.lpfnWndProc = StaticProc;
-        wc.hInstance = Application.Instance;
-        wc.hCursor = nullptr;
-        wc.hIcon = LoadIconA(Application.Instance, MAKEINTRESOURCEA(1));
-        wc.lpszClassName = ClassName;
-        RegisterClassA(&wc);
-    }
     RECT r = {0, 0, InitClientWidth, InitClientHeight};
     AdjustWindowRectEx(&r, Style, FALSE, ExStyle);
-    CreateWindowExA(ExStyle, ClassName, Caption.c_str(), Style, InitLeft, InitTop, r.right - r.left,
-                    r.bottom - r.top, Application.Handle, nullptr, Application.Instance, this);
-    SetOwnText(Handle, Caption);
+    const HICON icon = LoadIconA(Application.Instance, MAKEINTRESOURCEA(1));
+    // On the NT family a Unicode window, so that a Cyrillic caption shows
+    // whatever the system's code page; the 95 family has ANSI windows only.
+    if (IsNtFamily()) {
+        const std::wstring cls = OwnText(ClassName);
+        WNDCLASSW wc;
+        if (!GetClassInfoW(Application.Instance, cls.c_str(), &wc)) {
+            wc = {};
+            wc.lpfnWndProc = StaticProc;
+            wc.hInstance = Application.Instance;
+            wc.hIcon = icon;
+            wc.lpszClassName = cls.c_str();
+            RegisterClassW(&wc);
+        }
+        CreateWindowExW(ExStyle, cls.c_str(), OwnText(Caption).c_str(), Style, InitLeft, InitTop,
+                        r.right - r.left, r.bottom - r.top, Application.Handle, nullptr, Application.Instance, this);
+    } else {
+        WNDCLASSA wc;
+        if (!GetClassInfoA(Application.Instance, ClassName, &wc)) {
+            wc = {};
+            wc.lpfnWndProc = StaticProc;
+            wc.hInstance = Application.Instance;
+            wc.hIcon = icon;
+            wc.lpszClassName = ClassName;
+            RegisterClassA(&wc);
+        }
+        CreateWindowExA(ExStyle, ClassName, Caption.c_str(), Style, InitLeft, InitTop, r.right - r.left,
+                        r.bottom - r.top, Application.Handle, nullptr, Application.Instance, this);
+    }
     if (UseColorKey)
         ApplyColorKey();
     try {
@@ -117,6 +134,7 @@ void TForm::Create()
 LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_NCCREATE) {
+        // lpCreateParams stands at the same place in both character sets.
         TForm* form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         form->Handle = wnd;
         SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(form));
@@ -126,7 +144,7 @@ LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPa
         RemovePropA(wnd, FormProp);
     TForm* form = reinterpret_cast<TForm*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
     if (!form)
-        return DefWindowProcA(wnd, msg, wParam, lParam);
+        return (IsWindowUnicode(wnd) ? DefWindowProcW : DefWindowProcA)(wnd, msg, wParam, lParam);
     // Nothing escapes a window procedure: an error ends its handler and is shown.
     try {
         return form->WndProc(msg, wParam, lParam);
@@ -165,7 +183,7 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT TForm::Default(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    return DefWindowProcA(Handle, msg, wParam, lParam);
+    return (IsWindowUnicode(Handle) ? DefWindowProcW : DefWindowProcA)(Handle, msg, wParam, lParam);
 }
 
 void TForm::Close()

@@ -71,8 +71,9 @@ public:
     bool DialogKeys = false;
 
 protected:
-    // A fixed dialog frame with a caption and a close box.
-    static const DWORD DialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
+    // A fixed dialog frame with a caption and a close box. Children are not
+    // clipped: a group box leaves its inside for the form to paint.
+    static const DWORD DialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     // Fixed before Create().
     DWORD Style = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     DWORD ExStyle = 0;

@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "dialogs/Chooser.h"
+#include "lists/DirTree.h"
 #include "lists/ListEdit.h"
 
 namespace {
@@ -85,4 +86,30 @@ TEST(ListEdit, AddDeleteAndAFullList)
     EXPECT_FALSE(AddEntry(list, "p", "twenty-first"));
     EXPECT_EQ(20, count);
     EXPECT_EQ("n", list.Slot[20].Name);
+}
+
+TEST(DirTree, LinesAndThePathEachStandsFor)
+{
+    const std::vector<std::string> subs = {"Alpha", "beta"};
+    const std::vector<DirLine> lines = DirLines("C:\\Work\\Projects", subs);
+    ASSERT_EQ(5u, lines.size());
+    EXPECT_EQ("C:\\", lines[0].Text);
+    EXPECT_EQ("Projects", lines[2].Text);
+    EXPECT_EQ(2, lines[2].Level);
+    EXPECT_TRUE(lines[2].Open);
+    EXPECT_EQ("beta", lines[4].Text);
+    EXPECT_EQ(3, lines[4].Level);
+    EXPECT_FALSE(lines[4].Open);
+    EXPECT_EQ("C:\\", DirLinePath("C:\\Work\\Projects", subs, 0)) << "a root keeps its backslash";
+    EXPECT_EQ("C:\\Work", DirLinePath("C:\\Work\\Projects", subs, 1));
+    EXPECT_EQ("C:\\Work\\Projects\\beta", DirLinePath("C:\\Work\\Projects", subs, 4));
+    EXPECT_EQ("", DirLinePath("C:\\Work\\Projects", subs, 5));
+    EXPECT_EQ("", DirLinePath("C:\\Work\\Projects", subs, -1));
+
+    // At a drive's root, its sub-folders follow at once.
+    EXPECT_EQ(3u, DirLines("D:\\", subs).size());
+    EXPECT_EQ("D:\\Alpha", DirLinePath("D:\\", subs, 1));
+    // A network share's root is the server and share.
+    EXPECT_EQ("\\\\srv\\share\\", DirLines("\\\\srv\\share\\docs", {})[0].Text);
+    EXPECT_EQ("\\\\srv\\share\\docs\\x", DirLinePath("\\\\srv\\share\\docs", {"x"}, 2));
 }
