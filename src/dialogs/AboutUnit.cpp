@@ -20,15 +20,9 @@ void LinkAfter(TLabel& label, TLabel& link, HWND form, const std::string& text, 
 
 TAbout::TAbout() : TForm("TAbout")
 {
-    Style = DialogStyle;
-    ExStyle = WS_EX_DLGMODALFRAME;
-    Caption = "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5 Quorvel 2.0";  // "About Quorvel 2.0", Windows-1251
+    // "About Quorvel 2.0", Windows-1251
+    DialogFrame("\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5 Quorvel 2.0", 262, 146);
     Color = RGB(192, 192, 192);
-    InitClientWidth = 262;
-    InitClientHeight = 146;
-    InitLeft = (GetSystemMetrics(SM_CXSCREEN) - InitClientWidth) / 2;
-    InitTop = (GetSystemMetrics(SM_CYSCREEN) - InitClientHeight) / 2;
-    DialogKeys = true;
     Image1.AutoSize = true;
     Image1.Left = Image1.Top = 8;
     Image1.SetPicture(Bitmap::FromResource(GetModuleHandleA(nullptr), IDB_ABOUT));

@@ -15,14 +15,7 @@ const char* const ButtonCaption[2] = {"Start", "Stop"};
 
 TTimerForm::TTimerForm() : TForm("TTimerForm")
 {
-    Style = DialogStyle;
-    ExStyle = WS_EX_DLGMODALFRAME;
-    Caption = "Timer";
-    InitClientWidth = 214;
-    InitClientHeight = 64;
-    InitLeft = (GetSystemMetrics(SM_CXSCREEN) - InitClientWidth) / 2;
-    InitTop = (GetSystemMetrics(SM_CYSCREEN) - InitClientHeight) / 2;
-    DialogKeys = true;
+    DialogFrame("Timer", 214, 64);
     ActivateOnShow = true;
 }
 

@@ -15,14 +15,7 @@ char Upper(char c)
 
 TFormCD::TFormCD() : TForm("TFormCD")
 {
-    Style = DialogStyle;
-    ExStyle = WS_EX_DLGMODALFRAME;
-    Caption = "CD-ROM";
-    InitClientWidth = 135;
-    InitClientHeight = 93;
-    InitLeft = (GetSystemMetrics(SM_CXSCREEN) - InitClientWidth) / 2;
-    InitTop = (GetSystemMetrics(SM_CYSCREEN) - InitClientHeight) / 2;
-    DialogKeys = true;
+    DialogFrame("CD-ROM", 135, 93);
     DefaultButton = idButton1;
 }
 

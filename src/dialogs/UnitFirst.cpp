@@ -11,14 +11,8 @@ enum : UINT { idLabel5 = 100, idRadioButton1, idRadioButton2, idButton1 };
 
 TFormFirst::TFormFirst() : TForm("TFormFirst")
 {
-    Style = DialogStyle;
-    ExStyle = WS_EX_DLGMODALFRAME;
-    Caption = "\xCF\xE5\xF0\xE2\xFB\xE9 \xE7\xE0\xEF\xF3\xF1\xEA";  // "First start", Windows-1251
-    InitClientWidth = 354;
-    InitClientHeight = 199;
-    InitLeft = (GetSystemMetrics(SM_CXSCREEN) - InitClientWidth) / 2;
-    InitTop = (GetSystemMetrics(SM_CYSCREEN) - InitClientHeight) / 2;
-    DialogKeys = true;
+    // "First start", Windows-1251
+    DialogFrame("\xCF\xE5\xF0\xE2\xFB\xE9 \xE7\xE0\xEF\xF3\xF1\xEA", 354, 199);
     DefaultButton = idButton1;
 }
 

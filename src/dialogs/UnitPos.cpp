@@ -15,14 +15,7 @@ void Fill(TListBox& box, const std::vector<int>& items)
 
 TPosForm::TPosForm() : TForm("TPosForm")
 {
-    Style = DialogStyle;
-    ExStyle = WS_EX_DLGMODALFRAME;
-    Caption = "Buttons";
-    InitClientWidth = 415;
-    InitClientHeight = 147;
-    InitLeft = (GetSystemMetrics(SM_CXSCREEN) - InitClientWidth) / 2;
-    InitTop = (GetSystemMetrics(SM_CYSCREEN) - InitClientHeight) / 2;
-    DialogKeys = true;
+    DialogFrame("Buttons", 415, 147);
     DefaultButton = idButton1;
 }
 

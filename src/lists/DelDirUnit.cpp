@@ -16,14 +16,7 @@ LaunchList& Edited()
 
 TDelForm::TDelForm() : TForm("TDelForm")
 {
-    Style = DialogStyle;
-    ExStyle = WS_EX_DLGMODALFRAME;
-    Caption = "Delete";
-    InitLeft = 203;
-    InitTop = 183;
-    InitClientWidth = 232;
-    InitClientHeight = 253;
-    DialogKeys = true;
+    DialogFrame("Delete", 232, 253, 203, 183);
 }
 
 void TDelForm::FormCreate()

@@ -57,14 +57,7 @@ void DrawFolder(HDC dc, int x, int y, bool open)
 
 TFormDir::TFormDir() : TForm("TFormDir")
 {
-    Style = DialogStyle;
-    ExStyle = WS_EX_DLGMODALFRAME;
-    Caption = "Add dir";
-    InitLeft = 248;
-    InitTop = 136;
-    InitClientWidth = 211;
-    InitClientHeight = 327;
-    DialogKeys = true;
+    DialogFrame("Add dir", 211, 327, 248, 136);
 }
 
 void TFormDir::FormCreate()

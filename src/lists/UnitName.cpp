@@ -9,14 +9,7 @@ enum : UINT { idButton1 = 100, idEdit1, idButton2 };
 
 TNameForm::TNameForm() : TForm("TNameForm")
 {
-    Style = DialogStyle;
-    ExStyle = WS_EX_DLGMODALFRAME;
-    Caption = "Enter a name";
-    InitLeft = 281;
-    InitTop = 245;
-    InitClientWidth = 310;
-    InitClientHeight = 40;
-    DialogKeys = true;
+    DialogFrame("Enter a name", 310, 40, 281, 245);
     DefaultButton = idButton1;
 }
 

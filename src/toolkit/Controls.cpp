@@ -4,7 +4,6 @@
 
 #include <map>
 #include <utility>
-#include <vector>
 
 #include "../platform/Platform.h"
 #include "Application.h"
@@ -27,6 +26,17 @@ LRESULT CALLBACK EnterListProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return CallWindowProcA(old, wnd, msg, wParam, lParam);
+}
+// A line of a list box or combo box; "" for no line (LB_ERR and CB_ERR are
+// both -1).
+std::string ItemText(HWND list, UINT lengthMsg, UINT textMsg, int index)
+{
+    const LRESULT n = SendMessageA(list, lengthMsg, WPARAM(index), 0);
+    if (n < 0)
+        return "";
+    std::string text(size_t(n) + 1, '\0');
+    text.resize(size_t(SendMessageA(list, textMsg, WPARAM(index), LPARAM(&text[0]))));
+    return text;
 }
 } // namespace
 
@@ -225,12 +235,7 @@ void TListBox::SetItemIndex(int index)
 
 std::string TListBox::Line(int index) const
 {
-    const LRESULT n = SendMessageA(Handle, LB_GETTEXTLEN, WPARAM(index), 0);
-    if (n == LB_ERR)
-        return "";
-    std::string text(size_t(n) + 1, '\0');
-    text.resize(size_t(SendMessageA(Handle, LB_GETTEXT, WPARAM(index), LPARAM(&text[0]))));
-    return text;
+    return ItemText(Handle, LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 void TListBox::SetItemHeight(int height)
@@ -272,10 +277,5 @@ void TComboBox::SetItemIndex(int index)
 
 std::string TComboBox::Line(int index) const
 {
-    const LRESULT n = SendMessageA(Handle, CB_GETLBTEXTLEN, WPARAM(index), 0);
-    if (n == CB_ERR)
-        return "";
-    std::string text(size_t(n) + 1, '\0');
-    text.resize(size_t(SendMessageA(Handle, CB_GETLBTEXT, WPARAM(index), LPARAM(&text[0]))));
-    return text;
+    return ItemText(Handle, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }

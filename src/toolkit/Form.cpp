@@ -88,6 +88,20 @@ TForm::~TForm()
     }
 }
 
+void TForm::DialogFrame(const std::string& caption, int clientWidth, int clientHeight, int left, int top)
+{
+    // Children are not clipped: a group box leaves its inside for the form
+    // to paint.
+    Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    ExStyle = WS_EX_DLGMODALFRAME;
+    Caption = caption;
+    InitClientWidth = clientWidth;
+    InitClientHeight = clientHeight;
+    InitLeft = left != Centred ? left : (GetSystemMetrics(SM_CXSCREEN) - clientWidth) / 2;
+    InitTop = top != Centred ? top : (GetSystemMetrics(SM_CYSCREEN) - clientHeight) / 2;
+    DialogKeys = true;
+}
+
 void TForm::Create()
 {
     RECT r = {0, 0, InitClientWidth, InitClientHeight};

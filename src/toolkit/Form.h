@@ -71,9 +71,12 @@ public:
     bool DialogKeys = false;
 
 protected:
-    // A fixed dialog frame with a caption and a close box. Children are not
-    // clipped: a group box leaves its inside for the form to paint.
-    static const DWORD DialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    // Makes the form a dialog: a fixed frame with a caption and a close box,
+    // the client size given, at (left, top) or in the middle of the screen,
+    // and the keys of a dialog box. Called before Create().
+    static const int Centred = -1;
+    void DialogFrame(const std::string& caption, int clientWidth, int clientHeight, int left = Centred,
+                     int top = Centred);
     // Fixed before Create().
     DWORD Style = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     DWORD ExStyle = 0;
