@@ -174,17 +174,18 @@ void TFormDir::DCBChange()
 // "Add": the open folder, not merely the highlighted line.
 void TFormDir::Button1Click()
 {
-    TForm2& panel = *Form2;
     if (Ini.numdirs >= MaxEntries) {
         // Only a list read full from its file, or left full by a failed
         // save, gets here: it takes no 21st entry.
-        panel.DirItems[0].Enabled = false;
+        Form2->DirItems[0].Enabled = false;
         return;
     }
     const std::string name = AskName(DefaultDirName(Path.substr(0, MaxEntryText)));
+    // The start button stays usable while the name is asked for: a skin
+    // change may have made the panel anew meanwhile, so it is looked up now.
     AddEntry(DirList, Path, name);
-    panel.RefreshLaunchMenus();
+    Form2->RefreshLaunchMenus();
     SaveLaunchList(DirList, DirsFile);
-    panel.DirItems[0].Enabled = Ini.numdirs < MaxEntries;
+    Form2->DirItems[0].Enabled = Ini.numdirs < MaxEntries;
     ModalResult = mrOk;
 }

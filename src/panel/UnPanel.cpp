@@ -331,9 +331,13 @@ void TForm2::MenuItem1Click()
         return;
     const std::string path = std::string(file).substr(0, MaxEntryText);
     AddEntry(AppList, path, AskName(DefaultFileName(path)));
-    RefreshLaunchMenus();
+    // The dialogs leave the start button usable: a skin change meanwhile
+    // makes a new panel and ends this one, so the rest goes to the panel of
+    // now, never through `this`.
+    TForm2& panel = *Form2;
+    panel.RefreshLaunchMenus();
     SaveLaunchList(AppList, AppsFile);
-    AppItems[0].Enabled = Ini.numapps < MaxEntries;
+    panel.AppItems[0].Enabled = Ini.numapps < MaxEntries;
 }
 
 void TForm2::N3Click()

@@ -410,3 +410,37 @@ TEST(Dialogs, AboutOpensOnceHoweverOftenItIsAskedFor)
     about = WaitWindow(s.Q, "TAbout");
     EXPECT_TRUE(about) << "and again once closed";
 }
+
+TEST(Dialogs, ASkinChangeWhileANameIsAskedForLosesNothing)
+{
+    // The start button stays usable while a dialog is open: its menu can
+    // make the panel anew under an add that is still asking for a name.
+    const std::string dir = InstallDir("Dialogs.Rebuilt");
+    Session s("Dialogs.Rebuilt", "", {{"edit.txt", "text\r\n"}});
+    ASSERT_TRUE(s.Q.WaitStarted());
+    for (int button : {5, 6}) {
+        HWND panel = s.ShowPanel();
+        ChooseFromMenu(s, panel, button, 0);
+        if (button == 5) {
+            HWND tree = WaitWindow(s.Q, "TFormDir");
+            ASSERT_TRUE(tree);
+            ASSERT_TRUE(ClickUntil(Middle(ButtonOf(tree, "Add")), [&] { return IsWindowVisible(s.Q.Window("TNameForm")) != FALSE; }));
+        } else {
+            HWND open = nullptr;
+            ASSERT_TRUE(WaitFor([&] { return (open = s.Q.ErrorBox()) != nullptr; }));
+            Sleep(500);
+            TypeText(dir + "edit.txt");
+            PressKey(VK_RETURN);
+        }
+        HWND name = WaitWindow(s.Q, "TNameForm");
+        ASSERT_TRUE(name);
+        Command(s.Form1(), button == 5 ? idWin981 : idXP1);
+        ASSERT_TRUE(WaitFor([&] { return s.Form2() != panel; })) << "a new panel";
+        ASSERT_TRUE(ClickUntil(Middle(ButtonOf(name, "Default")), [&] { return !IsWindowVisible(name); }));
+        Sleep(500);
+        EXPECT_FALSE(s.Q.WaitExit(0)) << "still running";
+        EXPECT_EQ(nullptr, s.Q.ErrorBox());
+    }
+    EXPECT_EQ(Entries({{dir.substr(dir.size() - 16, 15), dir.substr(0, dir.size() - 1)}}), ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(Entries({{"edit.txt", dir + "edit.txt"}}), ReadBytes(s.App.File("Apps.qvl")));
+}
