@@ -27,7 +27,6 @@ bool AddEntry(LaunchList& list, const std::string& path, const std::string& name
     LaunchEntry& e = list.Slot[++list.Count];
     e.Path = path.substr(0, MaxEntryText);
     e.Name = name.substr(0, MaxEntryText);
-    list.Loaded = true;
     return true;
 }
 
@@ -39,5 +38,4 @@ void DeleteEntry(LaunchList& list, int n)
         list.Slot[i] = list.Slot[i + 1];
     list.Slot[list.Count] = {};
     --list.Count;
-    list.Loaded = true;
 }

@@ -12,7 +12,8 @@ std::string DefaultDirName(const std::string& path);
 std::string DefaultFileName(const std::string& path);
 
 // Appends an entry, both texts cut to 255 characters. A full list takes no
-// 21st entry: false.
+// 21st entry: false. Neither edit makes a list that was never read whole
+// count as read: its file still holds what the user has.
 bool AddEntry(LaunchList& list, const std::string& path, const std::string& name);
 // Removes entry `n` (1 to Count); the later ones move up. Out of range: nothing.
 void DeleteEntry(LaunchList& list, int n);

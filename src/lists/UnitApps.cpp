@@ -183,6 +183,10 @@ void TFormDir::Button1Click()
     const std::string name = AskName(DefaultDirName(Path.substr(0, MaxEntryText)));
     // The start button stays usable while the name is asked for: a skin
     // change may have made the panel anew meanwhile, so it is looked up now.
+    // A list whose file could not be read is read again first: saved as it
+    // stands, it would replace the user's favourites with this one entry.
+    if (!DirList.Loaded)
+        LoadLaunchList(DirList, DirsFile);
     AddEntry(DirList, Path, name);
     Form2->RefreshLaunchMenus();
     SaveLaunchList(DirList, DirsFile);

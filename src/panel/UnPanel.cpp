@@ -330,7 +330,12 @@ void TForm2::MenuItem1Click()
     if (!GetOpenFileNameA(&ofn))
         return;
     const std::string path = std::string(file).substr(0, MaxEntryText);
-    AddEntry(AppList, path, AskName(DefaultFileName(path)));
+    const std::string name = AskName(DefaultFileName(path));
+    // A list whose file could not be read is read again first: saved as it
+    // stands, it would replace the user's favourites with this one entry.
+    if (!AppList.Loaded)
+        LoadLaunchList(AppList, AppsFile);
+    AddEntry(AppList, path, name);
     // The dialogs leave the start button usable: a skin change meanwhile
     // makes a new panel and ends this one, so the rest goes to the panel of
     // now, never through `this`.
@@ -370,6 +375,10 @@ void TForm2::ImRightMouseDown(int x, int y)
 // after each move: every report moves the panel by the pointer's travel.
 void TForm2::ImRightMouseMove(int x, int y)
 {
+    // Without the capture (taken by a box that popped up meanwhile) the
+    // release will never come: the drag is over.
+    if (Dragging && GetCapture() != Handle)
+        Dragging = false;
     if (!Dragging)
         return;
     RECT r;
@@ -386,9 +395,13 @@ void TForm2::ImRightMouseUp()
 
 void RebuildPanel()
 {
+    // A handler of the old panel may still be running beneath this call (the
+    // pressed look processes pending messages, a dialog runs its own loop):
+    // the old panel is kept, hidden, until the next rebuild.
+    static std::unique_ptr<TForm2> retired;
     if (Form2) {
         Form2->Hide();
-        Form2.reset();
+        retired = std::move(Form2);
     }
     PanelShown = false;
     Form2.reset(new TForm2);

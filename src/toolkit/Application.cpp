@@ -64,8 +64,10 @@ void TApplication::RunUntil(const std::function<bool()>& done)
 {
     MSG msg;
     while (!done()) {
-        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-            PostQuitMessage(int(msg.wParam));  // for the main loop
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0)
+                PostQuitMessage(int(msg.wParam));  // for the main loop
             return;
         }
         if (DialogMessage(msg))

@@ -35,7 +35,8 @@ std::string ItemText(HWND list, UINT lengthMsg, UINT textMsg, int index)
     if (n < 0)
         return "";
     std::string text(size_t(n) + 1, '\0');
-    text.resize(size_t(SendMessageA(list, textMsg, WPARAM(index), LPARAM(&text[0]))));
+    const LRESULT got = SendMessageA(list, textMsg, WPARAM(index), LPARAM(&text[0]));
+    text.resize(got < 0 ? 0 : size_t(got) < text.size() ? size_t(got) : text.size() - 1);
     return text;
 }
 } // namespace

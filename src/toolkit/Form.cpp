@@ -184,7 +184,7 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SETCURSOR: return SetCursorMsg(wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX: return ControlColor(HDC(wParam), HWND(lParam));
+    case WM_CTLCOLORLISTBOX: return ControlColor(msg, HDC(wParam), HWND(lParam));
     case WM_CLOSE: Close(); return 0;
     case WM_ACTIVATE:
         if (Activate(LOWORD(wParam) != WA_INACTIVE))
@@ -341,13 +341,16 @@ void TForm::SetCursor(HCURSOR cursor)
 
 // Labels and frames stand on the form's colour; a control may ask for a
 // text colour and a list box for a background of its own.
-LRESULT TForm::ControlColor(HDC dc, HWND control)
+LRESULT TForm::ControlColor(UINT msg, HDC dc, HWND control)
 {
     const TControl* c = TControl::Of(control);
     COLORREF back = Color;
-    if (const TListBox* list = dynamic_cast<const TListBox*>(c)) {
-        if (list->Color == CLR_NONE)
-            return Default(WM_CTLCOLORLISTBOX, WPARAM(dc), LPARAM(control));
+    if (msg == WM_CTLCOLORLISTBOX) {
+        // Only a list box of ours with a colour of its own; the rest (a
+        // combo box's drop-down among them) keep the system's.
+        const TListBox* list = dynamic_cast<const TListBox*>(c);
+        if (!list || list->Color == CLR_NONE)
+            return Default(msg, WPARAM(dc), LPARAM(control));
         back = list->Color;
     }
     if (c)
@@ -363,6 +366,10 @@ LRESULT TForm::ControlColor(HDC dc, HWND control)
 
 int TForm::ShowModal()
 {
+    // Already open (asked for again from a panel made anew meanwhile): the
+    // second request gets no answer of its own.
+    if (Modal)
+        return mrCancel;
     // Every shown window of this thread that takes input now, but the main
     // one. Hidden ones stay as they are: one of them may be the next dialog.
     std::vector<HWND> disabled;

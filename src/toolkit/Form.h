@@ -105,7 +105,7 @@ private:
     void DrawContent(HDC dc, int width, int height) const;
     LRESULT Mouse(UINT msg, LPARAM lParam);
     LRESULT SetCursorMsg(WPARAM wParam, LPARAM lParam);
-    LRESULT ControlColor(HDC dc, HWND control);
+    LRESULT ControlColor(UINT msg, HDC dc, HWND control);
     void Close();
     bool Activate(bool active);
     LRESULT DefaultId() const;

@@ -86,6 +86,9 @@ TEST(ListEdit, AddDeleteAndAFullList)
     EXPECT_FALSE(AddEntry(list, "p", "twenty-first"));
     EXPECT_EQ(20, count);
     EXPECT_EQ("n", list.Slot[20].Name);
+    // A list whose file was never read whole stays so through edits, and so
+    // is never written over the user's file.
+    EXPECT_FALSE(list.Loaded);
 }
 
 TEST(DirTree, LinesAndThePathEachStandsFor)
