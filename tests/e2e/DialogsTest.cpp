@@ -2,6 +2,8 @@
 // deleting favourites, the button chooser, the CD drive and About.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Session.h"
 #include "StartButton.h"
 #include "app/MenuIds.h"
@@ -76,12 +78,13 @@ void AltF4()
     Sleep(200);
 }
 
-// Chooses item `position` (0 = the add item) of the folder or program menu.
-void ChooseFromMenu(Session& s, HWND panel, int button, int position)
+// Chooses item `position` (0 = the add item) of the folder or program menu,
+// with a screenshot of the open menu if `shot` names one.
+void ChooseFromMenu(Session& s, HWND panel, int button, int position, const char* shot = nullptr)
 {
-    const POINT b = ButtonCentre(panel, s.App, button);
-    ClickAt(b.x, b.y);
-    ASSERT_TRUE(WaitFor([&] { return PopupMenuOf(s.Q.Pid()) != nullptr; }));
+    ASSERT_TRUE(ClickUntil(ButtonCentre(panel, s.App, button), [&] { return PopupMenuOf(s.Q.Pid()) != nullptr; }));
+    if (shot)
+        Screenshot(shot);
     for (int i = 0; i <= position; ++i)
         PressKey(VK_DOWN);
     PressKey(VK_RETURN);
@@ -443,4 +446,51 @@ TEST(Dialogs, ASkinChangeWhileANameIsAskedForLosesNothing)
     }
     EXPECT_EQ(Entries({{dir.substr(dir.size() - 16, 15), dir.substr(0, dir.size() - 1)}}), ReadBytes(s.App.File("Dirs.qvl")));
     EXPECT_EQ(Entries({{"edit.txt", dir + "edit.txt"}}), ReadBytes(s.App.File("Apps.qvl")));
+}
+
+TEST(Dialogs, TheTwentiethAddGreysAddDirUntilThePanelIsMadeAnew)
+{
+    std::string nineteen;
+    for (int n = 1; n <= 19; ++n)
+        nineteen += "D" + std::to_string(n) + "\r\nC:\\D" + std::to_string(n) + "\r\n";
+    Session s("Dialogs.Full", "", {{"Dirs.qvl", nineteen}});
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND panel = s.ShowPanel();
+    ChooseFromMenu(s, panel, 5, 0);
+    HWND tree = WaitWindow(s.Q, "TFormDir");
+    ASSERT_TRUE(tree);
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(tree, "Add")),
+                           [&] { return IsWindowVisible(s.Q.Window("TNameForm")) != FALSE; }));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(s.Q.Window("TNameForm"), "Default")), [&] { return !IsWindow(tree); }));
+    const std::string saved = ReadBytes(s.App.File("Dirs.qvl"));
+    EXPECT_EQ(40, std::count(saved.begin(), saved.end(), '\n')) << "twenty entries, written at once";
+
+    // "Add dir" is greyed: chosen, it opens nothing (nor the item below it);
+    // a deletion leaves it so.
+    auto addOpensNothing = [&](const char* shot) {
+        ChooseFromMenu(s, panel, 5, 0, shot);
+        Sleep(1000);
+        const bool none = !s.Q.Window("TFormDir") && !s.Q.Window("TDelForm");
+        if (PopupMenuOf(s.Q.Pid())) {
+            PressKey(VK_ESCAPE);
+            WaitFor([&] { return PopupMenuOf(s.Q.Pid()) == nullptr; });
+        }
+        return none;
+    };
+    EXPECT_TRUE(addOpensNothing("Dialogs.FullMenu"));
+    ChooseFromMenu(s, panel, 5, 1);
+    HWND del = WaitWindow(s.Q, "TDelForm");
+    ASSERT_TRUE(del);
+    HWND list = Child(del, "ListBox");
+    ASSERT_TRUE(ClickUntil(ListLine(list, 0, 13), [&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == 0; }));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(del, "Delete")), [&] { return ListLines(list).size() == 19; }));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(del, "OK")), [&] { return !IsWindow(del); }));
+    EXPECT_TRUE(addOpensNothing(nullptr));
+
+    // A new panel (a skin change) enables it again.
+    Command(s.Form1(), idXP1);
+    ASSERT_TRUE(WaitFor([&] { return s.Form2() != panel; }));
+    panel = s.ShowPanel();
+    ChooseFromMenu(s, panel, 5, 0);
+    EXPECT_TRUE(WaitWindow(s.Q, "TFormDir"));
 }
