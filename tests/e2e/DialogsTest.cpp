@@ -66,18 +66,6 @@ SIZE ClientSize(HWND w)
     return {r.right, r.bottom};
 }
 
-void AltF4()
-{
-    INPUT in[4] = {};
-    for (INPUT& i : in)
-        i.type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[3].ki.wVk = VK_MENU;
-    in[1].ki.wVk = in[2].ki.wVk = VK_F4;
-    in[2].ki.dwFlags = in[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, in, sizeof(INPUT));
-    Sleep(200);
-}
-
 // Chooses item `position` (0 = the add item) of the folder or program menu,
 // with a screenshot of the open menu if `shot` names one.
 void ChooseFromMenu(Session& s, HWND panel, int button, int position, const char* shot = nullptr)
@@ -211,7 +199,7 @@ TEST(Dialogs, AddFoldersThroughTheTreeWithTheDefaultName)
     ASSERT_TRUE(WaitFor([&] { return ListLines(dlb).size() > 1 && ListLines(dlb)[1] != "work"; }));
     ASSERT_TRUE(ClickUntil(Middle(ButtonOf(tree, "Add")), [&] { return IsWindowVisible(name) != FALSE; }));
     Sleep(300);
-    AltF4();
+    PressChord(VK_MENU, VK_F4);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(tree); }));
     const std::string root = dir.substr(0, 3);
     EXPECT_EQ(Entries({{"Old", "C:\\Old"}, {"Projects", projects}, {root, root}}),
@@ -384,7 +372,7 @@ TEST(Dialogs, CdChooserStoresTheLetterInUpperCase)
     PressKey(VK_RETURN);
     EXPECT_TRUE(IsWindowVisible(cd)) << "Apply does not close it";
     EXPECT_EQ("cdrom=e", s.Saved("cdrom=")) << "written when it closes";
-    AltF4();
+    PressChord(VK_MENU, VK_F4);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(cd); }));
     EXPECT_TRUE(WaitFor([&] { return s.Saved("cdrom=") == "cdrom=E"; }));
 }
@@ -407,7 +395,7 @@ TEST(Dialogs, AboutOpensOnceHoweverOftenItIsAskedFor)
     EXPECT_EQ(146, ClientSize(about).cy);
     EXPECT_EQ(nullptr, Child(about, "Button")) << "no buttons";
     Screenshot("Dialogs.About");
-    AltF4();
+    PressChord(VK_MENU, VK_F4);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(about); }));
     Command(s.Form1(), idN2);
     about = WaitWindow(s.Q, "TAbout");

@@ -264,6 +264,18 @@ INPUT MouseAt(int x, int y, DWORD flags)
 }
 } // namespace
 
+void PressChord(WORD modifier, WORD vk)
+{
+    INPUT in[4] = {};
+    for (INPUT& i : in)
+        i.type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[3].ki.wVk = modifier;
+    in[1].ki.wVk = in[2].ki.wVk = vk;
+    in[2].ki.dwFlags = in[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, in, sizeof(INPUT));
+    Sleep(150);
+}
+
 void TypeText(const std::string& text)
 {
     for (unsigned char c : text) {

@@ -85,6 +85,8 @@ void ClearRunValue();
 
 // Real input through SendInput.
 void PressKey(WORD vk);
+// A key pressed while a modifier (VK_SHIFT, VK_MENU, ...) is held.
+void PressChord(WORD modifier, WORD vk);
 // Types ASCII text as characters, whatever the keyboard layout.
 void TypeText(const std::string& text);
 void ClickAt(int x, int y, bool right = false);

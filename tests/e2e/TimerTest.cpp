@@ -29,18 +29,6 @@ struct TimerDialog {
     }
 };
 
-void ShiftTab()
-{
-    INPUT in[4] = {};
-    for (INPUT& i : in)
-        i.type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[3].ki.wVk = VK_SHIFT;
-    in[1].ki.wVk = in[2].ki.wVk = VK_TAB;
-    in[2].ki.dwFlags = in[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, in, sizeof(INPUT));
-    Sleep(150);
-}
-
 // Replaces the field's text from the keyboard.
 void Type(const std::string& digits)
 {
@@ -89,7 +77,7 @@ TEST(Timer, TheDialogCountsWhileHiddenAndKeepsItsFieldInRange)
     EXPECT_EQ(t.Start, FocusOf(t.Form));
 
     // 3 minutes, started with Enter on "Start".
-    ShiftTab();
+    PressChord(VK_SHIFT, VK_TAB);
     Type("3");
     PressKey(VK_TAB);
     PressKey(VK_RETURN);
@@ -109,14 +97,14 @@ TEST(Timer, TheDialogCountsWhileHiddenAndKeepsItsFieldInRange)
     EXPECT_EQ("Stop", TextOf(t.Start));
 
     // "Stop" keeps the number; a stray tick while idle changes nothing.
-    ShiftTab();
+    PressChord(VK_SHIFT, VK_TAB);
     PressKey(VK_RETURN);
     EXPECT_EQ("Start", TextOf(t.Start));
     t.Tick();
     EXPECT_EQ("1", TextOf(t.Field));
 
     // From 0 it never shuts down: the field stays at 0.
-    ShiftTab();
+    PressChord(VK_SHIFT, VK_TAB);
     Type("0");
     PressKey(VK_TAB);
     PressKey(VK_RETURN);
@@ -129,7 +117,7 @@ TEST(Timer, TheDialogCountsWhileHiddenAndKeepsItsFieldInRange)
     EXPECT_EQ("Start", TextOf(t.Start));
 
     // The arrows stop at the range's ends: the keys, then the mouse.
-    ShiftTab();
+    PressChord(VK_SHIFT, VK_TAB);
     PressKey(VK_DOWN);
     EXPECT_EQ("0", TextOf(t.Field));
     PressKey(VK_UP);
