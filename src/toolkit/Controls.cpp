@@ -124,11 +124,6 @@ void TControl::SetFont(unsigned style, int points)
     SendMessageA(Handle, WM_SETFONT, WPARAM(font), TRUE);
 }
 
-void TControl::SetFocus()
-{
-    ::SetFocus(Handle);
-}
-
 void TLabel::Create(HWND parent, const std::string& text, int x, int y, int width, int height, unsigned style,
                     UINT clickId)
 {

@@ -42,7 +42,6 @@ public:
     void SetText(const std::string& text);
     void SetEnabled(bool on);
     void SetFont(unsigned style, int points = 8);
-    void SetFocus();
 };
 
 // A text label. A link is underlined and navy with the hand pointer, and
