@@ -59,7 +59,7 @@ add_test(NAME exe.imports_and_header
 # run one at a time.
 set(QV_E2E_RUN ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER})
 foreach(mode winxp win98)
-  add_test(NAME e2e.testtray.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*")
+  add_test(NAME e2e.testtray.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*:Faults.*")
 endforeach()
 add_test(NAME e2e.wineshell COMMAND ${QV_E2E_RUN} winxp shell "WineShell.*")
 # The dialogs on an English system: Cyrillic captions through the wide functions.

@@ -1,6 +1,6 @@
 # Quorvel.exe: static, GUI subsystem 4.0, only system DLLs.
 set(QV_OUT ${CMAKE_BINARY_DIR}/Quorvel)
-add_executable(Quorvel WIN32 ${QV_PORTABLE} ${QV_PLATFORM} ${QV_WIN32} res/Quorvel.rc)
+add_executable(Quorvel WIN32 ${QV_PORTABLE} ${QV_PLATFORM} ${QV_TOOLKIT} ${QV_WIN32} res/Quorvel.rc)
 target_compile_definitions(Quorvel PRIVATE ${QV_WIN_DEFS})
 target_compile_options(Quorvel PRIVATE -Wall -Wextra -Os)
 target_link_options(Quorvel PRIVATE -static -s -mwindows

@@ -29,12 +29,18 @@ set(QV_PLATFORM
 )
 list(TRANSFORM QV_PLATFORM PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 
-set(QV_WIN32
+# The form toolkit: also in the test driver, which tests a form of its own
+# that lives through the loss of its taskbar.
+set(QV_TOOLKIT
   src/toolkit/Application.cpp
   src/toolkit/Form.cpp
   src/toolkit/Graphics.cpp
   src/toolkit/Menus.cpp
   src/toolkit/Controls.cpp
+)
+list(TRANSFORM QV_TOOLKIT PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
+
+set(QV_WIN32
   src/app/MainUnit.cpp
   src/panel/UnPanel.cpp
   src/dialogs/TimerUnit.cpp

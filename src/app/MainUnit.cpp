@@ -68,6 +68,7 @@ void TForm1::Pusk(bool show)
 {
     TrayWnd = FindTaskbar();
     StartWnd = FindStartButton(TrayWnd);
+    KeepStartButtonHidden(show ? nullptr : StartWnd);
     ShowStartButton(StartWnd, show);
 }
 
@@ -78,6 +79,11 @@ void TForm1::InitShell()
     ExeDir = exe.substr(0, exe.find_last_of('\\') + 1);
     CdTrayOpen = false;
     PanelShown = false;
+    AttachToShell();
+}
+
+void TForm1::AttachToShell()
+{
     SetWindowPos(Handle, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Pusk(false);
     if (!TrayWnd)
@@ -86,6 +92,34 @@ void TForm1::InitShell()
         OverlayTaskbar(Handle, TrayWnd);
     else
         EmbedInTaskbar(Handle, TrayWnd);
+}
+
+// Explorer restarted after a crash, or its taskbar went away and took our
+// button with it (a child, or on Wine an owned window, goes down with it).
+// The settings, lists and panel live on in memory: only the button is made
+// anew and put into whatever taskbar there is now.
+void TForm1::ShellRestarted()
+{
+    if (!Handle) {
+        CreateHandle();
+        SetClientSize(Image1.Width, Image1.Height);
+        ApplyColorKey();
+        UpdateHints();
+    }
+    AttachToShell();
+    Show();
+}
+
+// Logging off or shutting down ends the process without a close: what a
+// close does happens here. A box now would only hold up the session, so a
+// failed save (already reported at every earlier save) goes unreported.
+void TForm1::SessionEnding()
+{
+    try {
+        WriteSettings();
+    } catch (const std::exception&) {
+    }
+    Pusk(true);
 }
 
 void TForm1::FormCreate()
@@ -285,7 +319,14 @@ void TForm1::N9Click()
 void TForm1::FormClose()
 {
     Pusk(true);
-    WriteSettings();
+    try {
+        WriteSettings();
+    } catch (...) {
+        // The close stops at the error box: Quorvel stays in the taskbar with
+        // nothing lost, and the user can free the file and close again.
+        Pusk(false);
+        throw;
+    }
 }
 
 void ReadSettings()

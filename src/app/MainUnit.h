@@ -37,6 +37,8 @@ public:
     // Finds the taskbar and its Start button anew, and shows or hides it.
     void Pusk(bool show);
     void LoadStartPicture();
+    void ShellRestarted() override;
+    void SessionEnding() override;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -47,6 +49,7 @@ protected:
 
 private:
     void InitShell();
+    void AttachToShell();
     void Image1MouseDown(int x, int y);
     void Image1MouseMove(int x, int y);
     void N4Click();

@@ -1,12 +1,40 @@
 // Program entry.
 #include <windows.h>
 
+#include <cstdlib>
+#include <exception>
+
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
 #include "../dialogs/TimerUnit.h"
 #include "../lists/UnitName.h"
 #include "../panel/UnPanel.h"
 #include "MainUnit.h"
+
+namespace {
+// However the program dies, the user keeps a Start button. Only the shell's
+// windows are looked at: our own state may be what is broken.
+void GiveStartButtonBack()
+{
+    KeepStartButtonHidden(nullptr);
+    ShowStartButton(FindStartButton(FindTaskbar()), true);
+}
+
+LPTOP_LEVEL_EXCEPTION_FILTER RunTimeFilter = nullptr;
+
+LONG WINAPI Crashed(EXCEPTION_POINTERS* info)
+{
+    GiveStartButtonBack();
+    // The run time's filter, then the system's own report.
+    return RunTimeFilter ? RunTimeFilter(info) : EXCEPTION_CONTINUE_SEARCH;
+}
+
+void Terminated()
+{
+    GiveStartButtonBack();
+    std::abort();
+}
+} // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
@@ -16,6 +44,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     if (GetLastError() == ERROR_ALREADY_EXISTS)
         return 0;
 
+    RunTimeFilter = SetUnhandledExceptionFilter(Crashed);
+    std::set_terminate(Terminated);
     Application.Initialize(instance);
     TForm1 form1;
     Form1 = &form1;

@@ -24,6 +24,81 @@ void ShowStartButton(HWND start, bool show)
         ShowWindow(start, show ? SW_SHOWNORMAL : SW_HIDE);
 }
 
+namespace {
+HWND HiddenStart = nullptr;
+HWINEVENTHOOK ShowHook = nullptr;
+HWINEVENTHOOK WineHook = nullptr;
+UINT_PTR WineCheck = 0;
+
+void HideIfShown()
+{
+    const HWND start = HiddenStart;
+    if (start && IsWindowVisible(start))
+        ShowWindow(start, SW_HIDE);
+}
+
+// Wine's taskbar lays itself out a moment after the event, sooner or later
+// as it is busy: looks after 0.1, 0.4 and 1 s.
+const UINT Looks[] = {100, 300, 600};
+unsigned LooksDone = 0;
+
+void CALLBACK LookAgain(HWND, UINT, UINT_PTR, DWORD)
+{
+    KillTimer(nullptr, WineCheck);
+    WineCheck = 0;
+    HideIfShown();
+    if (++LooksDone < sizeof Looks / sizeof Looks[0])
+        WineCheck = SetTimer(nullptr, 0, Looks[LooksDone], LookAgain);
+}
+
+void CALLBACK StartShown(HWINEVENTHOOK, DWORD event, HWND wnd, LONG object, LONG, DWORD, DWORD)
+{
+    if (event == EVENT_OBJECT_SHOW) {
+        if (wnd && wnd == HiddenStart && object == OBJID_WINDOW)
+            HideIfShown();
+        return;
+    }
+    // Wine reports no window being shown, but its taskbar shows its Start
+    // button while it lays itself out after a window opened, closed or took
+    // the focus: a few looks after such an event, and none while idle.
+    if (WineCheck)
+        KillTimer(nullptr, WineCheck);
+    LooksDone = 0;
+    WineCheck = SetTimer(nullptr, 0, Looks[0], LookAgain);
+}
+} // namespace
+
+void KeepStartButtonHidden(HWND start)
+{
+    using SetHook = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
+    using Unhook = BOOL(WINAPI*)(HWINEVENTHOOK);
+    static const HMODULE user = GetModuleHandleA("user32.dll");
+    static const auto setHook =
+        reinterpret_cast<SetHook>(reinterpret_cast<void*>(GetProcAddress(user, "SetWinEventHook")));
+    static const auto unhook =
+        reinterpret_cast<Unhook>(reinterpret_cast<void*>(GetProcAddress(user, "UnhookWinEvent")));
+    // First, as a crash on another thread calls it to give the button back
+    // while this thread may still be looking.
+    HiddenStart = start;
+    for (HWINEVENTHOOK* hook : {&ShowHook, &WineHook}) {
+        if (*hook && unhook)
+            unhook(*hook);
+        *hook = nullptr;
+    }
+    if (WineCheck)
+        KillTimer(nullptr, WineCheck);
+    WineCheck = 0;
+    if (!start || !setHook)
+        return;
+    DWORD pid = 0;
+    const DWORD thread = GetWindowThreadProcessId(start, &pid);
+    ShowHook = setHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, StartShown, pid, thread,
+                       WINEVENT_OUTOFCONTEXT);
+    if (IsWine())
+        WineHook = setHook(EVENT_SYSTEM_FOREGROUND, EVENT_OBJECT_FOCUS, nullptr, StartShown, 0, 0,
+                           WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+}
+
 void ClickStartButton(HWND start)
 {
     if (!start)

@@ -7,8 +7,24 @@
 TApplication Application;
 
 namespace {
+// Explorer broadcasts it to every top-level window when its taskbar comes up
+// anew, for example after a crash.
+const UINT TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+
+// The hidden window is the program's one top-level window that the shell and
+// the session always reach: the main window may be a child of the taskbar.
 LRESULT CALLBACK AppProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    TForm* main = Application.MainForm;
+    if (main && (msg == TaskbarCreated || msg == WM_APP_MAINLOST)) {
+        if (!Application.Terminated)
+            main->Dispatch(&TForm::ShellRestarted);
+        return 0;
+    }
+    if (main && msg == WM_ENDSESSION && wParam) {
+        main->Dispatch(&TForm::SessionEnding);
+        return 0;
+    }
     return DefWindowProcA(wnd, msg, wParam, lParam);
 }
 } // namespace
@@ -94,6 +110,7 @@ void TApplication::ProcessMessages()
 
 void TApplication::Terminate()
 {
+    Terminated = true;
     PostQuitMessage(0);
 }
 

@@ -9,6 +9,10 @@
 
 class TForm;
 
+// Posted to the application window when the main window has been destroyed
+// by another program (its taskbar going away), not by us.
+const UINT WM_APP_MAINLOST = WM_APP + 1;
+
 class TApplication {
 public:
     void Initialize(HINSTANCE instance);
@@ -26,6 +30,7 @@ public:
     HINSTANCE Instance = nullptr;
     HWND Handle = nullptr;
     TForm* MainForm = nullptr;
+    bool Terminated = false;
     std::string Title = "Quorvel";
 };
 

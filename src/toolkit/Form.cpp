@@ -104,6 +104,26 @@ void TForm::DialogFrame(const std::string& caption, int clientWidth, int clientH
 
 void TForm::Create()
 {
+    CreateHandle();
+    try {
+        FormCreate();
+    } catch (const std::exception& e) {
+        Application.ShowException(e);
+    }
+    UpdateHints();
+}
+
+void TForm::Dispatch(void (TForm::*handler)())
+{
+    try {
+        (this->*handler)();
+    } catch (const std::exception& e) {
+        Application.ShowException(e);
+    }
+}
+
+void TForm::CreateHandle()
+{
     RECT r = {0, 0, InitClientWidth, InitClientHeight};
     AdjustWindowRectEx(&r, Style, FALSE, ExStyle);
     const HICON icon = LoadIconA(Application.Instance, MAKEINTRESOURCEA(1));
@@ -137,12 +157,6 @@ void TForm::Create()
     }
     if (UseColorKey)
         ApplyColorKey();
-    try {
-        FormCreate();
-    } catch (const std::exception& e) {
-        Application.ShowException(e);
-    }
-    UpdateHints();
 }
 
 LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -160,12 +174,26 @@ LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPa
     if (!form)
         return (IsWindowUnicode(wnd) ? DefWindowProcW : DefWindowProcA)(wnd, msg, wParam, lParam);
     // Nothing escapes a window procedure: an error ends its handler and is shown.
+    LRESULT result = 0;
     try {
-        return form->WndProc(msg, wParam, lParam);
+        result = form->WndProc(msg, wParam, lParam);
     } catch (const std::exception& e) {
         Application.ShowException(e);
     }
-    return 0;
+    if (msg == WM_NCDESTROY)
+        form->Destroyed();
+    return result;
+}
+
+// Our own forms' windows are destroyed only by the destructor, which cuts the
+// form off first. A window that gets here went down with its owner or parent:
+// another program's taskbar that was closed or crashed.
+void TForm::Destroyed()
+{
+    Handle = Tooltip = Focus = nullptr;
+    Pressed = nullptr;
+    if (this == Application.MainForm && !Application.Terminated)
+        PostMessageA(Application.Handle, WM_APP_MAINLOST, 0, 0);
 }
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)

@@ -45,6 +45,15 @@ public:
     // error box and skips the rest of it.
     void Create();
 
+    // Events of the shell and the session, which reach the program through its
+    // hidden window; an error is shown as in any handler.
+    void Dispatch(void (TForm::*handler)());
+    // The taskbar has come up anew, or the window went down with the old one
+    // (Handle is then nullptr).
+    virtual void ShellRestarted() {}
+    // The user is logging off or shutting down; the process ends after it.
+    virtual void SessionEnding() {}
+
     HWND Handle = nullptr;
     void Show();
     void Hide();
@@ -89,6 +98,9 @@ protected:
     // Painting order: later pictures are drawn over earlier ones.
     std::vector<TImage*> Pictures;
 
+    // The window alone, without FormCreate: also a window anew for a form
+    // whose window another program destroyed.
+    void CreateHandle();
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -107,6 +119,7 @@ private:
     LRESULT SetCursorMsg(WPARAM wParam, LPARAM lParam);
     LRESULT ControlColor(UINT msg, HDC dc, HWND control);
     void Close();
+    void Destroyed();
     bool Activate(bool active);
     LRESULT DefaultId() const;
     TImage* PictureAt(int x, int y) const;

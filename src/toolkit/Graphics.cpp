@@ -81,10 +81,15 @@ std::vector<uint8_t> ReadPictureFile(const std::string& path)
     std::vector<uint8_t> data;
     const DWORD size = GetFileSize(h, nullptr);
     if (size != INVALID_FILE_SIZE && size <= MaxPictureFile) {
+        // The signature first: a large file of anything else is not read in.
         data.resize(size);
         DWORD got = 0;
-        if (!ReadFile(h, data.data(), size, &got, nullptr))
+        const DWORD first = size < 2 ? size : 2;
+        if (!ReadFile(h, data.data(), first, &got, nullptr))
             got = 0;
+        DWORD rest = 0;
+        if (got == 2 && data[0] == 'B' && data[1] == 'M' && ReadFile(h, data.data() + 2, size - 2, &rest, nullptr))
+            got += rest;
         data.resize(got);
     }
     CloseHandle(h);

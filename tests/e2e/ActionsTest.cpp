@@ -96,13 +96,13 @@ RECT Drag(HWND panel, POINT from, std::vector<POINT> steps)
 {
     for (int attempt = 0; attempt < 3; ++attempt) {
         const RECT before = WindowRect(panel);
-        MouseButton(from.x, from.y, true);
+        PressOrRelease(from.x, from.y, true);
         for (const POINT& d : steps) {
             MoveMouse(from.x + d.x, from.y + d.y);
             if (SamePlace(WindowRect(panel), before))
                 break;
         }
-        MouseButton(from.x + steps.back().x, from.y + steps.back().y, false);
+        PressOrRelease(from.x + steps.back().x, from.y + steps.back().y, false);
         Sleep(200);
         if (!SamePlace(WindowRect(panel), before))
             break;
@@ -155,14 +155,14 @@ TEST(Actions, PressedLookMovesTheButtonWhileHeldAndTheTimerButtonTogglesTheDialo
     EXPECT_EQ(0, ButtonMismatches(8, "timer.bmp", home));
 
     for (bool right : {false, true}) {
-        MouseButton(home.x + 12, home.y + 12, true, right);
+        PressOrRelease(home.x + 12, home.y + 12, true, right);
         Sleep(300);
         EXPECT_EQ(0, ButtonMismatches(8, "timer.bmp", {home.x + 1, home.y + 1})) << "one pixel right and down";
         if (!right)
             Screenshot("Actions.Pressed");
         EXPECT_EQ(!right, !IsWindowVisible(timer)) << "the action waits for the release";
         // Released off the button: the release still belongs to it.
-        MouseButton(home.x + 60, home.y - 40, false, right);
+        PressOrRelease(home.x + 60, home.y - 40, false, right);
         EXPECT_TRUE(WaitFor([&] { return (IsWindowVisible(timer) != FALSE) == !right; })) << right;
         Sleep(300);
         EXPECT_EQ(0, ButtonMismatches(8, "timer.bmp", home)) << "back home";
@@ -335,8 +335,8 @@ TEST(Actions, EitherFrameDragsThePanelByThePointersTravel)
 
     // A press and release without motion.
     const POINT at = {r2.left + 3, r2.top + h / 2};
-    MouseButton(at.x, at.y, true);
-    MouseButton(at.x, at.y, false);
+    PressOrRelease(at.x, at.y, true);
+    PressOrRelease(at.x, at.y, false);
     EXPECT_EQ(r2.left, WindowRect(panel).left);
     EXPECT_EQ(r2.top, WindowRect(panel).top);
 }

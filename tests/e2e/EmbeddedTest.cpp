@@ -6,6 +6,8 @@
 
 #include "Harness.h"
 #include "platform/Platform.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
 
 TEST(Embedded, ButtonBecomesTheTaskbarsFirstChildAndTheStartButtonIsStillFound)
 {
@@ -47,4 +49,63 @@ TEST(Embedded, ButtonBecomesTheTaskbarsFirstChildAndTheStartButtonIsStillFound)
     ShowStartButton(FindStartButton(tray.Tray), true);
     EXPECT_TRUE(IsWindowVisible(tray.Start));
     DestroyWindow(probe);
+}
+
+namespace {
+// A form of the driver's own in the program's place: the main form of the
+// toolkit, embedded into the taskbar as the program embeds its button there.
+class EmbeddedForm : public TForm {
+public:
+    EmbeddedForm() : TForm("EmbeddedForm")
+    {
+        InitClientWidth = 95;
+        InitClientHeight = 31;
+    }
+    int Restarts = 0;
+    void ShellRestarted() override
+    {
+        ++Restarts;
+        if (!Handle)
+            CreateHandle();
+        const HWND tray = FindTaskbar();
+        if (tray)
+            EmbedInTaskbar(Handle, tray);
+        ShowStartButton(FindStartButton(tray), false);
+        Show();
+    }
+};
+} // namespace
+
+// Explorer's crash takes the taskbar's children with it, ours included; the
+// toolkit makes the main form anew and hands it the taskbar that comes back.
+TEST(Embedded, MainFormLostWithItsTaskbarComesBackIntoTheNewOne)
+{
+    Install app("EmbeddedRestart");
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    Application.Initialize(GetModuleHandleA(nullptr));
+    EmbeddedForm form;
+    Application.CreateForm(form);
+    form.ShellRestarted();
+    const HWND first = form.Handle;
+    ASSERT_EQ(tray.Tray, GetParent(first));
+    ASSERT_FALSE(IsWindowVisible(tray.Start));
+
+    ASSERT_TRUE(tray.Restart());
+    EXPECT_FALSE(IsWindow(first)) << "the old taskbar did not take its child along";
+    const UINT_PTR tick = SetTimer(nullptr, 0, 50, nullptr);  // the loop looks at the clock
+    const DWORD deadline = GetTickCount() + 10000;
+    Application.RunUntil([&] {
+        return (form.Handle && GetParent(form.Handle) == tray.Tray && IsWindowVisible(form.Handle) &&
+                !IsWindowVisible(tray.Start)) ||
+               GetTickCount() > deadline;
+    });
+    KillTimer(nullptr, tick);
+    ASSERT_TRUE(form.Handle);
+    EXPECT_NE(first, form.Handle);
+    EXPECT_EQ(tray.Tray, GetParent(form.Handle));
+    EXPECT_EQ(form.Handle, GetWindow(tray.Tray, GW_CHILD));
+    EXPECT_TRUE(IsWindowVisible(form.Handle));
+    EXPECT_FALSE(IsWindowVisible(tray.Start));
+    EXPECT_GE(form.Restarts, 2);
+    Application.MainForm = nullptr;
 }

@@ -229,6 +229,37 @@ TestTaskbar::~TestTaskbar()
     EndProcess(Info);
 }
 
+bool TestTaskbar::Restart()
+{
+    const HWND old = Tray;
+    PostMessageA(old, RegisterWindowMessageA("QuorvelTest.Restart"), 0, 0);
+    Tray = nullptr;
+    WaitFor([&] {
+        // The old taskbar may be destroying a child of ours: take its message.
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        for (HWND w : TopLevelWindows(Info.dwProcessId))
+            if (w != old && ClassOf(w) == "Shell_TrayWnd" && IsWindowVisible(w))
+                Tray = w;
+        return Tray != nullptr;
+    });
+    // A button embedded in the meantime stands first: the Start button is the
+    // first child of the taskbar's own.
+    Start = nullptr;
+    for (HWND w = Tray ? GetWindow(Tray, GW_CHILD) : nullptr; w && !Start; w = GetWindow(w, GW_HWNDNEXT)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == Info.dwProcessId)
+            Start = w;
+    }
+    return Tray && !IsWindow(old);
+}
+
+void TestTaskbar::ShowStart()
+{
+    PostMessageA(Tray, RegisterWindowMessageA("QuorvelTest.ShowStart"), 0, 0);
+}
+
 std::vector<std::string> TestTaskbar::LogLines() const
 {
     std::vector<std::string> lines;
@@ -297,7 +328,7 @@ void MoveMouse(int x, int y)
     Sleep(150);
 }
 
-void MouseButton(int x, int y, bool down, bool right)
+void PressOrRelease(int x, int y, bool down, bool right)
 {
     // The move and the button as two events: Wine gives a button event that
     // carries its own move the position the pointer had before it.

@@ -67,6 +67,11 @@ public:
     HWND Tray = nullptr;
     HWND Start = nullptr;
     std::vector<std::string> LogLines() const;
+    // As Explorer after a crash: a new taskbar and "TaskbarCreated" broadcast.
+    // Tray and Start then name the new windows.
+    bool Restart();
+    // As Explorer after a settings change: its Start button shown again.
+    void ShowStart();
 
 private:
     std::string LogPath;
@@ -110,7 +115,7 @@ HWND FocusOf(HWND w);
 POINT Middle(HWND w);
 void ClickOn(HWND w);
 // One press or one release, at (x, y).
-void MouseButton(int x, int y, bool down, bool right = false);
+void PressOrRelease(int x, int y, bool down, bool right = false);
 
 // Saves the screen as <QV_SHOTS>\<name>.bmp (turned into PNG after the run).
 void Screenshot(const std::string& name);

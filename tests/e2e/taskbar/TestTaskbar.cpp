@@ -5,6 +5,11 @@
 // ("msg wParam lParam"); when it is shown it also records whether a watched
 // file existed at that moment ("show 1 exists=0|1").
 //
+// Two registered messages, posted to the taskbar, play what Explorer does:
+// "QuorvelTest.Restart" destroys the taskbar, makes a new one and broadcasts
+// "TaskbarCreated", as after a crash of Explorer; "QuorvelTest.ShowStart"
+// shows the Start button again, as after a change of the taskbar's settings.
+//
 // Usage: TestTaskbar.exe <log file> <watched file>
 #include <windows.h>
 
@@ -27,11 +32,52 @@ LRESULT CALLBACK StartProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return CallWindowProcA(ButtonProc, wnd, msg, wParam, lParam);
 }
 
+const UINT Restart = RegisterWindowMessageA("QuorvelTest.Restart");
+const UINT ShowStart = RegisterWindowMessageA("QuorvelTest.ShowStart");
+bool Restarting = false;
+HWND StartButton = nullptr;
+
+HWND MakeTaskbar(HINSTANCE instance);
+
 LRESULT CALLBACK TrayProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_DESTROY)
+    if (msg == WM_DESTROY && !Restarting)
         PostQuitMessage(0);
+    if (msg == ShowStart) {
+        // Windows reports every window shown to those who watch; Wine 8 does
+        // not, so the taskbar reports it itself, as the system would.
+        ShowWindow(StartButton, SW_SHOW);
+        NotifyWinEvent(EVENT_OBJECT_SHOW, StartButton, OBJID_WINDOW, CHILDID_SELF);
+    }
+    if (msg == Restart) {
+        Restarting = true;
+        DestroyWindow(wnd);
+        Restarting = false;
+        fprintf(Log, "restarted\n");
+        MakeTaskbar(GetModuleHandleA(nullptr));
+        SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        return 0;
+    }
     return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+
+HWND MakeTaskbar(HINSTANCE instance)
+{
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    HWND tray = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP | WS_CLIPCHILDREN,
+                                0, sh - 30, sw, 30, nullptr, nullptr, instance, nullptr);
+    // Children created with a parent go to the bottom of their siblings, so the
+    // Start button, created last, would not be first: create the band first.
+    CreateWindowExA(0, "Static", "task band", WS_CHILD | WS_VISIBLE | SS_CENTER, 60, 2, sw - 60, 26, tray, nullptr,
+                    instance, nullptr);
+    HWND start = CreateWindowExA(0, "Button", "start", WS_CHILD | BS_PUSHBUTTON, 0, 0, 56, 30, tray, nullptr,
+                                 instance, nullptr);
+    SetWindowPos(start, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    StartButton = start;
+    ButtonProc = WNDPROC(SetWindowLongPtrA(start, GWLP_WNDPROC, LONG_PTR(StartProc)));
+    ShowWindow(start, SW_SHOW);
+    ShowWindow(tray, SW_SHOWNA);
+    return tray;
 }
 } // namespace
 
@@ -50,19 +96,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     wc.hbrBackground = CreateSolidBrush(RGB(36, 94, 220));
     wc.lpszClassName = "Shell_TrayWnd";
     RegisterClassA(&wc);
-    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    HWND tray = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP | WS_CLIPCHILDREN,
-                                0, sh - 30, sw, 30, nullptr, nullptr, instance, nullptr);
-    // Children created with a parent go to the bottom of their siblings, so the
-    // Start button, created last, would not be first: create the band first.
-    CreateWindowExA(0, "Static", "task band", WS_CHILD | WS_VISIBLE | SS_CENTER, 60, 2, sw - 60, 26, tray, nullptr,
-                    instance, nullptr);
-    HWND start = CreateWindowExA(0, "Button", "start", WS_CHILD | BS_PUSHBUTTON, 0, 0, 56, 30, tray, nullptr,
-                                 instance, nullptr);
-    SetWindowPos(start, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    ButtonProc = WNDPROC(SetWindowLongPtrA(start, GWLP_WNDPROC, LONG_PTR(StartProc)));
-    ShowWindow(start, SW_SHOW);
-    ShowWindow(tray, SW_SHOWNA);
+    MakeTaskbar(instance);
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

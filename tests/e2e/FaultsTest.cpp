@@ -1,0 +1,262 @@
+// Faults Quorvel lives through: its taskbar going away and coming back, the
+// shell showing its Start button again, the session ending, a crash, files
+// it may not write and garbage files of any size. Whatever happens, the user
+// keeps a Start button and loses nothing.
+#include <gtest/gtest.h>
+#include <windows.h>
+// after windows.h
+#include <psapi.h>
+
+#include <cstdio>
+
+#include "Harness.h"
+#include "Session.h"
+#include "app/MenuIds.h"
+
+namespace {
+// Quorvel's button laid over the taskbar's client (0, 0), as the user sees it.
+bool OverTaskbar(HWND form1, HWND tray)
+{
+    POINT origin = {0, 0};
+    ClientToScreen(tray, &origin);
+    const RECT r = WindowRect(form1);
+    return form1 && IsWindowVisible(form1) && r.left == origin.x && r.top == origin.y;
+}
+
+int CountLines(const TestTaskbar& tray, const std::string& line)
+{
+    int n = 0;
+    for (const std::string& l : tray.LogLines())
+        n += l == line;
+    return n;
+}
+
+void SetReadOnly(const std::string& path, bool on)
+{
+    SetFileAttributesA(path.c_str(), on ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+}
+} // namespace
+
+TEST(Faults, TaskbarRestartPutsTheButtonIntoTheNewTaskbarAndKeepsTheState)
+{
+    Session s("TaskbarRestart", "autorun=false\r\n");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    Command(s.Form1(), idN4);  // in memory until the next save
+    ASSERT_TRUE(WaitFor([&] { return RunValue() == s.App.Exe(); }));
+    HWND panel = s.ShowPanel();
+    ASSERT_TRUE(IsWindowVisible(panel));
+
+    ASSERT_TRUE(s.Tray.Restart());
+    EXPECT_TRUE(WaitFor([&] { return OverTaskbar(s.Form1(), s.Tray.Tray) && !IsWindowVisible(s.Tray.Start); }));
+    EXPECT_TRUE(IsWindowVisible(panel));
+    Screenshot("Faults.TaskbarRestart");
+
+    // The button still answers, and a close gives the new taskbar its Start
+    // button back after saving what memory held.
+    s.ClickZone(3);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); }));
+    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+    EXPECT_EQ("autorun=true", s.Saved("autorun="));
+    EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
+    ClearRunValue();
+}
+
+TEST(Faults, StartButtonShownAgainByTheShellIsHiddenAgain)
+{
+    Session s("ShellShowsStart", "monitor=0\r\n");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    ASSERT_FALSE(IsWindowVisible(s.Tray.Start));
+    int shown = CountLines(s.Tray, "show 1 exists=1");
+    auto showAndCheck = [&](int i) {
+        s.Tray.ShowStart();
+        ASSERT_TRUE(WaitFor([&] { return CountLines(s.Tray, "show 1 exists=1") > shown; }))
+            << "the shell did not show it";
+        shown = CountLines(s.Tray, "show 1 exists=1");
+        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(s.Tray.Start); }, 1000)) << "showing " << i;
+    };
+    for (int i = 1; i <= 3; ++i)
+        showAndCheck(i);
+    // After the taskbar restarts, its new Start button is watched as well.
+    ASSERT_TRUE(s.Tray.Restart());
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(s.Tray.Start); }));
+    shown = CountLines(s.Tray, "show 1 exists=1");
+    showAndCheck(4);
+    // At the exit it stays shown.
+    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+    Sleep(300);
+    EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
+}
+
+TEST(Faults, LogoffSavesAndGivesTheStartButtonBack)
+{
+    // A list file in LF line ends comes back in CR LF only from a save.
+    Session s("Logoff", "autorun=false\r\n", {{"Dirs.qvl", "Work\nC:\\Work\n"}});
+    ASSERT_TRUE(s.Q.WaitStarted());
+    Command(s.Form1(), idN4);
+    ASSERT_TRUE(WaitFor([&] { return RunValue() == s.App.Exe(); }));
+    // As the system does: every top-level window is asked, then told.
+    const std::vector<HWND> windows = TopLevelWindows(s.Q.Pid());
+    for (HWND w : windows) {
+        DWORD_PTR agreed = 0;
+        SendMessageTimeoutA(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &agreed);
+        EXPECT_TRUE(agreed) << ClassOf(w) << " refused the logoff";
+    }
+    for (HWND w : windows)
+        SendMessageTimeoutA(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, nullptr);
+    EXPECT_EQ("autorun=true", s.Saved("autorun="));
+    EXPECT_EQ("Work\r\nC:\\Work\r\n", ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
+    EXPECT_EQ(nullptr, s.Q.ErrorBox());
+    ClearRunValue();
+}
+
+TEST(Faults, CrashGivesTheStartButtonBack)
+{
+    Session s("Crash", "monitor=0\r\n");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    ASSERT_FALSE(IsWindowVisible(s.Tray.Start));
+    // A thread of Quorvel's that jumps to address 16: an access violation that
+    // nothing in the program catches.
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, s.Q.Pid());
+    ASSERT_TRUE(process);
+    HANDLE thread = CreateRemoteThread(process, nullptr, 0, LPTHREAD_START_ROUTINE(uintptr_t(16)), nullptr, 0,
+                                       nullptr);
+    ASSERT_TRUE(thread);
+    EXPECT_TRUE(s.Q.WaitExit(30000));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(s.Tray.Start) != FALSE; }));
+    printf("crashed Quorvel exited with %08lx\n", s.Q.ExitCode());
+    CloseHandle(thread);
+    CloseHandle(process);
+}
+
+TEST(Faults, ReadOnlyFilesAreLeftAsTheyWereAndNothingInMemoryIsLost)
+{
+    const std::string dirs = "Work\nC:\\Work\n", apps = "Pad\nC:\\pad.exe\n";
+    Session s("ReadOnly", "monitor=0\r\nautorun=false\r\n", {{"Dirs.qvl", dirs}, {"Apps.qvl", apps}});
+    ASSERT_TRUE(s.Q.WaitStarted());
+    const std::string settings = ReadBytes(s.App.File("Settings.ini"));
+    for (const char* f : {"Settings.ini", "Dirs.qvl", "Apps.qvl"})
+        SetReadOnly(s.App.File(f), true);
+
+    // "Start of prompt" saves at once: refused, reported, nothing touched.
+    Command(s.Form1(), idN12);
+    EXPECT_EQ("I/O error 5", s.DismissError());
+    EXPECT_EQ(settings, ReadBytes(s.App.File("Settings.ini")));
+    EXPECT_EQ(dirs, ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(apps, ReadBytes(s.App.File("Apps.qvl")));
+    EXPECT_FALSE(Exists(s.App.File("Settings.ini.new")));
+    EXPECT_FALSE(IsWindowVisible(s.Tray.Start));
+
+    // A close that cannot save the lists stops at the box: Quorvel stays in
+    // the taskbar, and the Start button stays hidden.
+    SetReadOnly(s.App.File("Settings.ini"), false);
+    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    EXPECT_EQ("I/O error 5", s.DismissError());
+    EXPECT_FALSE(s.Q.WaitExit(1000));
+    EXPECT_TRUE(IsWindowVisible(s.Form1()));
+    EXPECT_FALSE(IsWindowVisible(s.Tray.Start));
+    EXPECT_EQ("monitor=1", s.Saved("monitor="));
+    EXPECT_EQ(dirs, ReadBytes(s.App.File("Dirs.qvl")));
+
+    // Freed, the files take what memory kept all along.
+    SetReadOnly(s.App.File("Dirs.qvl"), false);
+    SetReadOnly(s.App.File("Apps.qvl"), false);
+    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+    EXPECT_EQ("Work\r\nC:\\Work\r\n", ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ("Pad\r\nC:\\pad.exe\r\n", ReadBytes(s.App.File("Apps.qvl")));
+    EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
+}
+
+namespace {
+// Fifty megabytes of printable garbage in lines of a megabyte.
+std::string Garbage()
+{
+    std::string line(1 << 20, ' ');
+    uint32_t x = 12345;
+    for (char& c : line) {
+        x = x * 1103515245u + 12345u;
+        c = char('!' + (x >> 16) % 94);
+    }
+    line.replace(line.size() - 2, 2, "\r\n");
+    std::string all;
+    all.reserve(50u << 20);
+    for (int i = 0; i < 50; ++i)
+        all += line;
+    return all;
+}
+
+struct StartFigures {
+    DWORD Ms;
+    SIZE_T PeakWorkingSet;
+    int Boxes;
+};
+
+// Starts Quorvel in a prepared folder and measures it up to its button shown,
+// taking every error box on the way with OK.
+StartFigures StartAndMeasure(const Install& app)
+{
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    const DWORD t0 = GetTickCount();
+    Quorvel q(app);
+    StartFigures f = {0, 0, 0};
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            if (HWND box = q.ErrorBox()) {
+                ++f.Boxes;
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                WaitFor([&] { return !IsWindow(box); });
+            }
+            const HWND form1 = q.Window("TForm1");
+            return form1 && IsWindowVisible(form1);
+        },
+        30000));
+    f.Ms = GetTickCount() - t0;
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, q.Pid());
+    PROCESS_MEMORY_COUNTERS pmc = {};
+    pmc.cb = sizeof pmc;
+    if (process && GetProcessMemoryInfo(process, &pmc, sizeof pmc))
+        f.PeakWorkingSet = pmc.PeakWorkingSetSize;
+    if (process)
+        CloseHandle(process);
+    Sleep(500);
+    EXPECT_EQ(nullptr, q.ErrorBox()) << "a box after the start";
+    PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
+    q.WaitExit();
+    return f;
+}
+} // namespace
+
+TEST(Faults, FiftyMegabytesOfGarbageCostLittleTimeAndMemory)
+{
+    Install plain("GarbageBaseline");
+    WriteBytes(plain.File("Settings.ini"), "monitor=0\r\n");
+    const StartFigures normal = StartAndMeasure(plain);
+    ASSERT_GT(normal.PeakWorkingSet, 0u) << "no memory figures from this system";
+
+    // Garbage settings and lists are read through and give no box.
+    Install lists("GarbageLists");
+    const std::string garbage = Garbage();
+    for (const char* f : {"Settings.ini", "Dirs.qvl", "Apps.qvl"})
+        WriteBytes(lists.File(f), garbage);
+    const StartFigures g = StartAndMeasure(lists);
+    EXPECT_EQ(0, g.Boxes);
+    printf("start-up: %lu ms normal, %lu ms with garbage files; peak working set %lu KB and %lu KB\n", normal.Ms,
+           g.Ms, (unsigned long)(normal.PeakWorkingSet >> 10), (unsigned long)(g.PeakWorkingSet >> 10));
+    EXPECT_LE(g.Ms, normal.Ms + 1000);
+    EXPECT_LE(g.PeakWorkingSet, normal.PeakWorkingSet + (8u << 20));
+
+    // A garbage skin: its description gives its box (the picture is never
+    // read in), and the program goes on with what it has.
+    Install skin("GarbageSkin");
+    const std::string folder = skin.Dir + "Skins\\xpdefault\\";
+    WriteBytes(folder + "xpdef.qvs", garbage);
+    WriteBytes(folder + "normal.bmp", garbage);
+    WriteBytes(skin.File("Settings.ini"), "monitor=0\r\n");
+    const StartFigures k = StartAndMeasure(skin);
+    printf("garbage skin: %d boxes, peak working set %lu KB\n", k.Boxes, (unsigned long)(k.PeakWorkingSet >> 10));
+    EXPECT_GE(k.Boxes, 1);
+    EXPECT_LE(k.PeakWorkingSet, normal.PeakWorkingSet + (8u << 20));
+}
