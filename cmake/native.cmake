@@ -65,6 +65,12 @@ endforeach()
 foreach(mode winxp win98)
   add_test(NAME e2e.durability.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "Durability.*")
 endforeach()
+# A full drive and a read-only one: small file systems mounted for the run.
+add_test(NAME e2e.drives COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/drives.sh
+         ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp)
+set_tests_properties(e2e.drives PROPERTIES SKIP_RETURN_CODE 77)
+# Days of use compressed: a thousand skin changes, a thousand chooser applies.
+add_test(NAME e2e.soak COMMAND ${QV_E2E_RUN} winxp plain "Soak.*")
 add_test(NAME e2e.wineshell COMMAND ${QV_E2E_RUN} winxp shell "WineShell.*")
 # The dialogs on an English system: Cyrillic captions through the wide functions.
 add_test(NAME e2e.dialogs.english COMMAND ${QV_E2E_RUN} winxp plain "Dialogs.*")

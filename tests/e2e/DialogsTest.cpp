@@ -17,21 +17,6 @@ HWND WaitWindow(const Quorvel& q, const char* cls)
     return w && IsWindowVisible(w) ? w : nullptr;
 }
 
-// The child of `form` with that class, the n-th of them in tab order, or the
-// one with that text.
-HWND Child(HWND form, const std::string& cls, int nth = 0, const std::string& text = "")
-{
-    for (HWND c = GetWindow(form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        if (ClassOf(c) == cls && (text.empty() ? nth-- == 0 : TextOf(c) == text))
-            return c;
-    return nullptr;
-}
-
-HWND ButtonOf(HWND form, const std::string& text)
-{
-    return Child(form, "Button", 0, text);
-}
-
 std::vector<std::string> ListLines(HWND list)
 {
     std::vector<std::string> lines;

@@ -113,6 +113,13 @@ Install::Install(const std::string& name)
     CopyTree(product + "\\Skins", Dir + "Skins");
 }
 
+Install Install::At(const std::string& dir)
+{
+    Install app;
+    app.Dir = dir;
+    return app;
+}
+
 Quorvel::Quorvel(const Install& install) : Info(Launch(install.Exe(), "", install.Dir)) {}
 
 Quorvel::~Quorvel()

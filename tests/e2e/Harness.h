@@ -32,9 +32,15 @@ std::string InstallDir(const std::string& name);
 class Install {
 public:
     explicit Install(const std::string& name);
+    // A copy prepared by the script that runs the driver (on a small or a
+    // read-only drive); `dir` ends with a backslash.
+    static Install At(const std::string& dir);
     std::string Dir;  // ends with a backslash
     std::string Exe() const { return Dir + "Quorvel.exe"; }
     std::string File(const std::string& name) const { return Dir + name; }
+
+private:
+    Install() = default;
 };
 
 // A running Quorvel.exe.

@@ -35,6 +35,19 @@ void Command(HWND form, unsigned id)
     PostMessageA(form, WM_COMMAND, id, 0);
 }
 
+HWND Child(HWND form, const std::string& cls, int nth, const std::string& text)
+{
+    for (HWND c = GetWindow(form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (ClassOf(c) == cls && (text.empty() ? nth-- == 0 : TextOf(c) == text))
+            return c;
+    return nullptr;
+}
+
+HWND ButtonOf(HWND form, const std::string& text)
+{
+    return Child(form, "Button", 0, text);
+}
+
 HWND PopupMenuOf(DWORD pid)
 {
     for (HWND w : TopLevelWindows(pid))

@@ -12,6 +12,10 @@ RECT WindowRect(HWND w);
 SIZE WindowSize(HWND w);
 // A main-menu or panel-menu command, as the menu sends it.
 void Command(HWND form, unsigned id);
+// The child of `form` with that class, the n-th of them in tab order, or the
+// one with that text; and its button with that caption.
+HWND Child(HWND form, const std::string& cls, int nth = 0, const std::string& text = "");
+HWND ButtonOf(HWND form, const std::string& text);
 // The visible pop-up menu window of a process, or nullptr.
 HWND PopupMenuOf(DWORD pid);
 

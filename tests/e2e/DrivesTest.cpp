@@ -1,0 +1,86 @@
+// A full drive and a read-only one, prepared by drives.sh: a save that
+// cannot be made is reported with the system's reason, the files on the drive
+// stay as they were, and what memory holds is kept for a later save.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "Harness.h"
+#include "Session.h"
+#include "app/MenuIds.h"
+
+namespace {
+const char OldSettings[] = "monitor=0\r\nautorun=false\r\n";
+const char OldDirs[] = "Work\nC:\\Work\n";
+
+void ExpectUntouched(const Install& app)
+{
+    EXPECT_EQ(OldSettings, ReadBytes(app.File("Settings.ini")));
+    EXPECT_EQ(OldDirs, ReadBytes(app.File("Dirs.qvl")));
+    EXPECT_FALSE(Exists(app.File("Settings.ini.new")));
+}
+} // namespace
+
+TEST(Drives, FullDiskLeavesTheOldFilesAndLaterSavesWhatMemoryKept)
+{
+    const Install app = Install::At(Env("QV_FULLDIR"));
+    ASSERT_TRUE(Exists(app.Exe()));
+    TestTaskbar tray(Env("QV_WORK") + "\\full-tray.log", app.File("Settings.ini"));
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    HWND form1 = q.Window("TForm1");
+    Command(form1, idN4);  // in memory until the next save
+    ASSERT_TRUE(WaitFor([&] { return RunValue() == app.Exe(); }));
+
+    Command(form1, idN12);  // "Start of prompt" saves at once
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
+    EXPECT_EQ("Disk full", BoxMessage(box));
+    Screenshot("Drives.Full");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    ExpectUntouched(app);
+    EXPECT_TRUE(IsWindowVisible(form1));
+
+    // Room made, the close saves everything memory kept.
+    ASSERT_TRUE(DeleteFileA(Env("QV_FILLER").c_str()));
+    PostMessageA(form1, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(q.WaitExit());
+    const std::string saved = ReadBytes(app.File("Settings.ini"));
+    EXPECT_NE(std::string::npos, saved.find("\r\nautorun=true\r\n"));
+    EXPECT_NE(std::string::npos, saved.find("\r\nmonitor=1\r\n"));
+    EXPECT_EQ("Work\r\nC:\\Work\r\n", ReadBytes(app.File("Dirs.qvl")));
+    EXPECT_TRUE(IsWindowVisible(tray.Start));
+    ClearRunValue();
+}
+
+TEST(Drives, ReadOnlyFolderIsReportedAndQuorvelStaysInTheTaskbar)
+{
+    const Install app = Install::At(Env("QV_RODIR"));
+    ASSERT_TRUE(Exists(app.Exe()));
+    TestTaskbar tray(Env("QV_WORK") + "\\ro-tray.log", app.File("Settings.ini"));
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    HWND form1 = q.Window("TForm1");
+
+    Command(form1, idN12);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
+    const std::string first = BoxMessage(box);
+    EXPECT_EQ(0u, first.find("I/O error ")) << first;
+    printf("read-only drive: \"%s\"\n", first.c_str());
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    ExpectUntouched(app);
+
+    // A close that cannot save stops at the box; the user keeps one Start
+    // button, Quorvel's.
+    PostMessageA(form1, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
+    EXPECT_EQ(first, BoxMessage(box));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_FALSE(q.WaitExit(1000));
+    EXPECT_TRUE(IsWindowVisible(form1));
+    EXPECT_FALSE(IsWindowVisible(tray.Start));
+    ExpectUntouched(app);
+}

@@ -1,0 +1,114 @@
+// Days of use compressed: a thousand skin changes and a thousand "Apply"s of
+// the button chooser, driven by menu commands. What Quorvel holds at the
+// thousandth (memory, windows and, where the system counts them, GDI and USER
+// handles) is what it held at the hundredth.
+#include <gtest/gtest.h>
+#include <windows.h>
+// after windows.h
+#include <psapi.h>
+
+#include <cstdio>
+
+#include "Harness.h"
+#include "Session.h"
+#include "app/MenuIds.h"
+
+namespace {
+struct Holdings {
+    SIZE_T Private = 0;  // bytes
+    DWORD Gdi = 0, User = 0;  // 0 where the system does not count (Wine)
+    int Windows = 0;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM count)
+{
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+Holdings Measure(DWORD pid)
+{
+    Holdings h;
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    PROCESS_MEMORY_COUNTERS pmc = {};
+    pmc.cb = sizeof pmc;
+    if (process && GetProcessMemoryInfo(process, &pmc, sizeof pmc))
+        h.Private = pmc.PagefileUsage;
+    if (process) {
+        h.Gdi = GetGuiResources(process, GR_GDIOBJECTS);
+        h.User = GetGuiResources(process, GR_USEROBJECTS);
+        CloseHandle(process);
+    }
+    for (HWND w : TopLevelWindows(pid)) {
+        ++h.Windows;
+        EnumChildWindows(w, CountChild, reinterpret_cast<LPARAM>(&h.Windows));
+    }
+    return h;
+}
+
+// Takes the figures every hundred rounds; the hundredth is the reference.
+class Ledger {
+public:
+    explicit Ledger(const char* what) : What(what) {}
+    void Round(int i, DWORD pid)
+    {
+        if (i % 100)
+            return;
+        Last = Measure(pid);
+        if (i == 100)
+            First = Last;
+        printf("%s %4d: private %6lu KB, GDI %lu, USER %lu, windows %d\n", What, i,
+               (unsigned long)(Last.Private >> 10), Last.Gdi, Last.User, Last.Windows);
+    }
+    void ExpectFlat() const
+    {
+        ASSERT_GT(First.Private, 0u) << "no memory figures from this system";
+        EXPECT_LE(Last.Private, First.Private + (512u << 10)) << What;
+        EXPECT_EQ(First.Windows, Last.Windows) << What;
+        EXPECT_LE(Last.Gdi, First.Gdi + 2) << What;
+        EXPECT_LE(Last.User, First.User + 2) << What;
+    }
+
+private:
+    const char* What;
+    Holdings First, Last;
+};
+} // namespace
+
+TEST(Soak, AThousandSkinChangesAndChooserAppliesHoldNoMore)
+{
+    Session s("Soak", "monitor=0\r\n", {{"Dirs.qvl", "Work\r\nC:\\Work\r\n"}, {"Apps.qvl", "Pad\r\nC:\\pad.exe\r\n"}});
+    ASSERT_TRUE(s.Q.WaitStarted());
+    s.ShowPanel();
+    const HWND form1 = s.Form1();
+
+    const unsigned skins[] = {idN7, idXP2, idWin981, idXP1};
+    Ledger changes("skin change");
+    for (int i = 1; i <= 1000; ++i) {
+        DWORD_PTR done = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(form1, WM_COMMAND, skins[i % 4], 0, SMTO_NORMAL, 10000, &done)) << i;
+        changes.Round(i, s.Q.Pid());
+    }
+    ASSERT_EQ(nullptr, s.Q.ErrorBox());
+    changes.ExpectFlat();
+
+    Ledger applies("chooser Apply");
+    for (int i = 1; i <= 1000; ++i) {
+        Command(form1, idN13);
+        HWND chooser = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (chooser = s.Q.Window("TPosForm")) && IsWindowVisible(chooser); })) << i;
+        PostMessageA(ButtonOf(chooser, "Apply"), BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); })) << i;
+        applies.Round(i, s.Q.Pid());
+    }
+    ASSERT_EQ(nullptr, s.Q.ErrorBox());
+    applies.ExpectFlat();
+
+    // Still whole: the panel made by the last "Apply" shows and answers.
+    HWND panel = s.ShowPanel();
+    EXPECT_TRUE(IsWindowVisible(panel));
+    Screenshot("Soak.End");
+    PostMessageA(form1, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+    EXPECT_EQ("Work\r\nC:\\Work\r\n", ReadBytes(s.App.File("Dirs.qvl")));
+}
