@@ -16,3 +16,12 @@ target_link_libraries(QuorvelE2E PRIVATE gtest winmm comctl32 gdi32 advapi32 psa
 add_executable(TestTaskbar WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/taskbar/TestTaskbar.cpp)
 target_compile_options(TestTaskbar PRIVATE -Wall -Wextra)
 target_link_options(TestTaskbar PRIVATE -static)
+
+# The benchmarks' driver (bench/run.sh runs it); it shares the harness.
+add_executable(QuorvelBench ${CMAKE_SOURCE_DIR}/bench/Bench.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/Harness.cpp
+  ${CMAKE_SOURCE_DIR}/tests/e2e/Session.cpp ${QV_PLATFORM} ${QV_PORTABLE} ${QV_TOOLKIT})
+target_compile_definitions(QuorvelBench PRIVATE ${QV_WIN_DEFS})
+target_include_directories(QuorvelBench PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(QuorvelBench PRIVATE -Wall -Wextra)
+target_link_options(QuorvelBench PRIVATE -static)
+target_link_libraries(QuorvelBench PRIVATE gtest winmm comctl32 gdi32 advapi32 psapi)

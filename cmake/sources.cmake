@@ -4,6 +4,7 @@ set(QV_PORTABLE
   src/toolkit/Errors.cpp
   src/toolkit/Convert.cpp
   src/toolkit/TextReader.cpp
+  src/toolkit/Files.cpp
   src/toolkit/Region.cpp
   src/toolkit/BmpFile.cpp
   src/app/Settings.cpp
@@ -41,6 +42,7 @@ set(QV_TOOLKIT
 list(TRANSFORM QV_TOOLKIT PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 
 set(QV_WIN32
+  src/toolkit/RunTime.cpp
   src/app/MainUnit.cpp
   src/panel/UnPanel.cpp
   src/dialogs/TimerUnit.cpp

@@ -284,7 +284,7 @@ int main(int argc, char** argv) {
     bool ok = save(dir + "start.bmp", startBmp(drawStart()));
     ok = save(dir + "hand.cur", handCur()) && ok;
     ok = save(dir + "Quorvel.ico", appIcon()) && ok;
-    ok = save(dir + "about.bmp", bmp24(opaque(drawAbout()))) && ok;
+    ok = save(dir + "about.bmp", bmp8(opaque(drawAbout()))) && ok;
     // Named by panel position, which is how the program asks for them.
     int n = 0;
     for (const PanelButton& b : kPanelButtons) {

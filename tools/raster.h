@@ -418,6 +418,65 @@ inline Bytes bmp24(const Image& im) {
     return d;
 }
 
+// 8-bit BMP whose palette holds the picture's 256 most frequent colours, each
+// pixel taking the nearest of them: under half the size of bmp24, for a
+// picture that does not need more colours than that.
+inline Bytes bmp8(const Image& im) {
+    std::vector<std::pair<int, uint32_t>> counts;  // (-count, colour)
+    {
+        std::vector<uint32_t> all;
+        for (const Rgb& p : im.px) all.push_back(uint32_t(p.r) << 16 | uint32_t(p.g) << 8 | p.b);
+        std::sort(all.begin(), all.end());
+        for (size_t i = 0; i < all.size();) {
+            size_t j = i;
+            while (j < all.size() && all[j] == all[i]) ++j;
+            counts.push_back({-int(j - i), all[i]});
+            i = j;
+        }
+        std::sort(counts.begin(), counts.end());
+        if (counts.size() > 256) counts.resize(256);
+    }
+    auto nearest = [&](const Rgb& p) {
+        int best = 0, bestD = 1 << 30;
+        for (size_t i = 0; i < counts.size(); ++i) {
+            const uint32_t c = counts[i].second;
+            const int dr = int(c >> 16) - p.r, dg = int(c >> 8 & 0xff) - p.g, db = int(c & 0xff) - p.b;
+            const int d = dr * dr + dg * dg + db * db;
+            if (d < bestD) best = int(i), bestD = d;
+        }
+        return best;
+    };
+    // A few rounds of moving each palette colour to the mean of the pixels
+    // that take it, so that rare colours (edges, shading) are not lost.
+    for (int round = 0; round < 8; ++round) {
+        std::vector<double> sum(counts.size() * 4, 0.0);
+        for (const Rgb& p : im.px) {
+            double* s = &sum[size_t(nearest(p)) * 4];
+            s[0] += p.r, s[1] += p.g, s[2] += p.b, s[3] += 1;
+        }
+        for (size_t i = 0; i < counts.size(); ++i) {
+            const double* s = &sum[i * 4];
+            if (s[3] == 0) continue;
+            auto ch = [&](int k) { return uint32_t(std::lround(s[k] / s[3])); };
+            counts[i].second = ch(0) << 16 | ch(1) << 8 | ch(2);
+        }
+    }
+    int stride = (im.w + 3) / 4 * 4;
+    uint32_t image = uint32_t(stride * im.h);
+    Bytes d;
+    d.u16(0x4d42), d.u32(14 + 40 + 1024 + image), d.u32(0), d.u32(14 + 40 + 1024);
+    d.infoHeader(im.w, im.h, 8, image);
+    for (int i = 0; i < 256; ++i) {
+        const uint32_t c = i < int(counts.size()) ? counts[size_t(i)].second : 0;
+        d.u8(c & 0xff), d.u8(c >> 8 & 0xff), d.u8(c >> 16), d.u8(0);
+    }
+    for (int y = im.h - 1; y >= 0; --y) {
+        for (int x = 0; x < im.w; ++x) d.u8(unsigned(nearest(im.at(x, y))));
+        for (int i = im.w; i < stride; ++i) d.u8(0);
+    }
+    return d;
+}
+
 inline bool save(const std::string& path, const Bytes& d) {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) {

@@ -309,7 +309,7 @@ void TForm1::N9Click()
     ofn.nMaxFile = sizeof file;
     ofn.lpstrInitialDir = "Skins";
     ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetOpenFileNameA(&ofn))
+    if (!ChooseFile(ofn))
         return;
     const std::string path = file;
     const size_t slash = path.find_last_of('\\');

@@ -11,6 +11,16 @@
 #include "../panel/UnPanel.h"
 #include "MainUnit.h"
 
+// The run time's own handler would print the exception's demangled type to a
+// console Quorvel does not have, and brings a 46 KB demangler along; ours
+// (set below) gives the Start button back instead.
+namespace __gnu_cxx {
+void __verbose_terminate_handler()
+{
+    std::abort();
+}
+} // namespace __gnu_cxx
+
 namespace {
 // However the program dies, the user keeps a Start button. Only the shell's
 // windows are looked at: our own state may be what is broken.
@@ -50,6 +60,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     TForm1 form1;
     Form1 = &form1;
     Application.CreateForm(form1);
+    // The button is on screen, drawn, while the rest is made.
+    form1.Show();
+    UpdateWindow(form1.Handle);
     TTimerForm timerForm;
     TimerForm = &timerForm;
     Application.CreateForm(timerForm);

@@ -44,12 +44,20 @@ LRESULT TTimerForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void TTimerForm::FormCreate()
 {
+    SetTimer1(false);
+}
+
+// The controls come with the first showing: the arrows need the common
+// controls, which Quorvel does not load before they are wanted.
+void TTimerForm::FormShow()
+{
+    if (Label1.Handle)
+        return;
     Label1.Create(Handle, "Power off a computer through (In minutes)", 8, 8, 200, 13);
     SpinEdit1.Create(Handle, 8, 30, 57, 22, idSpinEdit1, SpinMin, SpinMax);
     Button1.Create(Handle, ButtonCaption[0], 72, 28, 65, 25, idButton1);
     Button2.Create(Handle, "Hide", 142, 28, 65, 25, idButton2);
     SpinEdit1.SetText(State.Field);
-    SetTimer1(false);
 }
 
 void TTimerForm::SetTimer1(bool enabled)

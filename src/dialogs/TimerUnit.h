@@ -18,6 +18,7 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void FormCreate() override;
+    void FormShow() override;
 
 private:
     void Button1Click();

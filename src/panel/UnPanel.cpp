@@ -327,7 +327,7 @@ void TForm2::MenuItem1Click()
     ofn.lpstrFile = file;
     ofn.nMaxFile = sizeof file;
     ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetOpenFileNameA(&ofn))
+    if (!ChooseFile(ofn))
         return;
     const std::string path = std::string(file).substr(0, MaxEntryText);
     const std::string name = AskName(DefaultFileName(path));

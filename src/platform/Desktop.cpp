@@ -64,20 +64,25 @@ void StartScreenSaver(HWND appWnd)
 
 void ShellOpen(HWND owner, const std::string& target)
 {
-    ShellExecuteA(owner, "open", target.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+    static const auto execute = Late<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    if (execute)
+        execute(owner, "open", target.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
 void SetCdDoor(char letter, bool open)
 {
     const char element[3] = {letter, ':', 0};
+    static const auto mci = Late<decltype(&mciSendCommandA)>("winmm.dll", "mciSendCommandA");
+    if (!mci)
+        return;
     MCI_OPEN_PARMSA o = {};
     o.lpstrDeviceType = "CDAudio";
     o.lpstrElementName = element;
-    if (mciSendCommandA(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, DWORD_PTR(&o)) != 0)
+    if (mci(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, DWORD_PTR(&o)) != 0)
         return;
     MCI_SET_PARMS s = {};
-    mciSendCommandA(o.wDeviceID, MCI_SET, open ? MCI_SET_DOOR_OPEN : MCI_SET_DOOR_CLOSED, DWORD_PTR(&s));
-    mciSendCommandA(o.wDeviceID, MCI_CLOSE, 0, 0);
+    mci(o.wDeviceID, MCI_SET, open ? MCI_SET_DOOR_OPEN : MCI_SET_DOOR_CLOSED, DWORD_PTR(&s));
+    mci(o.wDeviceID, MCI_CLOSE, 0, 0);
 }
 
 bool WriteRunValue(const char* name, const std::string& data)

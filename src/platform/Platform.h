@@ -1,6 +1,8 @@
 // The desktop operations the program performs, each in one place.
 #pragma once
 #include <windows.h>
+// after windows.h
+#include <commdlg.h>
 
 #include <string>
 
@@ -47,6 +49,20 @@ void SetCdDoor(char letter, bool open);
 // failed delete is of no interest.
 bool WriteRunValue(const char* name, const std::string& data);
 void DeleteRunValue(const char* name);
+
+// A function of a system library, loaded at its first use, or nullptr. The
+// libraries Quorvel needs only now and then (dialogs, the shell, multimedia,
+// common controls) cost it nothing at start-up.
+FARPROC LateProc(const char* library, const char* name);
+template <typename F>
+F Late(const char* library, const char* name)
+{
+    return reinterpret_cast<F>(reinterpret_cast<void*>(LateProc(library, name)));
+}
+// The common controls (tooltips, arrows), registered before the first is made.
+bool NeedCommonControls();
+// The system's file-open dialog; false when cancelled or unavailable.
+bool ChooseFile(OPENFILENAMEA& ofn);
 
 // The system.
 bool QueryOsVersion(OSVERSIONINFOA& info);

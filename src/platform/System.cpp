@@ -1,5 +1,29 @@
 #include "Platform.h"
 
+FARPROC LateProc(const char* library, const char* name)
+{
+    const HMODULE loaded = GetModuleHandleA(library);
+    const HMODULE module = loaded ? loaded : LoadLibraryA(library);
+    return module ? GetProcAddress(module, name) : nullptr;
+}
+
+bool NeedCommonControls()
+{
+    static const bool ready = [] {
+        const auto init = Late<void(WINAPI*)()>("comctl32.dll", "InitCommonControls");
+        if (init)
+            init();
+        return init != nullptr;
+    }();
+    return ready;
+}
+
+bool ChooseFile(OPENFILENAMEA& ofn)
+{
+    static const auto open = Late<BOOL(WINAPI*)(OPENFILENAMEA*)>("comdlg32.dll", "GetOpenFileNameA");
+    return open && open(&ofn);
+}
+
 bool QueryOsVersion(OSVERSIONINFOA& info)
 {
     info = {};

@@ -72,11 +72,8 @@ void KeepStartButtonHidden(HWND start)
 {
     using SetHook = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
     using Unhook = BOOL(WINAPI*)(HWINEVENTHOOK);
-    static const HMODULE user = GetModuleHandleA("user32.dll");
-    static const auto setHook =
-        reinterpret_cast<SetHook>(reinterpret_cast<void*>(GetProcAddress(user, "SetWinEventHook")));
-    static const auto unhook =
-        reinterpret_cast<Unhook>(reinterpret_cast<void*>(GetProcAddress(user, "UnhookWinEvent")));
+    static const auto setHook = Late<SetHook>("user32.dll", "SetWinEventHook");
+    static const auto unhook = Late<Unhook>("user32.dll", "UnhookWinEvent");
     // First, as a crash on another thread calls it to give the button back
     // while this thread may still be looking.
     HiddenStart = start;

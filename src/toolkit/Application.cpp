@@ -1,7 +1,5 @@
 #include "Application.h"
 
-#include <commctrl.h>
-
 #include "Form.h"
 
 TApplication Application;
@@ -32,7 +30,6 @@ LRESULT CALLBACK AppProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 void TApplication::Initialize(HINSTANCE instance)
 {
     Instance = instance;
-    InitCommonControls();
     WNDCLASSA wc = {};
     wc.lpfnWndProc = AppProc;
     wc.hInstance = instance;

@@ -56,10 +56,11 @@ HFONT DialogFont(unsigned style, int points, BYTE charset)
     return font;
 }
 
-std::wstring OwnText(const std::string& text)
+WideText OwnText(const std::string& text)
 {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(size_t(MultiByteToWideChar(1251, 0, text.data(), int(text.size()), &wide[0], int(wide.size()))));
+    WideText wide(text.size() + 1, L'\0');
+    const int n = MultiByteToWideChar(1251, 0, text.data(), int(text.size()), wide.data(), int(text.size()));
+    wide.resize(size_t(n) + 1);
     return wide;
 }
 
@@ -79,8 +80,7 @@ void TControl::Create(HWND parent, const char* className, const std::string& tex
     const DWORD all = WS_CHILD | WS_VISIBLE | style;
     if (Cyrillic) {
         // A Unicode control keeps its text in Unicode.
-        const std::wstring cls(className, className + strlen(className));
-        Handle = CreateWindowExW(exStyle, cls.c_str(), OwnText(text).c_str(), all, x, y, width, height, parent,
+        Handle = CreateWindowExW(exStyle, OwnText(className).data(), OwnText(text).data(), all, x, y, width, height, parent,
                                  HMENU(UINT_PTR(id)), Application.Instance, nullptr);
     } else {
         Handle = CreateWindowExA(exStyle, className, text.c_str(), all, x, y, width, height, parent,
@@ -189,6 +189,8 @@ void TSpinEdit::Create(HWND parent, int x, int y, int width, int height, UINT id
     // The arrows take the right end of the field's width (the up-down control
     // narrows its buddy), as they would in a single control.
     TControl::Create(parent, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, x, y, width, height, id, WS_EX_CLIENTEDGE);
+    if (!NeedCommonControls())
+        return;
     Arrows = CreateWindowExA(0, UPDOWN_CLASSA, nullptr,
                              WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_NOTHOUSANDS |
                                  UDS_ARROWKEYS,

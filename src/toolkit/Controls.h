@@ -4,6 +4,7 @@
 #include <commctrl.h>  // CLR_NONE
 
 #include <string>
+#include <vector>
 
 // 8-point "MS Sans Serif", the font of every dialog of the program, and its
 // bold, underlined or larger cuts; `charset` picks the letters it must have.
@@ -14,8 +15,9 @@ HFONT DialogFont(unsigned style = fsPlain, int points = 8, BYTE charset = DEFAUL
 // page. On the NT family they are converted and shown in Unicode, whatever
 // the system's code page; the 95 family shows them as its code page allows.
 bool ShownInUnicode(const std::string& text);
-// Such a text in Unicode.
-std::wstring OwnText(const std::string& text);
+// Such a text in Unicode, ending in a zero.
+using WideText = std::vector<wchar_t>;
+WideText OwnText(const std::string& text);
 
 class TControl {
 public:

@@ -2,12 +2,18 @@
 // handler that raised it; the toolkit catches it at the window-procedure
 // boundary and shows its text in the standard error box.
 #pragma once
-#include <stdexcept>
+#include <exception>
 #include <string>
 
-class Exception : public std::runtime_error {
+// Not a std::runtime_error: that class keeps its text in a second string
+// implementation of the run time's, tens of kilobytes of the program.
+class Exception : public std::exception {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    explicit Exception(std::string message) : Message(std::move(message)) {}
+    const char* what() const noexcept override { return Message.c_str(); }
+
+private:
+    std::string Message;
 };
 
 // File failures carry the operating system's error code (Windows numbering;

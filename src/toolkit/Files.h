@@ -27,7 +27,10 @@ void CreateEmptyFile(const std::string& path);
 // Replaces the whole file with `data` so that a crash, a power failure or a
 // full disk at any moment leaves either the old content or the new one: the
 // data goes to a temporary file beside it, which then takes the old one's place.
+// A file that already holds exactly `data` is left alone.
 void SaveFileAtomic(const std::string& path, const std::string& data);
+// The file exists and holds exactly `data`.
+bool FileHolds(const std::string& path, const std::string& data);
 
 // How a line ends for the reader.
 enum class LineRule {

@@ -87,6 +87,8 @@ void CreateEmptyFile(const std::string& path)
 
 void SaveFileAtomic(const std::string& path, const std::string& data)
 {
+    if (FileHolds(path, data))
+        return;
     // A read-only file is the user's way of saying "keep this" (and root
     // would otherwise rename over it).
     struct stat st;

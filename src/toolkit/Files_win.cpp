@@ -141,6 +141,10 @@ void CreateEmptyFile(const std::string& path)
 void SaveFileAtomic(const std::string& path, const std::string& data)
 {
     RecoverAside(path);
+    // Most saves (a skin change saves both lists too) change nothing: a read
+    // costs less than a write, a flush and a rename.
+    if (FileHolds(path, data))
+        return;
     // A read-only file is the user's way of saying "keep this": refuse as a
     // plain write would, instead of renaming over it.
     const DWORD attr = GetFileAttributesA(path.c_str());

@@ -130,17 +130,17 @@ void TForm::CreateHandle()
     // On the NT family a Unicode window, so that a Cyrillic caption shows
     // whatever the system's code page; the 95 family has ANSI windows only.
     if (IsNtFamily()) {
-        const std::wstring cls = OwnText(ClassName);
+        const WideText cls = OwnText(ClassName);
         WNDCLASSW wc;
-        if (!GetClassInfoW(Application.Instance, cls.c_str(), &wc)) {
+        if (!GetClassInfoW(Application.Instance, cls.data(), &wc)) {
             wc = {};
             wc.lpfnWndProc = StaticProc;
             wc.hInstance = Application.Instance;
             wc.hIcon = icon;
-            wc.lpszClassName = cls.c_str();
+            wc.lpszClassName = cls.data();
             RegisterClassW(&wc);
         }
-        CreateWindowExW(ExStyle, cls.c_str(), OwnText(Caption).c_str(), Style, InitLeft, InitTop,
+        CreateWindowExW(ExStyle, cls.data(), OwnText(Caption).data(), Style, InitLeft, InitTop,
                         r.right - r.left, r.bottom - r.top, Application.Handle, nullptr, Application.Instance, this);
     } else {
         WNDCLASSA wc;
@@ -192,6 +192,7 @@ void TForm::Destroyed()
 {
     Handle = Tooltip = Focus = nullptr;
     Pressed = nullptr;
+    Hovered = false;
     if (this == Application.MainForm && !Application.Terminated)
         PostMessageA(Application.Handle, WM_APP_MAINLOST, 0, 0);
 }
@@ -278,6 +279,11 @@ void TForm::ApplyColorKey()
 
 void TForm::UpdateHints()
 {
+    // The tooltips wait for the pointer's first visit: they need the common
+    // controls, which would otherwise be loaded at every start, and a window
+    // of their own, which would otherwise be made at every skin change.
+    if (!Hovered || !NeedCommonControls())
+        return;
     if (!Tooltip) {
         Tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle, nullptr, Application.Instance,
@@ -309,6 +315,14 @@ TImage* TForm::PictureAt(int x, int y) const
 
 LRESULT TForm::Mouse(UINT msg, LPARAM lParam)
 {
+    if (!Hovered) {
+        Hovered = true;
+        UpdateHints();
+        if (Tooltip) {
+            MSG m = {Handle, msg, 0, lParam, DWORD(GetMessageTime()), {}};
+            SendMessageA(Tooltip, TTM_RELAYEVENT, 0, LPARAM(&m));
+        }
+    }
     const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     TImage* target = Pressed ? Pressed : PictureAt(x, y);
     if (!target)
@@ -427,6 +441,7 @@ int TForm::ShowModal()
 
 void TForm::Show()
 {
+    FormShow();
     ShowWindow(Handle, ActivateOnShow ? SW_SHOW : SW_SHOWNA);
     if (ActivateOnShow)
         SetForegroundWindow(Handle);

@@ -126,6 +126,7 @@ private:
 
     const char* ClassName;
     HWND Tooltip = nullptr;
+    bool Hovered = false;  // the pointer has been over the form
     HCURSOR FormCursor = LoadCursor(nullptr, IDC_ARROW);
     TImage* Pressed = nullptr;
     HWND Focus = nullptr;

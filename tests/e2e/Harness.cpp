@@ -72,6 +72,12 @@ void RemoveTree(const std::string& dir)
     }
     RemoveDirectoryA(dir.c_str());
 }
+} // namespace
+
+std::string InstallDir(const std::string& name)
+{
+    return Env("QV_WORK") + "\\" + name + "\\";
+}
 
 PROCESS_INFORMATION Launch(const std::string& exe, const std::string& args, const std::string& dir)
 {
@@ -95,12 +101,6 @@ void EndProcess(PROCESS_INFORMATION& pi)
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);
     pi = {};
-}
-} // namespace
-
-std::string InstallDir(const std::string& name)
-{
-    return Env("QV_WORK") + "\\" + name + "\\";
 }
 
 Install::Install(const std::string& name)

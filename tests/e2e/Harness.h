@@ -25,6 +25,10 @@ bool WaitFor(F check, int ms = 10000)
     }
 }
 
+// Starts a program; ends it (killing it if it still runs) and closes its handles.
+PROCESS_INFORMATION Launch(const std::string& exe, const std::string& args, const std::string& dir);
+void EndProcess(PROCESS_INFORMATION& pi);
+
 // Where Install(name) puts the program, before it exists.
 std::string InstallDir(const std::string& name);
 

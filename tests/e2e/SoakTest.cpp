@@ -63,7 +63,10 @@ public:
     void ExpectFlat() const
     {
         ASSERT_GT(First.Private, 0u) << "no memory figures from this system";
-        EXPECT_LE(Last.Private, First.Private + (512u << 10)) << What;
+        // Wine's heap grows in steps of about 200 KB as it fragments, seen
+        // up to +600 KB over a thousand changes; a leaked picture per change
+        // would be tens of megabytes.
+        EXPECT_LE(Last.Private, First.Private + (1u << 20)) << What;
         EXPECT_EQ(First.Windows, Last.Windows) << What;
         EXPECT_LE(Last.Gdi, First.Gdi + 2) << What;
         EXPECT_LE(Last.User, First.User + 2) << What;

@@ -44,7 +44,15 @@ TEST(Timer, TheDialogCountsWhileHiddenAndKeepsItsFieldInRange)
 {
     Session s("Timer.Dialog");
     ASSERT_TRUE(s.Q.WaitStarted());
-    TimerDialog t(s.Q.Window("TTimerForm"));
+    const HWND form = s.Q.Window("TTimerForm");
+    ASSERT_TRUE(form) << "made at the start";
+    EXPECT_FALSE(IsWindowVisible(form));
+    HWND panel = s.ShowPanel();
+    ClickOn(panel);  // not on a button: the frame
+    const POINT timerButton = ButtonCentre(panel, s.App, 8);
+    ASSERT_TRUE(ClickUntil(timerButton, [&] { return IsWindowVisible(form) != FALSE; }));
+    Sleep(300);
+    TimerDialog t(form);
     ASSERT_TRUE(t.Form && t.Label && t.Field && t.Arrows && t.Start && t.Hide);
     EXPECT_EQ("Timer", TextOf(t.Form));
     RECT client;
@@ -59,12 +67,6 @@ TEST(Timer, TheDialogCountsWhileHiddenAndKeepsItsFieldInRange)
     EXPECT_EQ(65, WindowSize(t.Hide).cx);
     const LONG style = GetWindowLongA(t.Form, GWL_STYLE);
     EXPECT_TRUE((style & WS_SYSMENU) && !(style & WS_THICKFRAME) && !(style & WS_MAXIMIZEBOX));
-
-    HWND panel = s.ShowPanel();
-    ClickOn(panel);  // not on a button: the frame
-    const POINT timerButton = ButtonCentre(panel, s.App, 8);
-    ASSERT_TRUE(ClickUntil(timerButton, [&] { return IsWindowVisible(t.Form) != FALSE; }));
-    Sleep(300);
     EXPECT_EQ(t.Field, FocusOf(t.Form)) << "the field takes the keyboard, not " << ClassOf(FocusOf(t.Form));
 
     // From here on the keyboard, as far as it goes: Tab order is the field,

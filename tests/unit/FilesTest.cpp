@@ -41,6 +41,26 @@ TEST(Files, SaveReplacesTheWholeFile)
     EXPECT_FALSE(dir.Exists("Dirs.qvl.new"));
 }
 
+TEST(Files, ASaveThatChangesNothingLeavesTheFileAlone)
+{
+    TempDir dir;
+    dir.Write("Settings.ini", "skin=a\r\n");
+    struct stat before, after;
+    ASSERT_EQ(0, stat(dir.File("Settings.ini").c_str(), &before));
+    SaveFileAtomic(dir.File("Settings.ini"), "skin=a\r\n");
+    ASSERT_EQ(0, stat(dir.File("Settings.ini").c_str(), &after));
+    EXPECT_EQ(before.st_ino, after.st_ino) << "replaced all the same";
+    // Nothing to write is no error, even where writing is refused.
+    chmod(dir.File("Settings.ini").c_str(), 0444);
+    EXPECT_NO_THROW(SaveFileAtomic(dir.File("Settings.ini"), "skin=a\r\n"));
+    chmod(dir.File("Settings.ini").c_str(), 0644);
+    // One byte more, or less, is a change.
+    SaveFileAtomic(dir.File("Settings.ini"), "skin=a\r\n\r\n");
+    EXPECT_EQ("skin=a\r\n\r\n", dir.Read("Settings.ini"));
+    SaveFileAtomic(dir.File("Settings.ini"), "skin=a");
+    EXPECT_EQ("skin=a", dir.Read("Settings.ini"));
+}
+
 TEST(Files, ErrorTexts)
 {
     EXPECT_STREQ("File not found", EInOutError(2).what());
