@@ -28,7 +28,6 @@ namespace {
 HWND HiddenStart = nullptr;
 HWINEVENTHOOK ShowHook = nullptr;
 HWINEVENTHOOK WineHook = nullptr;
-UINT_PTR WineCheck = 0;
 
 void HideIfShown()
 {
@@ -42,13 +41,38 @@ void HideIfShown()
 const UINT Looks[] = {100, 300, 600};
 unsigned LooksDone = 0;
 
-void CALLBACK LookAgain(HWND, UINT, UINT_PTR, DWORD)
+// The looks are WM_TIMERs of a hidden window of ours, one timer id set again
+// for each event: Wine's thread timers with a callback cost memory each time.
+LRESULT CALLBACK WatchProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    KillTimer(nullptr, WineCheck);
-    WineCheck = 0;
+    if (msg != WM_TIMER)
+        return DefWindowProcA(wnd, msg, wParam, lParam);
     HideIfShown();
     if (++LooksDone < sizeof Looks / sizeof Looks[0])
-        WineCheck = SetTimer(nullptr, 0, Looks[LooksDone], LookAgain);
+        SetTimer(wnd, 1, Looks[LooksDone], nullptr);
+    else
+        KillTimer(wnd, 1);
+    return 0;
+}
+
+HWND Watch()
+{
+    static const HWND wnd = [] {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = WatchProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "QuorvelStartWatch";
+        RegisterClassA(&wc);
+        return CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance,
+                               nullptr);
+    }();
+    return wnd;
+}
+
+void Arm()
+{
+    LooksDone = 0;
+    SetTimer(Watch(), 1, Looks[0], nullptr);
 }
 
 void CALLBACK StartShown(HWINEVENTHOOK, DWORD event, HWND wnd, LONG object, LONG, DWORD, DWORD)
@@ -60,11 +84,14 @@ void CALLBACK StartShown(HWINEVENTHOOK, DWORD event, HWND wnd, LONG object, LONG
     }
     // Wine reports no window being shown, but its taskbar shows its Start
     // button while it lays itself out after a window opened, closed or took
-    // the focus: a few looks after such an event, and none while idle.
-    if (WineCheck)
-        KillTimer(nullptr, WineCheck);
-    LooksDone = 0;
-    WineCheck = SetTimer(nullptr, 0, Looks[0], LookAgain);
+    // the focus: a few looks after such an event, and none while idle. Our
+    // own windows (Wine reports them despite WINEVENT_SKIPOWNPROCESS) have no
+    // button in its taskbar.
+    DWORD pid = 0;
+    if (wnd)
+        GetWindowThreadProcessId(wnd, &pid);
+    if (pid != GetCurrentProcessId())
+        Arm();
 }
 } // namespace
 
@@ -82,9 +109,8 @@ void KeepStartButtonHidden(HWND start)
             unhook(*hook);
         *hook = nullptr;
     }
-    if (WineCheck)
-        KillTimer(nullptr, WineCheck);
-    WineCheck = 0;
+    if (IsWine())
+        KillTimer(Watch(), 1);
     if (!start || !setHook)
         return;
     DWORD pid = 0;
