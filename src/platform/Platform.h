@@ -14,8 +14,8 @@ HWND FindTaskbar();
 HWND FindStartButton(HWND tray);
 void ShowStartButton(HWND start, bool show);
 // Hides `start` again whenever its shell shows it (Explorer after some
-// settings changes; Wine's taskbar at every window opened or closed); nullptr
-// stops. Windows 95 has no means to watch it and does without.
+// settings changes); nullptr stops. Windows 95 has no means to watch it, and
+// Wine 8 reports no window shown: there it stays under the overlaid button.
 void KeepStartButtonHidden(HWND start);
 void ClickStartButton(HWND start);
 // Makes `wnd` a real child of the taskbar at its client (0, 0), above the

@@ -27,71 +27,12 @@ void ShowStartButton(HWND start, bool show)
 namespace {
 HWND HiddenStart = nullptr;
 HWINEVENTHOOK ShowHook = nullptr;
-HWINEVENTHOOK WineHook = nullptr;
 
-void HideIfShown()
+void CALLBACK StartShown(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD)
 {
     const HWND start = HiddenStart;
-    if (start && IsWindowVisible(start))
+    if (wnd && wnd == start && object == OBJID_WINDOW && IsWindowVisible(start))
         ShowWindow(start, SW_HIDE);
-}
-
-// Wine's taskbar lays itself out a moment after the event, sooner or later
-// as it is busy: looks after 0.1, 0.4 and 1 s.
-const UINT Looks[] = {100, 300, 600};
-unsigned LooksDone = 0;
-
-// The looks are WM_TIMERs of a hidden window of ours, one timer id set again
-// for each event: Wine's thread timers with a callback cost memory each time.
-LRESULT CALLBACK WatchProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg != WM_TIMER)
-        return DefWindowProcA(wnd, msg, wParam, lParam);
-    HideIfShown();
-    if (++LooksDone < sizeof Looks / sizeof Looks[0])
-        SetTimer(wnd, 1, Looks[LooksDone], nullptr);
-    else
-        KillTimer(wnd, 1);
-    return 0;
-}
-
-HWND Watch()
-{
-    static const HWND wnd = [] {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = WatchProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "QuorvelStartWatch";
-        RegisterClassA(&wc);
-        return CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance,
-                               nullptr);
-    }();
-    return wnd;
-}
-
-void Arm()
-{
-    LooksDone = 0;
-    SetTimer(Watch(), 1, Looks[0], nullptr);
-}
-
-void CALLBACK StartShown(HWINEVENTHOOK, DWORD event, HWND wnd, LONG object, LONG, DWORD, DWORD)
-{
-    if (event == EVENT_OBJECT_SHOW) {
-        if (wnd && wnd == HiddenStart && object == OBJID_WINDOW)
-            HideIfShown();
-        return;
-    }
-    // Wine reports no window being shown, but its taskbar shows its Start
-    // button while it lays itself out after a window opened, closed or took
-    // the focus: a few looks after such an event, and none while idle. Our
-    // own windows (Wine reports them despite WINEVENT_SKIPOWNPROCESS) have no
-    // button in its taskbar.
-    DWORD pid = 0;
-    if (wnd)
-        GetWindowThreadProcessId(wnd, &pid);
-    if (pid != GetCurrentProcessId())
-        Arm();
 }
 } // namespace
 
@@ -102,24 +43,18 @@ void KeepStartButtonHidden(HWND start)
     static const auto setHook = Late<SetHook>("user32.dll", "SetWinEventHook");
     static const auto unhook = Late<Unhook>("user32.dll", "UnhookWinEvent");
     // First, as a crash on another thread calls it to give the button back
-    // while this thread may still be looking.
+    // while this thread may still be watching.
     HiddenStart = start;
-    for (HWINEVENTHOOK* hook : {&ShowHook, &WineHook}) {
-        if (*hook && unhook)
-            unhook(*hook);
-        *hook = nullptr;
-    }
-    if (IsWine())
-        KillTimer(Watch(), 1);
+    if (ShowHook && unhook)
+        unhook(ShowHook);
+    ShowHook = nullptr;
     if (!start || !setHook)
         return;
+    // The shell's process, any of its threads: Wine does not deliver events
+    // to a hook on one thread of another process.
     DWORD pid = 0;
-    const DWORD thread = GetWindowThreadProcessId(start, &pid);
-    ShowHook = setHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, StartShown, pid, thread,
-                       WINEVENT_OUTOFCONTEXT);
-    if (IsWine())
-        WineHook = setHook(EVENT_SYSTEM_FOREGROUND, EVENT_OBJECT_FOCUS, nullptr, StartShown, 0, 0,
-                           WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+    GetWindowThreadProcessId(start, &pid);
+    ShowHook = setHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, StartShown, pid, 0, WINEVENT_OUTOFCONTEXT);
 }
 
 void ClickStartButton(HWND start)
