@@ -376,8 +376,9 @@ void TForm2::ImRightMouseDown(int x, int y)
 void TForm2::ImRightMouseMove(int x, int y)
 {
     // Without the capture (taken by a box that popped up meanwhile) the
-    // release will never come: the drag is over.
-    if (Dragging && GetCapture() != Handle)
+    // release will never come, and with every button up it went elsewhere:
+    // either way the drag is over, or the panel would stick to the pointer.
+    if (Dragging && (GetCapture() != Handle || !AnyMouseButtonHeld()))
         Dragging = false;
     if (!Dragging)
         return;

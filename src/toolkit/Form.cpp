@@ -10,6 +10,11 @@
 #include "../platform/Platform.h"
 #include "Controls.h"
 
+bool AnyMouseButtonHeld()
+{
+    return GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0 || GetKeyState(VK_MBUTTON) < 0;
+}
+
 HCURSOR HandPointer()
 {
     static const HCURSOR hand = [] {
@@ -341,8 +346,7 @@ LRESULT TForm::Mouse(UINT msg, LPARAM lParam)
                          px, py);
         break;
     default:
-        if (!(GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0 || GetKeyState(VK_MBUTTON) < 0) &&
-            GetCapture() == Handle)
+        if (!AnyMouseButtonHeld() && GetCapture() == Handle)
             ReleaseCapture();
         PictureMouseUp(*target, msg == WM_LBUTTONUP   ? MouseButton::Left
                                 : msg == WM_RBUTTONUP ? MouseButton::Right

@@ -31,6 +31,9 @@ private:
 
 enum class MouseButton { Left, Right, Middle };
 
+// Whether a button is held as of the input message being handled.
+bool AnyMouseButtonHeld();
+
 // The system's link pointer; Windows 95 has none, so our own there.
 HCURSOR HandPointer();
 
