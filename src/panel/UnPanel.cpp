@@ -398,13 +398,21 @@ void RebuildPanel()
 {
     // A handler of the old panel may still be running beneath this call (the
     // pressed look processes pending messages, a dialog runs its own loop):
-    // the old panel is kept, hidden, until the next rebuild.
+    // that panel is kept, hidden, until the next rebuild. Otherwise the new
+    // panel takes over the old one's window, which saves most of the time a
+    // skin change takes under Wine.
     static std::unique_ptr<TForm2> retired;
-    if (Form2) {
-        Form2->Hide();
-        retired = std::move(Form2);
-    }
+    std::unique_ptr<TForm2> old = std::move(Form2);
     PanelShown = false;
+    Dragging = false;
     Form2.reset(new TForm2);
+    if (old)
+        old->Hide();
+    if (old && !old->InHandler()) {
+        Form2->CreateFrom(*old);
+        return;
+    }
+    if (old)
+        retired = std::move(old);
     Application.CreateForm(*Form2);
 }

@@ -110,6 +110,24 @@ void TForm::DialogFrame(const std::string& caption, int clientWidth, int clientH
 void TForm::Create()
 {
     CreateHandle();
+    Created();
+}
+
+void TForm::CreateFrom(TForm& old)
+{
+    Handle = old.Handle;
+    Tooltip = old.Tooltip;
+    Hovered = old.Hovered;
+    old.Handle = old.Tooltip = nullptr;
+    SetWindowLongPtrA(Handle, GWLP_USERDATA, LONG_PTR(this));
+    SetPropA(Handle, FormProp, HANDLE(this));
+    if (GetCapture() == Handle)
+        ReleaseCapture();
+    Created();
+}
+
+void TForm::Created()
+{
     try {
         FormCreate();
     } catch (const std::exception& e) {
@@ -181,10 +199,12 @@ LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPa
     // Nothing escapes a window procedure: an error ends its handler and is shown.
     LRESULT result = 0;
     try {
+        ++form->Depth;
         result = form->WndProc(msg, wParam, lParam);
     } catch (const std::exception& e) {
         Application.ShowException(e);
     }
+    --form->Depth;
     if (msg == WM_NCDESTROY)
         form->Destroyed();
     return result;

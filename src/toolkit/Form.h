@@ -47,6 +47,12 @@ public:
     // Creates the window, then runs FormCreate; an error there is shown in the
     // error box and skips the rest of it.
     void Create();
+    // The same, but takes over the window of a form of the same class, which
+    // is left without one; cheaper than a window anew. Not while a handler of
+    // the old form is running (see InHandler).
+    void CreateFrom(TForm& old);
+    // One of the form's handlers is running, perhaps beneath a nested loop.
+    bool InHandler() const { return Depth > 0; }
 
     // Events of the shell and the session, which reach the program through its
     // hidden window; an error is shown as in any handler.
@@ -104,6 +110,8 @@ protected:
     // The window alone, without FormCreate: also a window anew for a form
     // whose window another program destroyed.
     void CreateHandle();
+    // FormCreate and the tooltips, once the window is there.
+    void Created();
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -134,6 +142,7 @@ private:
     TImage* Pressed = nullptr;
     HWND Focus = nullptr;
     bool Modal = false;
+    int Depth = 0;  // window procedure calls in progress
 };
 
 // Modal results.
