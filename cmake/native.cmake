@@ -31,6 +31,14 @@ add_executable(unit_tests ${QV_UNIT_SOURCES})
 target_link_libraries(unit_tests PRIVATE qvcore gtest_main)
 gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 30)
 
+# The skin checker for skin authors, on the program's own readers; its unit
+# test checks the built-in skins in the source tree.
+add_executable(skincheck tools/skincheck.cpp tools/SkinCheck.cpp)
+target_link_libraries(skincheck PRIVATE qvcore)
+target_sources(unit_tests PRIVATE tools/SkinCheck.cpp)
+target_include_directories(unit_tests PRIVATE tools)
+target_compile_definitions(unit_tests PRIVATE QV_SKINS_DIR="${CMAKE_SOURCE_DIR}/skins")
+
 # The two cross builds.
 foreach(t product driver)
   if(t STREQUAL "product")

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include "SkinCheck.h"
+#include "TempDir.h"
+#include "app/Skins.h"
+
+namespace {
+const std::vector<int> XpDefault = {34, 0, 0, 68, 30, 67, 0, 81, 30, 80, 0, 96, 30, 26, 2, 5};
+
+// A plain 24-bit bitmap of one colour.
+std::string Bmp(int w, int h, uint32_t rgb = 0x336699)
+{
+    const int stride = (w * 3 + 3) / 4 * 4;
+    std::string b = "BM";
+    auto put = [&b](uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            b += char(v >> 8 * i);
+    };
+    put(54 + stride * h, 4), put(0, 4), put(54, 4), put(40, 4), put(w, 4), put(h, 4), put(1, 2), put(24, 2);
+    put(0, 24);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x)
+            put(rgb, 3);
+        put(0, stride - w * 3);
+    }
+    return b;
+}
+
+// A copy of the standard skin to spoil one thing at a time.
+struct SkinCopy : TempDir {
+    SkinCopy() { std::filesystem::copy(QV_SKINS_DIR "/xpdefault", Path, std::filesystem::copy_options::recursive); }
+    void Numbers(std::vector<int> v, size_t count = 16)
+    {
+        std::string text;
+        for (size_t i = 0; i < count; ++i)
+            text += std::to_string(v[i]) + "\r\n";
+        Write("xpdef.qvs", text);
+    }
+    void Set(size_t field, int value)
+    {
+        std::vector<int> v = XpDefault;
+        v[field] = value;
+        Numbers(v);
+    }
+    std::vector<std::string> Check(Severity level) const
+    {
+        std::vector<std::string> out;
+        for (const Finding& f : CheckSkin(Path, "xpdef.qvs"))
+            if (f.Level == level)
+                out.push_back(f.Text);
+        return out;
+    }
+};
+} // namespace
+
+TEST(SkinCheck, EachBuiltInSkinPassesWithoutAWord)
+{
+    Skin = {};
+    Skin.PanelHeight = 77;
+    for (const BuiltInSkin& b : BuiltInSkins) {
+        std::string folder = QV_SKINS_DIR "/" + std::string(b.Folder + 6);  // past "Skins\"
+        folder.pop_back();                                                    // the backslash
+        EXPECT_EQ(std::vector<std::string>{b.File}, DescriptionFiles(folder));
+        for (const Finding& f : CheckSkin(folder, b.File))
+            ADD_FAILURE() << folder << ": " << FormatFinding(f);
+    }
+    EXPECT_EQ(77, Skin.PanelHeight);  // the program's metrics are put back
+}
+
+TEST(SkinCheck, MissingPictures)
+{
+    SkinCopy dir;
+    std::filesystem::remove(dir.File("normal.bmp"));
+    std::filesystem::remove(dir.File("timer.bmp"));
+    std::filesystem::rename(dir.File("back.bmp"), dir.File("Back.BMP"));  // as Windows finds it
+    EXPECT_EQ((std::vector<std::string>{
+                  "normal.bmp (the start button): Cannot open file \"" + dir.File("normal.bmp") + "\". File not found",
+                  "timer.bmp (button 8, Timer): Cannot open file \"" + dir.File("timer.bmp") + "\". File not found"}),
+              dir.Check(Severity::Error));
+
+    // Without a CD picture the button keeps the program's own.
+    SkinCopy cd;
+    std::filesystem::remove(cd.File("cdrom.bmp"));
+    EXPECT_TRUE(cd.Check(Severity::Error).empty());
+    EXPECT_EQ(1u, cd.Check(Severity::Warning).size());
+}
+
+TEST(SkinCheck, InvalidPictures)
+{
+    SkinCopy dir;
+    dir.Write("center.bmp", "BM not a bitmap at all");
+    dir.Write("cdrom.bmp", "");  // present, so loaded, and refused
+    EXPECT_EQ((std::vector<std::string>{"center.bmp (the middle of the panel): Bitmap image is not valid",
+                                        "cdrom.bmp (button 1, CD-ROM): Bitmap image is not valid"}),
+              dir.Check(Severity::Error));
+}
+
+TEST(SkinCheck, ShortDescriptionFileNamesTheFieldsReadAsZero)
+{
+    SkinCopy dir;
+    dir.Numbers(XpDefault, 13);
+    const std::vector<std::string> warnings = dir.Check(Severity::Warning);
+    ASSERT_EQ(1u, warnings.size());
+    EXPECT_EQ("xpdef.qvs holds 13 numbers, not 16: the program reads ButtonWidth, ButtonGap and ButtonTop as 0",
+              warnings[0]);
+    // A slot of width 0 is what the program then lays out.
+    const std::vector<std::string> errors = dir.Check(Severity::Error);
+    ASSERT_EQ(1u, errors.size());
+    EXPECT_EQ(0u, errors[0].find("buttons 1, 2, 3, 4, 5, 6, 7 and 8 (cdrom.bmp, "));
+
+    dir.Write("xpdef.qvs", "");
+    EXPECT_EQ("xpdef.qvs holds 0 numbers, not 16: the program reads all of them as 0", dir.Check(Severity::Warning)[0]);
+    EXPECT_EQ("PanelHeight is 0: the panel has no height, and neither it nor its buttons can be seen",
+              dir.Check(Severity::Error).at(3));  // after the three empty zones
+}
+
+TEST(SkinCheck, BadNumbersGiveTheProgramsMessageAndTheirLine)
+{
+    SkinCopy dir;
+    dir.Write("xpdef.qvs", "34\r\n0\r\n\r\nabc\r\n-1\r\n67\n0\n81\n30\n80\n0\n96\n30\n26\n2\n12x\n9\n7\n");
+    // The empty line 3 puts every later number one line down.
+    EXPECT_EQ((std::vector<std::string>{"xpdef.qvs, line 4 (Zone1.Top): \"abc\": Invalid numeric input",
+                                        "xpdef.qvs, line 16 (ButtonGap): \"12x\": Invalid numeric input"}),
+              dir.Check(Severity::Error));  // and no zone or panel checks on numbers the program never gets
+    EXPECT_EQ((std::vector<std::string>{"xpdef.qvs, line 5 (Zone1.Right): -1 is read as 65535",
+                                        "xpdef.qvs, line 18: everything after the sixteenth number is ignored"}),
+              dir.Check(Severity::Warning));
+
+    std::filesystem::remove(dir.File("xpdef.qvs"));
+    EXPECT_EQ("xpdef.qvs: File not found", dir.Check(Severity::Error).at(0));
+}
+
+TEST(SkinCheck, ZonesOutsideEmptyOrOverlapping)
+{
+    SkinCopy dir;
+    dir.Numbers({34, 0, 0, 68, 30, 67, 0, 68, 30, 100, 0, 120, 30, 26, 2, 5});
+    EXPECT_EQ((std::vector<std::string>{
+                  "zone 2 (opens the main menu) is empty: right 68 is only one past left 67, and a point on an edge "
+                  "is outside",
+                  "zone 3 (shows and hides the panel) lies outside the start picture (96 x 30): left 100, top 0; it "
+                  "can never be clicked"}),
+              dir.Check(Severity::Error));
+
+    dir.Numbers({34, 0, 0, 68, 30, 60, 0, 81, 30, 80, 0, 120, 30, 26, 2, 5});
+    EXPECT_EQ((std::vector<std::string>{
+                  "zone 3 (shows and hides the panel) reaches past the start picture (96 x 30) to right 120, bottom "
+                  "30; the part outside cannot be clicked",
+                  "zones 1 and 2 overlap at x 61..67, y 1..29; zone 2 (opens the main menu) wins there"}),
+              dir.Check(Severity::Warning));
+
+    dir.Numbers({34, 10, 5, 20, 25, 67, 0, 81, 30, 0, 0, 60, 30, 26, 2, 5});
+    EXPECT_EQ((std::vector<std::string>{"zone 1 (opens the Start menu) lies wholly under zone 3, and where zones "
+                                        "overlap the later one wins; it can never be clicked"}),
+              dir.Check(Severity::Error));
+
+    dir.Write("normal.bmp", Bmp(96, 30, 0x800000));  // all see-through: the button takes no click
+    dir.Set(3, 0);
+    const std::vector<std::string> errors = dir.Check(Severity::Error);
+    ASSERT_EQ(3u, errors.size());
+    EXPECT_EQ("zone 1 (opens the Start menu) is empty: left 0 is not less than right 0", errors[0]);
+    EXPECT_NE(std::string::npos, errors[2].find("zone 3 (shows and hides the panel) covers only see-through"));
+}
+
+TEST(SkinCheck, ButtonsWiderThanTheirSlot)
+{
+    SkinCopy dir;
+    dir.Write("app.bmp", Bmp(40, 24));
+    EXPECT_EQ((std::vector<std::string>{"button 6 (app.bmp) is 40 pixels wide, more than the 28 from one slot to "
+                                        "the next (ButtonWidth 26 + ButtonGap 2): drawn over the button to its "
+                                        "right, or over the right end piece in the last slot"}),
+              dir.Check(Severity::Error));
+    dir.Write("app.bmp", Bmp(24, 24));
+    dir.Set(13, 23);  // 24 pixels fit in 23 and the gap
+    EXPECT_TRUE(dir.Check(Severity::Error).empty());
+    EXPECT_EQ(0u, dir.Check(Severity::Warning).at(0).find("buttons 1, 2, 3, 4, 5, 6, 7 and 8 (cdrom.bmp, "));
+}
+
+TEST(SkinCheck, ButtonsPastThePanelsBottom)
+{
+    SkinCopy dir;
+    dir.Set(15, 20);
+    const std::vector<std::string> errors = dir.Check(Severity::Error);
+    ASSERT_EQ(1u, errors.size());
+    EXPECT_NE(std::string::npos, errors[0].find("its bottom 10 rows are cut off"));
+    dir.Set(15, 34);
+    EXPECT_EQ((std::vector<std::string>{"ButtonTop 34 puts every button at or below the panel's bottom edge "
+                                        "(PanelHeight 34): no button can be seen"}),
+              dir.Check(Severity::Error));
+    dir.Set(15, 10);  // ends on the edge: fine until pressed
+    EXPECT_TRUE(dir.Check(Severity::Error).empty());
+    EXPECT_EQ(1u, dir.Check(Severity::Warning).size());
+}
+
+TEST(SkinCheck, PanelLowerThanItsFrames)
+{
+    SkinCopy dir;
+    dir.Set(0, 30);
+    EXPECT_EQ((std::vector<std::string>{"back.bmp is 34 pixels high, but the panel only 30 (PanelHeight): the "
+                                        "bottom rows of both end pieces are cut off"}),
+              dir.Check(Severity::Error));
+    dir.Set(0, 40);
+    EXPECT_TRUE(dir.Check(Severity::Error).empty());
+    EXPECT_NE(std::string::npos, dir.Check(Severity::Warning).at(0).find("green background shows"));
+}
+
+TEST(SkinCheck, DescriptionFilesOfAFolder)
+{
+    SkinCopy dir;
+    dir.Write("Other.QVS", "");
+    EXPECT_EQ((std::vector<std::string>{"Other.QVS", "xpdef.qvs"}), DescriptionFiles(dir.Path));
+    std::filesystem::remove(dir.File("Other.QVS"));
+    std::filesystem::remove(dir.File("xpdef.qvs"));
+    EXPECT_TRUE(DescriptionFiles(dir.Path).empty());
+    const std::vector<Finding> found = CheckSkin(dir.Path, "");
+    ASSERT_EQ(1u, found.size());  // the pictures are still checked, and fine
+    EXPECT_EQ("error: no description file (*.qvs) in " + dir.Path + ": the skin cannot be chosen",
+              FormatFinding(found[0]));
+}

@@ -1,0 +1,507 @@
+#include "SkinCheck.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <filesystem>
+
+#include "app/HitZone.h"
+#include "app/Settings.h"
+#include "app/Skins.h"
+#include "panel/PanelLayout.h"
+#include "toolkit/BmpFile.h"
+#include "toolkit/Convert.h"
+#include "toolkit/Errors.h"
+#include "toolkit/Files.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const FieldNames[16] = {
+    "PanelHeight",
+    "Zone1.Left", "Zone1.Top", "Zone1.Right", "Zone1.Bottom",
+    "Zone2.Left", "Zone2.Top", "Zone2.Right", "Zone2.Bottom",
+    "Zone3.Left", "Zone3.Top", "Zone3.Right", "Zone3.Bottom",
+    "ButtonWidth", "ButtonGap", "ButtonTop",
+};
+const char* const ZoneRoles[4] = {"", "opens the Start menu", "opens the main menu", "shows and hides the panel"};
+const char* const ButtonFiles[9] = {"",        "cdrom.bmp", "exitbut.bmp", "closeall.bmp", "minall.bmp",
+                                    "dir.bmp", "app.bmp",   "monik.bmp",   "timer.bmp"};
+const char* const ButtonNames[9] = {"",        "CD-ROM",  "Close Quorvel", "Close all windows", "Minimize all windows",
+                                    "Open folders", "Open files", "Monitor", "Timer"};
+
+const uint32_t StartKey = 0x800000;        // maroon: the start button lets clicks through there
+const size_t MaxPictureFile = 80u << 20;  // the picture loader reads no larger file
+const size_t KeptOfWord = 64;             // what the description reader keeps of a word
+const size_t MaxDescription = 1u << 20;   // more than enough for sixteen lines
+const int32_t FixedButton = 24;           // buttons 1 to 4 are this size whatever their picture
+const int32_t SmallScreenWidth = 640, SmallScreenHeight = 480;
+
+std::string N(int64_t v)
+{
+    return std::to_string(v);
+}
+
+std::string Lower(std::string s)
+{
+    for (char& c : s)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string Join(const std::string& folder, const std::string& name)
+{
+    return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+// A word of the description file as a user can read it in one line; a long
+// one keeps its end, where a stray letter usually is.
+std::string Shown(const std::string& word)
+{
+    std::string out;
+    for (char c : word.size() > 40 ? word.substr(0, 28) + "..." + word.substr(word.size() - 9) : word)
+        out += std::isprint(static_cast<unsigned char>(c)) ? c : '?';
+    return out;
+}
+
+std::string Listed(const std::vector<std::string>& items)
+{
+    std::string out;
+    for (size_t i = 0; i < items.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
+    return out;
+}
+
+struct Word {
+    int Line;
+    std::string Text;  // whole, not cut to what the reader keeps
+};
+
+// The words ReadSkinFrom takes, one from each line that has one, with the
+// line each stands on: the reader skips empty lines, so the sixteenth number
+// need not be on line 16.
+std::vector<Word> WordsOf(const std::string& path)
+{
+    std::string data;
+    InFile in(path);
+    char buffer[16384];
+    for (size_t n; data.size() < MaxDescription && (n = in.Read(buffer, sizeof buffer)) > 0;)
+        data.append(buffer, n);
+    std::vector<Word> out;
+    int line = 1;
+    for (size_t at = 0; at <= data.size(); ++line) {
+        const size_t end = std::min(data.find('\n', at), data.size());
+        TextReader lineReader = TextReader::FromMemory(data.substr(at, end - at));
+        const std::string word = lineReader.ReadWord(std::string::npos);
+        if (!word.empty())
+            out.push_back({line, word});
+        at = end + 1;
+    }
+    return out;
+}
+
+// Pixels x in [L, R), y in [T, B): a zone's inside, whose edges are outside.
+struct Box {
+    int32_t L, T, R, B;
+    bool Empty() const { return L >= R || T >= B; }
+    bool Has(int32_t x, int32_t y) const { return L <= x && x < R && T <= y && y < B; }
+    Box Meet(const Box& o) const { return {std::max(L, o.L), std::max(T, o.T), std::min(R, o.R), std::min(B, o.B)}; }
+};
+
+Box InsideOf(const TZone& z)
+{
+    return {z.Left + 1, z.Top + 1, z.Right, z.Bottom};
+}
+
+std::string ZoneName(int i)
+{
+    return "zone " + N(i) + " (" + ZoneRoles[i] + ")";
+}
+
+std::string EmptyReason(uint16_t low, uint16_t high, const char* lowName, const char* highName)
+{
+    if (low >= high)
+        return std::string(lowName) + " " + N(low) + " is not less than " + highName + " " + N(high);
+    return std::string(highName) + " " + N(high) + " is only one past " + lowName + " " + N(low) +
+           ", and a point on an edge is outside";
+}
+
+// Problems that several buttons share are one line, not eight.
+struct ButtonGroup {
+    Severity Level;
+    std::string Tail;
+    std::vector<int> Buttons;
+};
+
+std::string Who(const std::vector<int>& buttons)
+{
+    std::vector<std::string> numbers, files;
+    for (int k : buttons) {
+        numbers.push_back(N(k));
+        files.push_back(ButtonFiles[k]);
+    }
+    if (buttons.size() == 1)
+        return "button " + numbers[0] + " (" + files[0] + ") is";
+    std::string fileList;
+    for (size_t i = 0; i < files.size(); ++i)
+        fileList += (i ? ", " : "") + files[i];
+    return "buttons " + Listed(numbers) + " (" + fileList + ") are";
+}
+
+class Checker {
+public:
+    explicit Checker(const std::string& folder) : Folder(folder) {}
+    void Run(const std::string& file);
+    std::vector<Finding> Out;
+
+private:
+    void Error(const std::string& text) { Out.push_back({Severity::Error, text}); }
+    void Warning(const std::string& text) { Out.push_back({Severity::Warning, text}); }
+    std::string PathOf(const std::string& name) const;
+    bool ReadDescription(const std::string& file);
+    bool Picture(const std::string& name, const std::string& role, DibImage& image);
+    void CheckButtonPictures();
+    void CheckZones(const DibImage* start);
+    void CheckPanel(const DibImage* back);
+
+    std::string Folder;
+    DibImage Pictures[9];
+    bool Loaded[9] = {};
+};
+
+// Windows finds "Normal.BMP" when asked for "normal.bmp"; so does the check.
+std::string Checker::PathOf(const std::string& name) const
+{
+    const std::string exact = Join(Folder, name);
+    std::error_code ec;
+    if (fs::exists(exact, ec))
+        return exact;
+    const std::string wanted = Lower(name);
+    for (fs::directory_iterator it(Folder, ec), end; !ec && it != end; it.increment(ec))
+        if (Lower(it->path().filename().string()) == wanted)
+            return it->path().string();
+    return exact;
+}
+
+// The numbers come from the program's own reader; the lines only say where a
+// problem stands. Returns whether Skin now holds what the program would use.
+bool Checker::ReadDescription(const std::string& file)
+{
+    const std::string path = PathOf(file);
+    std::string failure;
+    try {
+        TextReader in(path);
+        ReadSkinFrom(in);
+    } catch (const EInOutError& e) {
+        failure = e.what();
+    }
+    std::vector<Word> words;
+    try {
+        words = WordsOf(path);
+    } catch (const EInOutError&) {
+        Error(file + ": " + failure);
+        return false;
+    }
+
+    bool ok = true;
+    const size_t count = std::min<size_t>(words.size(), 16);
+    for (size_t i = 0; i < count; ++i) {
+        const Word& w = words[i];
+        const std::string where = file + ", line " + N(w.Line) + " (" + FieldNames[i] + "): ";
+        int32_t value = 0;
+        if (!TryStrToInt(w.Text.substr(0, KeptOfWord), value)) {
+            Error(where + "\"" + Shown(w.Text) + "\": " + InOutErrorText(ioInvalidInput));
+            ok = false;
+            continue;
+        }
+        if (w.Text.size() > KeptOfWord)
+            Warning(where + "only the first " + N(KeptOfWord) + " characters of \"" + Shown(w.Text) +
+                    "\" are read, giving " + N(value));
+        if (value < 0 || value > 65535)
+            Warning(where + N(value) + " is read as " + N(uint16_t(value)));
+    }
+    if (words.size() < 16) {
+        std::vector<std::string> missing(FieldNames + words.size(), FieldNames + 16);
+        Warning(file + " holds " + N(words.size()) + (words.size() == 1 ? " number" : " numbers") +
+                ", not 16: the program reads " +
+                (words.empty() ? std::string("all of them") : Listed(missing)) + " as 0");
+    } else if (words.size() > 16) {
+        Warning(file + ", line " + N(words[16].Line) + ": everything after the sixteenth number is ignored");
+    }
+    if (ok && !failure.empty()) {  // the lines looked fine, yet the reader refused them
+        Error(file + ": " + failure);
+        ok = false;
+    }
+    return ok;
+}
+
+// Loaded as the program loads a picture, with the texts of its error box.
+bool Checker::Picture(const std::string& name, const std::string& role, DibImage& image)
+{
+    const std::string path = PathOf(name);
+    std::vector<uint8_t> data;
+    try {
+        InFile in(path);
+        char buffer[65536];
+        for (size_t n; data.size() <= MaxPictureFile && (n = in.Read(buffer, sizeof buffer)) > 0;)
+            data.insert(data.end(), buffer, buffer + n);
+    } catch (const EInOutError& e) {
+        // The box ends with the system's reason, worded in the language of
+        // the user's Windows; the run time's own text for the code stands in.
+        Error(name + " (" + role + "): Cannot open file \"" + path + "\". " + InOutErrorText(e.ErrorCode));
+        return false;
+    }
+    try {
+        if (data.size() > MaxPictureFile)
+            throw EInvalidGraphic();
+        image = DecodeBmp(data.data(), data.size());
+        return true;
+    } catch (const EInvalidGraphic& e) {
+        Error(name + " (" + role + "): " + e.what());
+        return false;
+    }
+}
+
+void Checker::Run(const std::string& file)
+{
+    Skin = {};
+    bool described = false;
+    if (file.empty())
+        Error("no description file (*.qvs) in " + Folder + ": the skin cannot be chosen");
+    else
+        described = ReadDescription(file);
+
+    DibImage start;
+    const bool haveStart = Picture("normal.bmp", "the start button", start);
+    if (haveStart) {
+        Skin.StartWidth = uint16_t(start.Width);
+        Skin.StartHeight = uint16_t(start.Height);
+    }
+    if (described)
+        CheckZones(haveStart ? &start : nullptr);
+
+    DibImage back, centre;
+    const bool haveBack = Picture("back.bmp", "both end pieces of the panel", back);
+    Picture("center.bmp", "the middle of the panel", centre);
+    CheckButtonPictures();
+    if (described)
+        CheckPanel(haveBack ? &back : nullptr);
+}
+
+void Checker::CheckButtonPictures()
+{
+    for (int k = 1; k <= 8; ++k) {
+        const std::string role = "button " + N(k) + ", " + ButtonNames[k];
+        if (k == 1 && !FileExists(PathOf(ButtonFiles[k]))) {
+            Warning(std::string(ButtonFiles[k]) + " is missing: button 1 (" + ButtonNames[k] +
+                    ") shows the program's own picture");
+            continue;
+        }
+        Loaded[k] = Picture(ButtonFiles[k], role, Pictures[k]);
+        if (!Loaded[k])
+            continue;
+        const DibImage& p = Pictures[k];
+        const std::string size = N(p.Width) + " x " + N(p.Height);
+        if (k <= 4 && (p.Width > FixedButton || p.Height > FixedButton))
+            Warning(std::string(ButtonFiles[k]) + " is " + size + ", but button " + N(k) + " (" + ButtonNames[k] +
+                    ") shows only its top-left 24 x 24 pixels");
+        const uint32_t key = p.Pixels[size_t(p.Height - 1) * size_t(p.Width)];
+        if (k >= 7 && std::all_of(p.Pixels.begin(), p.Pixels.end(), [key](uint32_t c) { return c == key; }))
+            Warning(std::string(ButtonFiles[k]) + " is all the colour of its lower-left pixel, which button " + N(k) +
+                    " (" + ButtonNames[k] + ") draws see-through: the button is invisible");
+    }
+}
+
+// The clicks a zone gets are counted by the program's own hit test, on the
+// pixels of the start picture that are not see-through.
+void Checker::CheckZones(const DibImage* start)
+{
+    const TZone* zones[4] = {nullptr, &Skin.Zone1, &Skin.Zone2, &Skin.Zone3};
+    const Box picture = start ? Box{0, 0, start->Width, start->Height} : Box{0, 0, 65536, 65536};
+    Box seen[4];
+    int64_t opaque[4] = {}, won[4] = {};
+    for (int i = 1; i <= 3; ++i)
+        seen[i] = InsideOf(*zones[i]).Meet(picture);
+    if (start) {
+        for (int32_t y = 0; y < start->Height; ++y)
+            for (int32_t x = 0; x < start->Width; ++x) {
+                if (start->Pixels[size_t(y) * size_t(start->Width) + size_t(x)] == StartKey)
+                    continue;
+                ++won[HitZone(x, y)];
+                for (int i = 1; i <= 3; ++i)
+                    opaque[i] += seen[i].Has(x, y);
+            }
+    }
+
+    bool quiet[4] = {};  // a zone already in error needs no overlap warning
+    const std::string pictureSize = start ? N(start->Width) + " x " + N(start->Height) : "";
+    for (int i = 1; i <= 3; ++i) {
+        const TZone& z = *zones[i];
+        quiet[i] = true;
+        if (InsideOf(z).Empty()) {
+            Error(ZoneName(i) + " is empty: " +
+                  (z.Left + 1 >= z.Right ? EmptyReason(z.Left, z.Right, "left", "right")
+                                         : EmptyReason(z.Top, z.Bottom, "top", "bottom")));
+            continue;
+        }
+        if (!start) {
+            quiet[i] = false;
+            continue;
+        }
+        if (seen[i].Empty()) {
+            Error(ZoneName(i) + " lies outside the start picture (" + pictureSize + "): left " + N(z.Left) +
+                  ", top " + N(z.Top) + "; it can never be clicked");
+            continue;
+        }
+        if (z.Right > start->Width || z.Bottom > start->Height)
+            Warning(ZoneName(i) + " reaches past the start picture (" + pictureSize + ") to right " + N(z.Right) +
+                    ", bottom " + N(z.Bottom) + "; the part outside cannot be clicked");
+        if (opaque[i] == 0) {
+            Error(ZoneName(i) + " covers only see-through (maroon 128, 0, 0) pixels of normal.bmp, where the start "
+                                "button lets clicks through; it can never be clicked");
+            continue;
+        }
+        if (won[i] == 0) {
+            std::vector<std::string> over;
+            for (int j = i + 1; j <= 3; ++j)
+                if (!seen[i].Meet(seen[j]).Empty())
+                    over.push_back("zone " + N(j));
+            Error(ZoneName(i) + " lies wholly under " + Listed(over) +
+                  ", and where zones overlap the later one wins; it can never be clicked");
+            continue;
+        }
+        quiet[i] = false;
+    }
+    for (int i = 1; i <= 3; ++i)
+        for (int j = i + 1; j <= 3; ++j) {
+            const Box both = seen[i].Meet(seen[j]);
+            if (quiet[i] || quiet[j] || both.Empty())
+                continue;
+            Warning("zones " + N(i) + " and " + N(j) + " overlap at x " + N(both.L) + ".." + N(both.R - 1) + ", y " +
+                    N(both.T) + ".." + N(both.B - 1) + "; zone " + N(j) + " (" + ZoneRoles[j] + ") wins there");
+        }
+}
+
+// Laid out by the program's own code with every button on the panel, button k
+// in slot k, the default set-up; the user may move any button to any slot.
+void Checker::CheckPanel(const DibImage* back)
+{
+    SetDefaultSettings();
+    const int32_t frame = back ? back->Width : 0;
+    const PanelRect panel = PanelBounds(SmallScreenHeight, frame);
+    const int32_t height = Skin.PanelHeight, top = Skin.ButtonTop;
+    const std::string panelHeight = "the panel only " + N(height) + " (PanelHeight)";
+    if (height == 0)
+        Error("PanelHeight is 0: the panel has no height, and neither it nor its buttons can be seen");
+    else if (back && back->Height > height)
+        Error("back.bmp is " + N(back->Height) + " pixels high, but " + panelHeight +
+              ": the bottom rows of both end pieces are cut off");
+    else if (back && back->Height < height)
+        Warning("back.bmp is " + N(back->Height) + " pixels high, but the panel " + N(height) +
+                " (PanelHeight): the panel's green background shows below both end pieces");
+    if (height > 0 && top >= height)
+        Error("ButtonTop " + N(top) + " puts every button at or below the panel's bottom edge (PanelHeight " +
+              N(height) + "): no button can be seen");
+
+    std::vector<ButtonGroup> groups;
+    auto add = [&groups](Severity level, const std::string& tail, int k) {
+        for (ButtonGroup& g : groups)
+            if (g.Level == level && g.Tail == tail)
+                return g.Buttons.push_back(k);
+        groups.push_back({level, tail, {k}});
+    };
+    const int32_t slotWidth = Skin.ButtonWidth, gap = Skin.ButtonGap;
+    for (int k = 1; k <= 8; ++k) {
+        if (k > 4 && !Loaded[k])
+            continue;
+        const int32_t w = k <= 4 ? FixedButton : Pictures[k].Width;
+        const int32_t h = k <= 4 ? FixedButton : Pictures[k].Height;
+        const ButtonPlace at = ButtonHome(Ini.but[k], frame);
+        // Where the next slot begins; after the last slot the right end piece does.
+        const int32_t next = ButtonHome(uint8_t(Ini.but[k] + 1), frame).Left;
+        if (at.Left + w > next)
+            add(Severity::Error,
+                N(w) + " pixels wide, more than the " + N(next - at.Left) + " from one slot to the next (ButtonWidth " +
+                    N(slotWidth) + " + ButtonGap " + N(gap) +
+                    "): drawn over the button to its right, or over the right end piece in the last slot",
+                k);
+        else if (w > slotWidth)
+            add(Severity::Warning,
+                N(w) + " pixels wide, wider than a slot (ButtonWidth " + N(slotWidth) + "): it reaches into the gap",
+                k);
+        if (height == 0 || at.Top >= height)
+            continue;
+        if (at.Top + h > height)
+            add(Severity::Error,
+                N(h) + " pixels high: from ButtonTop " + N(top) + " it passes the panel's bottom edge (PanelHeight " +
+                    N(height) + ") and its bottom " + N(at.Top + h - height) + " rows are cut off",
+                k);
+        else if (at.Top + h == height)
+            add(Severity::Warning,
+                N(h) + " pixels high and ends on the panel's bottom edge: pressed, it moves one pixel down and "
+                       "loses its bottom row",
+                k);
+    }
+    for (const ButtonGroup& g : groups)
+        Out.push_back({g.Level, Who(g.Buttons) + " " + g.Tail});
+
+    if (panel.Width > SmallScreenWidth)
+        Warning("with all eight buttons the panel is " + N(panel.Width) + " pixels wide, wider than a 640 x 480 screen");
+    if (panel.Top < 0)
+        Warning("the panel (PanelHeight " + N(height) + ") above the start button (" + N(Skin.StartHeight) +
+                " high) does not fit on a 640 x 480 screen: its top " + N(-panel.Top) + " rows are off the screen");
+}
+
+// The program's globals, put back when the check is done.
+struct Kept {
+    TSkin SkinWas = Skin;
+    TIni IniWas = Ini;
+    std::string DirWas = SkinDir;
+    ~Kept()
+    {
+        Skin = SkinWas;
+        Ini = IniWas;
+        SkinDir = DirWas;
+    }
+};
+
+} // namespace
+
+std::vector<std::string> DescriptionFiles(const std::string& folder)
+{
+    std::vector<std::string> out;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (Lower(it->path().extension().string()) == ".qvs" && it->is_regular_file(ec))
+            out.push_back(name);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::vector<Finding> CheckSkin(const std::string& folder, const std::string& file)
+{
+    const Kept kept;
+    Checker checker(folder);
+    checker.Run(file);
+    return checker.Out;
+}
+
+std::string FormatFinding(const Finding& f)
+{
+    return (f.Level == Severity::Error ? "error: " : "warning: ") + f.Text;
+}
+
+std::string Summary(const std::vector<Finding>& all)
+{
+    const auto errors = std::count_if(all.begin(), all.end(), [](const Finding& f) { return f.Level == Severity::Error; });
+    const auto warnings = int64_t(all.size()) - errors;
+    return N(errors) + (errors == 1 ? " error, " : " errors, ") + N(warnings) + (warnings == 1 ? " warning" : " warnings");
+}
+
+bool HasErrors(const std::vector<Finding>& all)
+{
+    return std::any_of(all.begin(), all.end(), [](const Finding& f) { return f.Level == Severity::Error; });
+}
