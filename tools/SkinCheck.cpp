@@ -33,7 +33,6 @@ const char* const ButtonNames[9] = {"",        "CD-ROM",  "Close Quorvel", "Clos
 
 const uint32_t StartKey = 0x800000;        // maroon: the start button lets clicks through there
 const size_t MaxPictureFile = 80u << 20;  // the picture loader reads no larger file
-const size_t KeptOfWord = 64;             // what the description reader keeps of a word
 const size_t MaxDescription = 1u << 20;   // more than enough for sixteen lines
 const int32_t FixedButton = 24;           // buttons 1 to 4 are this size whatever their picture
 const int32_t SmallScreenWidth = 640, SmallScreenHeight = 480;
@@ -210,14 +209,11 @@ bool Checker::ReadDescription(const std::string& file)
         const Word& w = words[i];
         const std::string where = file + ", line " + N(w.Line) + " (" + FieldNames[i] + "): ";
         int32_t value = 0;
-        if (!TryStrToInt(w.Text.substr(0, KeptOfWord), value)) {
+        if (w.Text.size() > MaxSkinWord || !TryStrToInt(w.Text, value)) {
             Error(where + "\"" + Shown(w.Text) + "\": " + InOutErrorText(ioInvalidInput));
             ok = false;
             continue;
         }
-        if (w.Text.size() > KeptOfWord)
-            Warning(where + "only the first " + N(KeptOfWord) + " characters of \"" + Shown(w.Text) +
-                    "\" are read, giving " + N(value));
         if (value < 0 || value > 65535)
             Warning(where + N(value) + " is read as " + N(uint16_t(value)));
     }

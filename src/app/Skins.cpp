@@ -24,9 +24,11 @@ void ReadSkinFrom(TextReader& in)
         &Skin.ButtonWidth, &Skin.ButtonGap, &Skin.ButtonTop,
     };
     for (uint16_t* field : fields) {
-        const std::string word = in.ReadWord(64);
+        // One character past the longest word taken, so that a cut word is
+        // refused rather than read as its first part.
+        const std::string word = in.ReadWord(MaxSkinWord + 1);
         int32_t value = 0;
-        if (!word.empty() && !TryStrToInt(word, value))
+        if (!word.empty() && (word.size() > MaxSkinWord || !TryStrToInt(word, value)))
             throw EInOutError(ioInvalidInput);
         *field = uint16_t(value);
     }

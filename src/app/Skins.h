@@ -1,6 +1,7 @@
 // Skin metrics and the skin description file (*.qvs): sixteen numbers, one per
 // line, that place the panel and the start button's three zones.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 struct TZone {
@@ -32,4 +33,6 @@ extern const BuiltInSkin BuiltInSkins[4];
 // number throws "Invalid numeric input"; the fields before it keep their new
 // values.
 void ReadSkinFile();
+// A longer word is no number, whatever it starts with.
+const size_t MaxSkinWord = 64;
 void ReadSkinFrom(class TextReader& in);

@@ -60,6 +60,11 @@ TEST(SkinFile, AWordWhereANumberShouldBeStopsTheReading)
     EXPECT_EQ(5, Skin.Zone1.Left);
     EXPECT_EQ(42, Skin.Zone1.Top);
     EXPECT_THROW(Read("12x\r\n"), EInOutError);
+    // A word longer than the reader takes is refused, not read as its start.
+    EXPECT_THROW(Read(std::string(64, '0') + "x\r\n"), EInOutError);
+    EXPECT_THROW(Read(std::string(64, '0') + "68\r\n"), EInOutError);
+    Read(std::string(62, '0') + "68\r\n");
+    EXPECT_EQ(68, Skin.PanelHeight);
 }
 
 TEST(SkinFile, MissingFileIsFileNotFound)
