@@ -13,3 +13,6 @@
 #define IDB_BTN7 207
 #define IDB_BTN8 208
 #define IDB_ABOUT 300
+// The version, one place for the exe's version resource and the packages.
+#define QV_VERSION_DOTS "2.1.0.0"
+#define QV_VERSION_COMMAS 2, 1, 0, 0

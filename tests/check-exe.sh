@@ -18,4 +18,11 @@ for d in $dlls; do
         *) fail "imports $d, which is not a system DLL we allow" ;;
     esac
 done
-echo "check-exe: PE32 GUI 4.0, imports:" $dlls
+# What Explorer's properties and the XP visual styles read from the resources.
+wide=$(strings -el "$exe")
+for v in "ProductName" "Quorvel" "FileVersion" "2.1.0.0" "FileDescription"; do
+    echo "$wide" | grep -qx "$v" || fail "version resource lacks \"$v\""
+done
+strings "$exe" | grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' ||
+    fail "no manifest asking for the common controls 6"
+echo "check-exe: PE32 GUI 4.0, version 2.1.0.0, manifest; imports:" $dlls

@@ -190,7 +190,7 @@ void TForm1::N12Click()
 // "Exit"
 void TForm1::N1Click()
 {
-    if (MessageBoxA(Handle, "You really want to close Quorvel ?", "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (TApplication::Box(Handle, "You really want to close Quorvel ?", "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES)
         PostMessageA(Handle, WM_CLOSE, 0, 0);
 }
 

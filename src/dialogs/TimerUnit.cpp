@@ -3,6 +3,7 @@
 #include "../app/MainUnit.h"
 #include "../app/Settings.h"
 #include "../platform/Platform.h"
+#include "../toolkit/Application.h"
 
 TTimerForm* TimerForm = nullptr;
 
@@ -119,7 +120,7 @@ void ShutDownComputer()
 {
     if (GetOSVersionText().rfind("Windows NT", 0) == 0) {
         if (const char* failed = EnableShutdownPrivilege()) {
-            MessageBoxA(nullptr, "Exit Error", failed, MB_OK);
+            TApplication::Box(nullptr, "Exit Error", failed, MB_OK);
             return;
         }
     }

@@ -227,7 +227,7 @@ void TForm2::Im1MouseDown()
 
 void TForm2::Im2MouseUp()
 {
-    if (MessageBoxA(Handle, "You really want to close Quorvel?", "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (TApplication::Box(Handle, "You really want to close Quorvel?", "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES)
         PostMessageA(Form1->Handle, WM_CLOSE, 0, 0);
 }
 

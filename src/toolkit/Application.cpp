@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "../platform/Platform.h"
 #include "Form.h"
 
 TApplication Application;
@@ -123,5 +124,11 @@ void TApplication::ShowError(const std::string& text)
     GetWindowThreadProcessId(owner, &pid);
     if (!owner || pid != GetCurrentProcessId())
         owner = Handle;
-    MessageBoxA(owner, text.c_str(), Title.c_str(), MB_OK | MB_ICONSTOP | MB_SETFOREGROUND);
+    Box(owner, text.c_str(), Title.c_str(), MB_OK | MB_ICONSTOP | MB_SETFOREGROUND);
+}
+
+int TApplication::Box(HWND owner, const char* text, const char* caption, UINT flags)
+{
+    NeedCommonControls();
+    return MessageBoxA(owner, text, caption, flags);
 }

@@ -26,6 +26,8 @@ public:
     void Terminate();
     void ShowException(const std::exception& e);
     void ShowError(const std::string& text);
+    // Every message box of the program: its buttons are controls too.
+    static int Box(HWND owner, const char* text, const char* caption, UINT flags);
 
     HINSTANCE Instance = nullptr;
     HWND Handle = nullptr;

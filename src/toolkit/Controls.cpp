@@ -75,6 +75,9 @@ bool ShownInUnicode(const std::string& text)
 void TControl::Create(HWND parent, const char* className, const std::string& text, DWORD style, int x, int y,
                       int width, int height, UINT id, DWORD exStyle)
 {
+    // The visual styles' controls live in the common controls 6, which XP
+    // registers only once the library is loaded.
+    NeedCommonControls();
     Id = id;
     Cyrillic = ShownInUnicode(text);
     const DWORD all = WS_CHILD | WS_VISIBLE | style;

@@ -324,7 +324,8 @@ TEST(Dialogs, ChooserMovesApplyAndKeepsADeletion)
     ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, "<<")), [&] { return ListLines(unused).empty(); }));
     EXPECT_EQ("CD-ROM", ListLines(shown).back());
     ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, "Apply")), [&] { return !IsWindow(chooser); }));
-    EXPECT_TRUE(WaitFor([&] { return s.Form2() != panel; })) << "the panel is made anew";
+    // The panel made anew takes over the old one's window, hidden.
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); })) << "the panel is made anew";
     EXPECT_EQ("but1=8", s.Saved("but1="));
     EXPECT_EQ("but2=1", s.Saved("but2="));
     EXPECT_EQ("but8=7", s.Saved("but8="));
@@ -411,6 +412,7 @@ TEST(Dialogs, ASkinChangeWhileANameIsAskedForLosesNothing)
         HWND name = WaitWindow(s.Q, "TNameForm");
         ASSERT_TRUE(name);
         Command(s.Form1(), button == 5 ? idWin981 : idXP1);
+        // The old panel's handler is still running: a window anew.
         ASSERT_TRUE(WaitFor([&] { return s.Form2() != panel; })) << "a new panel";
         ASSERT_TRUE(ClickUntil(Middle(ButtonOf(name, "Default")), [&] { return !IsWindowVisible(name); }));
         Sleep(500);
@@ -462,7 +464,7 @@ TEST(Dialogs, TheTwentiethAddGreysAddDirUntilThePanelIsMadeAnew)
 
     // A new panel (a skin change) enables it again.
     Command(s.Form1(), idXP1);
-    ASSERT_TRUE(WaitFor([&] { return s.Form2() != panel; }));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); }));
     panel = s.ShowPanel();
     ChooseFromMenu(s, panel, 5, 0);
     EXPECT_TRUE(WaitWindow(s.Q, "TFormDir"));
