@@ -6,6 +6,7 @@
 #include "Harness.h"
 #include "Session.h"
 #include "StartButton.h"
+#include "app/MenuIds.h"
 
 namespace {
 HWND WineTaskbar()
@@ -73,6 +74,46 @@ TEST(WineShell, UserSeesQuorvelsButtonAtTheLeftEnd)
     // Known: Wine raises its taskbar on screen over the button while its Start
     // menu is open, though its own window order keeps the button on top.
     Screenshot("WineShell.StartMenu");
+    PressKey(VK_ESCAPE);
+    PostMessageA(form1, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(q.WaitExit());
+}
+
+// What a user sees of each built-in skin on a real taskbar, with the panel
+// open, and the main menu; the pictures of the README are cut from these.
+TEST(WineShell, EachSkinShowsItsPanelAndTheMenuOpensAboveTheButton)
+{
+    Install app("WineShell.Skins");
+    ASSERT_TRUE(WineTaskbar());
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    HWND form1 = q.Window("TForm1");
+    const struct {
+        unsigned Id;
+        const char* Folder;
+    } skins[] = {{idN7, "xpclassic"}, {idXP2, "xpbutton"}, {idWin981, "win98"}, {idXP1, "xpdefault"}};
+    for (const auto& skin : skins) {
+        Command(form1, skin.Id);
+        HWND panel = q.Window("TForm2");
+        ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); }));
+        Sleep(300);
+        // Checked before the panel opens: it stands StartHeight above the
+        // screen's bottom and so may cover the top rows of a button lower
+        // than the taskbar.
+        const Picture start = PictureFile(app.Dir + "Skins\\" + skin.Folder + "\\normal.bmp");
+        EXPECT_EQ(0, ScreenMismatches(form1, start, nullptr)) << skin.Folder;
+        EXPECT_TRUE(ClickUntil(ZoneCentre(form1, app, 3), [&] { return IsWindowVisible(panel) != FALSE; }))
+            << skin.Folder;
+        // Wine leaves what closed menus covered on the desktop unpainted.
+        RedrawWindow(GetDesktopWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        Sleep(500);
+        Screenshot(std::string("WineShell.Skin.") + skin.Folder);
+    }
+    const POINT zone2 = ZoneCentre(form1, app, 2);
+    ClickAt(zone2.x, zone2.y);
+    EXPECT_TRUE(WaitFor([&] { return PopupMenuOf(q.Pid()) != nullptr; }));
+    Sleep(500);
+    Screenshot("WineShell.Menu");
     PressKey(VK_ESCAPE);
     PostMessageA(form1, WM_CLOSE, 0, 0);
     ASSERT_TRUE(q.WaitExit());
