@@ -77,6 +77,10 @@ endforeach()
 add_test(NAME e2e.drives COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/drives.sh
          ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp)
 set_tests_properties(e2e.drives PROPERTIES SKIP_RETURN_CODE 77)
+# The installer and the uninstaller, silent, around the program started from
+# Program Files.
+add_test(NAME e2e.installer COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/install.sh
+         ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp)
 # Days of use compressed: a thousand skin changes, a thousand chooser applies.
 add_test(NAME e2e.soak COMMAND ${QV_E2E_RUN} winxp plain "Soak.*")
 add_test(NAME e2e.wineshell COMMAND ${QV_E2E_RUN} winxp shell "WineShell.*")

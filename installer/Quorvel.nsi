@@ -1,0 +1,315 @@
+; Quorvel's installer and its uninstaller. tools/package.sh builds it and
+; passes what changes from one build to the next:
+;   VERSION   the version users see ("2.1")
+;   VERSION4  the same in the four numbers of a version resource ("2.1.0.0")
+;   SRC       the staged program folder: Quorvel.exe and Skins\
+;   FILES     the generated list of the skin files, for both directions
+;   OUTFILE   where the installer goes
+
+!macro Require NAME
+  !ifndef ${NAME}
+    !error "${NAME} is not defined: build the installer with tools/package.sh"
+  !endif
+!macroend
+!insertmacro Require VERSION
+!insertmacro Require VERSION4
+!insertmacro Require SRC
+!insertmacro Require FILES
+!insertmacro Require OUTFILE
+
+; The 95 family runs no Unicode program: an ANSI installer runs everywhere.
+Unicode false
+
+!include LogicLib.nsh
+!include WinMessages.nsh
+!include WinVer.nsh
+!include Win\WinNT.nsh
+
+!define PUBLISHER "Pavel Orlik"
+!define COPYRIGHT "Pavel Orlik, 2005"
+!define HOMEPAGE "http://bryndale.example/"
+!define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+
+Name "Quorvel"
+Caption "Quorvel ${VERSION} Setup"
+UninstallCaption "Quorvel ${VERSION} Uninstall"
+BrandingText "Quorvel ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES\Quorvel"
+; An update goes where the last installation went.
+InstallDirRegKey HKLM "${UNINST_KEY}" "InstallLocation"
+RequestExecutionLevel admin
+XPStyle on
+ShowInstDetails show
+ShowUninstDetails show
+SetCompressor /SOLID lzma
+; A few hundred kilobytes need no more: a small dictionary keeps unpacking
+; within reach of a 95-era machine's memory.
+SetCompressorDictSize 1
+; A file that cannot be written (a running Quorvel.exe) stops the
+; installation with Retry and Cancel instead of being skipped in silence.
+AllowSkipFiles off
+
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\English.nlf"
+
+VIProductVersion ${VERSION4}
+VIFileVersion ${VERSION4}
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "Quorvel"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "Quorvel ${VERSION} Setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION4}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${COPYRIGHT}"
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+Var AppWnd      ; the running program's hidden TApplication window
+Var WasRunning  ; 1 once this run has closed a running Quorvel
+
+; Program Files, the All Users Start menu and HKLM need an administrator on
+; NT; on the 95 family everyone is one. Without the rights every write would
+; fail one by one, and a silent run would still end as if it had worked.
+!macro NeedAdmin
+  UserInfo::GetAccountType
+  Pop $0
+  ${If} $0 != "Admin"
+    MessageBox MB_OK|MB_ICONSTOP "Quorvel is installed for all users: please run this as an administrator." /SD IDOK
+    SetErrorLevel 740 ; ERROR_ELEVATION_REQUIRED
+    Quit
+  ${EndIf}
+!macroend
+
+; Installer and uninstaller each need their own copy of a function.
+!macro ProgramFunctions UN
+  ; Quorvel's start-button window (TForm1) among the children of $4 (0: the
+  ; top-level windows) that belong to process $0; in $2, or 0. On Windows
+  ; the button is a child of the taskbar, on Wine or without a taskbar a
+  ; top-level window; and other programs have TForm1 windows of their own.
+  Function ${UN}FindButtonIn
+    StrCpy $2 0
+    ${Do}
+      FindWindow $2 "TForm1" "" $4 $2
+      ${IfThen} $2 = 0 ${|} ${ExitDo} ${|}
+      System::Call "user32::GetWindowThreadProcessId(p r2, *i .r3)"
+      ${IfThen} $3 = $0 ${|} ${ExitDo} ${|}
+    ${Loop}
+  FunctionEnd
+
+  ; A running Quorvel locks its exe. It is asked to close as its own Exit
+  ; would: it gives the system Start button back and saves the user's
+  ; settings and lists. Killing it would leave the Start button hidden.
+  ; Ends the installation or uninstallation if the program stays.
+  Function ${UN}CloseQuorvel
+    ${Do}
+      FindWindow $AppWnd "TApplication" "Quorvel"
+      ${IfThen} $AppWnd = 0 ${|} Return ${|}
+      StrCpy $WasRunning 1
+      DetailPrint "Closing the running Quorvel"
+      System::Call "user32::GetWindowThreadProcessId(p $AppWnd, *i .r0)"
+      System::Call "kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r0) p .r1"
+      StrCpy $4 0
+      Call ${UN}FindButtonIn
+      ${If} $2 = 0
+        FindWindow $4 "Shell_TrayWnd"
+        ${IfThen} $4 <> 0 ${|} Call ${UN}FindButtonIn ${|}
+      ${EndIf}
+      ${If} $2 <> 0
+        ; It may stop at an error box if its settings cannot be saved: the
+        ; wait then ends and the user is asked below.
+        SendMessage $2 ${WM_CLOSE} 0 0 /TIMEOUT=5000
+        ; The exe is free once the process has ended, which is a little
+        ; after its windows have gone.
+        ${If} $1 P<> 0
+          System::Call "kernel32::WaitForSingleObject(p r1, i 10000)"
+        ${Else}
+          StrCpy $3 0
+          ${Do}
+            Sleep 250
+            IntOp $3 $3 + 1
+            System::Call "user32::IsWindow(p $AppWnd) i .r5"
+            ${IfThen} $5 = 0 ${|} ${ExitDo} ${|}
+          ${LoopUntil} $3 >= 40
+          Sleep 1000
+        ${EndIf}
+      ${EndIf}
+      ${IfThen} $1 P<> 0 ${|} System::Call "kernel32::CloseHandle(p r1)" ${|}
+      FindWindow $AppWnd "TApplication" "Quorvel"
+      ${IfThen} $AppWnd = 0 ${|} Return ${|}
+      DetailPrint "Quorvel is still running"
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Quorvel is still running and its files cannot be replaced or removed.$\n$\nPlease exit Quorvel from its menu, then choose Retry." /SD IDCANCEL IDRETRY retry
+      Abort "Quorvel is still running."
+      retry:
+    ${Loop}
+  FunctionEnd
+!macroend
+!insertmacro ProgramFunctions ""
+!insertmacro ProgramFunctions "un."
+
+; The skin files, from the generated list: in, and out again. Only the files
+; put there are removed, so a skin the user added keeps its folder.
+!macro InstallSkinFile DIR NAME
+  SetOutPath "$INSTDIR\${DIR}"
+  File "${SRC}\${DIR}\${NAME}"
+!macroend
+!macro RemoveSkinFile DIR NAME
+  Delete "$INSTDIR\${DIR}\${NAME}"
+!macroend
+!macro RemoveSkinDir DIR
+  RMDir "$INSTDIR\${DIR}"
+!macroend
+!macro KeepSkinDir DIR
+!macroend
+
+Function .onInit
+  !insertmacro NeedAdmin
+  StrCpy $WasRunning 0
+FunctionEnd
+
+Section "Quorvel" SecMain
+  SectionIn RO
+  SetShellVarContext all
+  ; Only an earlier installation here can be locked by a running Quorvel;
+  ; a copy running from somewhere else is left alone.
+  ${If} ${FileExists} "$INSTDIR\Quorvel.exe"
+    Call CloseQuorvel
+  ${EndIf}
+
+  SetOutPath "$INSTDIR"
+  File "${SRC}\Quorvel.exe"
+  !define QvFile "!insertmacro InstallSkinFile"
+  !define QvDir "!insertmacro KeepSkinDir"
+  !include "${FILES}"
+  !undef QvFile
+  !undef QvDir
+
+  ClearErrors
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+  ; The shortcuts start in the program's folder.
+  SetOutPath "$INSTDIR"
+  CreateDirectory "$SMPROGRAMS\Quorvel"
+  CreateShortcut "$SMPROGRAMS\Quorvel\Quorvel.lnk" "$INSTDIR\Quorvel.exe" "" "$INSTDIR\Quorvel.exe" 0
+  CreateShortcut "$SMPROGRAMS\Quorvel\Uninstall Quorvel.lnk" "$INSTDIR\Uninstall.exe" "" "$INSTDIR\Uninstall.exe" 0
+
+  WriteRegStr HKLM "${UNINST_KEY}" "DisplayName" "Quorvel"
+  WriteRegStr HKLM "${UNINST_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINST_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINST_KEY}" "URLInfoAbout" "${HOMEPAGE}"
+  WriteRegStr HKLM "${UNINST_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINST_KEY}" "DisplayIcon" "$INSTDIR\Quorvel.exe,0"
+  WriteRegStr HKLM "${UNINST_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKLM "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINST_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINST_KEY}" "NoRepair" 1
+  SectionGetSize ${SecMain} $0
+  WriteRegDWORD HKLM "${UNINST_KEY}" "EstimatedSize" $0
+  ${If} ${Errors}
+    DetailPrint "The uninstaller, the Start menu entries or the Add/Remove Programs entry could not be written"
+    MessageBox MB_OK|MB_ICONSTOP "Quorvel was copied to $INSTDIR, but its uninstaller, Start menu entries or Add/Remove Programs entry could not be written." /SD IDOK
+    Abort "Installation incomplete."
+  ${EndIf}
+
+  ; It was running before: it runs again, the new version. A later Windows
+  ; would start it with this installer's administrator rights, which a
+  ; program that lives in the user's taskbar should not have.
+  ${If} $WasRunning = 1
+  ${AndIfNot} ${AtLeastWinVista}
+    Exec '"$INSTDIR\Quorvel.exe"'
+  ${EndIf}
+SectionEnd
+
+; What the program writes beside itself: settings, the favourite folders and
+; programs, and what a save cut short leaves of them.
+!macro ForUserFiles MACRO
+  !insertmacro ${MACRO} "Settings.ini"
+  !insertmacro ${MACRO} "Settings.ini.new"
+  !insertmacro ${MACRO} "Settings.ini.old"
+  !insertmacro ${MACRO} "Dirs.qvl"
+  !insertmacro ${MACRO} "Dirs.qvl.new"
+  !insertmacro ${MACRO} "Dirs.qvl.old"
+  !insertmacro ${MACRO} "Apps.qvl"
+  !insertmacro ${MACRO} "Apps.qvl.new"
+  !insertmacro ${MACRO} "Apps.qvl.old"
+!macroend
+!macro CountUserFile NAME
+  ${IfThen} ${FileExists} "$INSTDIR\${NAME}" ${|} IntOp $9 $9 + 1 ${|}
+!macroend
+!macro DeleteUserFile NAME
+  Delete "$INSTDIR\${NAME}"
+!macroend
+
+; The autostart value the program writes (HKLM) and the one a user-level
+; autostart would be (HKCU). It goes only when it no longer points at an
+; existing program: another copy of Quorvel may own it.
+!macro RemoveRunValue ROOT
+  ClearErrors
+  ReadRegStr $0 ${ROOT} "${RUN_KEY}" "Quorvel"
+  ${IfNot} ${Errors}
+    StrCpy $1 $0 1
+    StrCpy $2 $0 1 -1
+    ${If} $1 == '"'
+    ${AndIf} $2 == '"'
+      StrCpy $0 $0 -1 1
+    ${EndIf}
+    ${If} $0 == ""
+    ${OrIfNot} ${FileExists} "$0"
+      DeleteRegValue ${ROOT} "${RUN_KEY}" "Quorvel"
+      DetailPrint "Removed the autostart entry ${ROOT}\${RUN_KEY}\Quorvel"
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+Function un.onInit
+  !insertmacro NeedAdmin
+FunctionEnd
+
+Section "Uninstall"
+  SetShellVarContext all
+  Call un.CloseQuorvel
+
+  ; The program first: while it cannot go, everything else stays as it was.
+  ${Do}
+    ClearErrors
+    Delete "$INSTDIR\Quorvel.exe"
+    ${IfNot} ${Errors}
+      ${ExitDo}
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$INSTDIR\Quorvel.exe cannot be removed.$\n$\nPlease close whatever is using it, then choose Retry." /SD IDCANCEL IDRETRY retry
+    Abort "$INSTDIR\Quorvel.exe cannot be removed."
+    retry:
+  ${Loop}
+
+  ; The user's own files go only if the user says so; a silent run keeps them.
+  StrCpy $9 0
+  !insertmacro ForUserFiles CountUserFile
+  ${If} $9 > 0
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "Also remove your Quorvel settings and your lists of favourite folders and programs?$\n$\nChoose No to keep them in $INSTDIR for a later installation." /SD IDNO IDNO keep
+    !insertmacro ForUserFiles DeleteUserFile
+    keep:
+  ${EndIf}
+
+  !define QvFile "!insertmacro RemoveSkinFile"
+  !define QvDir "!insertmacro RemoveSkinDir"
+  !include "${FILES}"
+  !undef QvFile
+  !undef QvDir
+
+  Delete "$SMPROGRAMS\Quorvel\Quorvel.lnk"
+  Delete "$SMPROGRAMS\Quorvel\Uninstall Quorvel.lnk"
+  RMDir "$SMPROGRAMS\Quorvel"
+
+  !insertmacro RemoveRunValue HKLM
+  !insertmacro RemoveRunValue HKCU
+  DeleteRegKey HKLM "${UNINST_KEY}"
+
+  Delete "$INSTDIR\Uninstall.exe"
+  ; Never recursive: whatever is left there (kept settings, a skin of the
+  ; user's) is the user's.
+  RMDir "$INSTDIR"
+  ${If} ${FileExists} "$INSTDIR\*.*"
+    DetailPrint "Kept $INSTDIR with the files that are yours"
+  ${EndIf}
+SectionEnd
