@@ -398,21 +398,19 @@ void RebuildPanel()
 {
     // A handler of the old panel may still be running beneath this call (the
     // pressed look processes pending messages, a dialog runs its own loop):
-    // that panel is kept, hidden, until the next rebuild. Otherwise the new
-    // panel takes over the old one's window, which saves most of the time a
-    // skin change takes under Wine.
-    static std::unique_ptr<TForm2> retired;
+    // that panel is kept, hidden, until the handler is done. Otherwise the
+    // new panel takes over the old one's window, which saves most of the
+    // time a skin change takes under Wine.
     std::unique_ptr<TForm2> old = std::move(Form2);
     PanelShown = false;
     Dragging = false;
     Form2.reset(new TForm2);
-    if (old)
-        old->Hide();
     if (old && !old->InHandler()) {
+        old->Hide();
         Form2->CreateFrom(*old);
         return;
     }
     if (old)
-        retired = std::move(old);
+        Application.Retire(std::move(old));
     Application.CreateForm(*Form2);
 }

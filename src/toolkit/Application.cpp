@@ -61,16 +61,33 @@ bool DialogMessage(MSG& msg)
 }
 } // namespace
 
+TApplication::~TApplication() = default;
+
+void TApplication::Deliver(MSG& msg)
+{
+    if (!DialogMessage(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    for (auto f = Retired.begin(); f != Retired.end();)
+        f = (*f)->InHandler() ? f + 1 : Retired.erase(f);
+}
+
+void TApplication::Retire(std::unique_ptr<TForm> form)
+{
+    form->Hide();
+    Retired.push_back(std::move(form));
+    // Something for the loop to deliver, so that it looks again soon.
+    PostMessageA(Handle, WM_NULL, 0, 0);
+}
+
 void TApplication::Run()
 {
     if (MainForm)
         MainForm->Show();
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (DialogMessage(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        Deliver(msg);
     }
 }
 
@@ -84,10 +101,7 @@ void TApplication::RunUntil(const std::function<bool()>& done)
                 PostQuitMessage(int(msg.wParam));  // for the main loop
             return;
         }
-        if (DialogMessage(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        Deliver(msg);
     }
 }
 
@@ -99,10 +113,7 @@ void TApplication::ProcessMessages()
             PostQuitMessage(int(msg.wParam));
             return;
         }
-        if (DialogMessage(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        Deliver(msg);
     }
 }
 

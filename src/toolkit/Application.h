@@ -5,7 +5,9 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 class TForm;
 
@@ -28,12 +30,21 @@ public:
     void ShowError(const std::string& text);
     // Every message box of the program: its buttons are controls too.
     static int Box(HWND owner, const char* text, const char* caption, UINT flags);
+    // A form made obsolete while one of its handlers may still be running
+    // beneath (a dialog's loop, a pressed look): the message loop deletes it
+    // as soon as none is.
+    void Retire(std::unique_ptr<TForm> form);
+    ~TApplication();
 
     HINSTANCE Instance = nullptr;
     HWND Handle = nullptr;
     TForm* MainForm = nullptr;
     bool Terminated = false;
     std::string Title = "Quorvel";
+
+private:
+    void Deliver(MSG& msg);
+    std::vector<std::unique_ptr<TForm>> Retired;
 };
 
 extern TApplication Application;

@@ -412,9 +412,18 @@ TEST(Dialogs, ASkinChangeWhileANameIsAskedForLosesNothing)
         HWND name = WaitWindow(s.Q, "TNameForm");
         ASSERT_TRUE(name);
         Command(s.Form1(), button == 5 ? idWin981 : idXP1);
-        // The old panel's handler is still running: a window anew.
-        ASSERT_TRUE(WaitFor([&] { return s.Form2() != panel; })) << "a new panel";
+        // The old panel's handler is still running: a window anew beside it,
+        // and the old one gone once that handler is done.
+        auto panels = [&] {
+            std::vector<HWND> all;
+            for (HWND w : TopLevelWindows(s.Q.Pid()))
+                if (ClassOf(w) == "TForm2")
+                    all.push_back(w);
+            return all;
+        };
+        ASSERT_TRUE(WaitFor([&] { return panels().size() == 2; })) << "a new panel";
         ASSERT_TRUE(ClickUntil(Middle(ButtonOf(name, "Default")), [&] { return !IsWindowVisible(name); }));
+        EXPECT_TRUE(WaitFor([&] { return panels().size() == 1 && panels()[0] != panel; }));
         Sleep(500);
         EXPECT_FALSE(s.Q.WaitExit(0)) << "still running";
         EXPECT_EQ(nullptr, s.Q.ErrorBox());

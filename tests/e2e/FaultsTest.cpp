@@ -53,8 +53,7 @@ TEST(Faults, TaskbarRestartPutsTheButtonIntoTheNewTaskbarAndKeepsTheState)
 
     // The button still answers, and a close gives the new taskbar its Start
     // button back after saving what memory held.
-    s.ClickZone(3);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); }));
+    EXPECT_TRUE(s.ToggleTo(false));
     PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(s.Q.WaitExit());
     EXPECT_EQ("autorun=true", s.Saved("autorun="));

@@ -143,8 +143,7 @@ TEST(Panel, Zone3ShowsAndHidesThePanelInEverySkin)
         ASSERT_TRUE(panel);
         EXPECT_FALSE(IsWindowVisible(panel)) << "a rebuilt panel starts hidden";
 
-        s.ClickZone(3);
-        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(panel) != FALSE; })) << skin.Folder;
+        ASSERT_TRUE(s.ToggleTo(true)) << skin.Folder;
         Sleep(300);
         const RECT r = WindowRect(panel);
         const PanelRect want = PanelBounds(screenHeight, BmpSize(dir + "back.bmp").cx);
@@ -156,8 +155,7 @@ TEST(Panel, Zone3ShowsAndHidesThePanelInEverySkin)
         EXPECT_EQ(0, PanelMismatches(panel, dir)) << skin.Folder;
         Screenshot(std::string("Panel.") + skin.Folder);
 
-        s.ClickZone(3);
-        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); })) << skin.Folder;
+        EXPECT_TRUE(s.ToggleTo(false)) << skin.Folder;
     }
 }
 

@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include <gtest/gtest.h>
+
 #include "app/Settings.h"
 #include "app/Skins.h"
 #include "panel/PanelLayout.h"
@@ -132,10 +134,19 @@ POINT ButtonCentre(HWND panel, const Install& app, int k)
 HWND Session::ShowPanel()
 {
     HWND panel = Form2();
-    ClickZone(3);
-    WaitFor([&] { return IsWindowVisible(panel) != FALSE; });
+    EXPECT_TRUE(ToggleTo(true)) << "the panel does not show";
     Sleep(300);
     return panel;
+}
+
+bool Session::ToggleTo(bool shown)
+{
+    for (int i = 0; i < 3; ++i) {
+        ClickZone(3);
+        if (WaitFor([&] { return (IsWindowVisible(Form2()) != FALSE) == shown; }, 2000))
+            return true;
+    }
+    return false;
 }
 
 void Session::ClickZone(int zone, bool right)

@@ -44,4 +44,8 @@ struct Session {
     void ClickZone(int zone, bool right = false);
     // Shows the panel with a click on zone 3 and waits for it.
     HWND ShowPanel();
+    // Zone 3 clicked until the panel is shown or hidden, as `shown` says:
+    // Wine now and then passes over a synthetic click, and a user would click
+    // again. False if three clicks did not do it.
+    bool ToggleTo(bool shown);
 };
