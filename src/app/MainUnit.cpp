@@ -126,8 +126,16 @@ void TForm1::FormCreate()
 {
     InitShell();
     ReadSettings();
-    ReadSkinFile();
-    LoadStartPicture();
+    try {
+        ReadSkinFile();
+        LoadStartPicture();
+    } catch (...) {
+        // The start-up ends at the error box, the built-in picture shown:
+        // without zones of its own the button would answer nothing, and the
+        // user would have neither Start button nor a way to another skin.
+        UseBuiltInZones(uint16_t(Image1.Width), uint16_t(Image1.Height));
+        throw;
+    }
 }
 
 void TForm1::PictureMouseDown(TImage& picture, MouseButton, int x, int y)

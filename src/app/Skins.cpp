@@ -34,6 +34,17 @@ void ReadSkinFrom(TextReader& in)
     }
 }
 
+void UseBuiltInZones(uint16_t pictureWidth, uint16_t pictureHeight)
+{
+    // "start", the arrow, the dots; as in every skin, an edge lies outside
+    // its zone, so neighbours share the column between them.
+    Skin.StartWidth = pictureWidth;
+    Skin.StartHeight = pictureHeight;
+    Skin.Zone1 = {0, 68, 0, pictureHeight};
+    Skin.Zone2 = {67, 81, 0, pictureHeight};
+    Skin.Zone3 = {80, pictureWidth, 0, pictureHeight};
+}
+
 void ReadSkinFile()
 {
     TextReader in(SkinDir + Ini.skin);

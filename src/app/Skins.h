@@ -33,6 +33,9 @@ extern const BuiltInSkin BuiltInSkins[4];
 // number throws "Invalid numeric input"; the fields before it keep their new
 // values.
 void ReadSkinFile();
+// The zones of the start button's own picture, shown until a skin's is
+// loaded: a skin that fails at start still leaves its menu within reach.
+void UseBuiltInZones(uint16_t pictureWidth, uint16_t pictureHeight);
 // A longer word is no number, whatever it starts with.
 const size_t MaxSkinWord = 64;
 void ReadSkinFrom(class TextReader& in);

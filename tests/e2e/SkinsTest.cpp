@@ -101,7 +101,19 @@ TEST(Skins, MissingDescriptionFileIsReportedAfterTheChoiceIsStored)
     EXPECT_EQ("File not found", BoxMessage(box));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(again.WaitStarted());
-    EXPECT_EQ(95, WindowSize(again.Window("TForm1")).cx);
+    HWND form1 = again.Window("TForm1");
+    EXPECT_EQ(95, WindowSize(form1).cx);
+
+    // Its zones still answer: the arrow opens the menu, from which a skin
+    // that works is chosen.
+    const RECT r = WindowRect(form1);
+    ClickAt(600, 200);
+    ClickAt(r.left + 74, r.top + 15);
+    EXPECT_TRUE(WaitFor([&] { return PopupMenuOf(again.Pid()) != nullptr; }));
+    PressKey(VK_ESCAPE);
+    Command(form1, idXP1);
+    EXPECT_TRUE(WaitFor([&] { return WindowSize(form1).cx == 96; }));
+    EXPECT_EQ(nullptr, again.ErrorBox());
 }
 
 TEST(Skins, BadNumberInTheDescriptionFile)
