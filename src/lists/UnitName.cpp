@@ -13,16 +13,16 @@ TNameForm::TNameForm() : TForm("TNameForm")
     DefaultButton = idButton1;
 }
 
-void TNameForm::FormCreate()
-{
-    // Tab order: OK first, so Enter at once gives an empty name.
-    Button1.Create(Handle, "OK", 168, 8, 65, 25, idButton1, true);
-    Edit1.Create(Handle, 8, 8, 153, 21, idEdit1);
-    Button2.Create(Handle, "Default", 240, 8, 65, 25, idButton2);
-}
-
+// The controls come with the first showing: made at start, they would load
+// the common controls (which the visual styles need first) into every start.
 void TNameForm::FormShow()
 {
+    if (!Button1.Handle) {
+        // Tab order: OK first, so Enter at once gives an empty name.
+        Button1.Create(Handle, "OK", 168, 8, 65, 25, idButton1, true);
+        Edit1.Create(Handle, 8, 8, 153, 21, idEdit1);
+        Button2.Create(Handle, "Default", 240, 8, 65, 25, idButton2);
+    }
     Edit1.SetText("");
 }
 

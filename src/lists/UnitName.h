@@ -15,7 +15,6 @@ public:
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    void FormCreate() override;
     void FormShow() override;
 
 private:
