@@ -349,6 +349,11 @@ LRESULT TForm::Mouse(UINT msg, LPARAM lParam)
         }
     }
     const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    // A press lasts while the form holds the pointer's capture. Without it
+    // the release went elsewhere, and the next click must not go to the
+    // picture pressed before.
+    if (Pressed && GetCapture() != Handle)
+        Pressed = nullptr;
     TImage* target = Pressed ? Pressed : PictureAt(x, y);
     if (!target)
         return 0;
