@@ -103,6 +103,10 @@ RECT Drag(HWND panel, POINT from, std::vector<POINT> steps)
                 break;
         }
         PressOrRelease(from.x + steps.back().x, from.y + steps.back().y, false);
+        // Wine now and then passes over a synthetic release, and the panel
+        // would then rightly follow the next move. A second release costs
+        // nothing when the first arrived: a frame's release only ends a drag.
+        PressOrRelease(from.x + steps.back().x, from.y + steps.back().y, false);
         Sleep(200);
         if (!SamePlace(WindowRect(panel), before))
             break;
