@@ -18,11 +18,11 @@
 
 #include "../tests/e2e/Harness.h"
 #include "../tests/e2e/Session.h"
-#include "app/MenuIds.h"
-#include "toolkit/BmpFile.h"
-#include "toolkit/Files.h"
+#include "ui/Commands.h"
+#include "base/BmpFile.h"
+#include "base/Files.h"
 #include "toolkit/Graphics.h"
-#include "toolkit/Region.h"
+#include "base/Region.h"
 
 namespace {
 double Now()
@@ -106,7 +106,7 @@ void IdleMinute(const std::string& label, const std::string& exeName)
         printf("(no idle figures for %s)\n", label.c_str());
 }
 
-const unsigned Skins[] = {idN7, idXP2, idWin981, idXP1};
+const unsigned Skins[] = {CmdClassicalXpSkin, CmdButtonXpSkin, CmdClassicalWin98Skin, CmdStandardXpSkin};
 const char* const SkinFolders[] = {"xpclassic", "xpbutton", "win98", "xpdefault"};
 const char* const SkinPictures[] = {"normal.bmp", "back.bmp", "back.bmp", "center.bmp",
                                     "cdrom.bmp",  "exitbut.bmp", "closeall.bmp", "minall.bmp",
@@ -145,9 +145,9 @@ int main(int argc, char** argv)
         Quorvel q(app);
         if (!q.WaitStarted())
             return 1;
-        const HWND form1 = q.Window("TForm1");
+        const HWND startButton = q.Window("TForm1");
         const HWND firstPanel = q.Window("TForm2");
-        ClickUntil(ZoneCentre(form1, app, 3), [&] { return IsWindowVisible(firstPanel) != FALSE; });
+        ClickUntil(ZoneCentre(startButton, app, 3), [&] { return IsWindowVisible(firstPanel) != FALSE; });
         // What no skin change under Wine can do without, besides the pictures:
         // the choice stored for good, and a window of the button's size given
         // the new picture's size and see-through shape.
@@ -159,7 +159,7 @@ int main(int argc, char** argv)
             const std::string skin = app.Dir + "Skins\\" + SkinFolders[i % 4] + "\\";
             DWORD_PTR done = 0;
             const double t0 = Now();
-            SendMessageTimeoutA(form1, WM_COMMAND, Skins[i % 4], 0, SMTO_NORMAL, 10000, &done);
+            SendMessageTimeoutA(startButton, WM_COMMAND, Skins[i % 4], 0, SMTO_NORMAL, 10000, &done);
             const double t1 = Now();
             for (const char* picture : SkinPictures)
                 Bitmap::FromFile(skin + picture);
@@ -181,7 +181,7 @@ int main(int argc, char** argv)
         Row("skin change, against its pictures + a durable save + a reshaped window", "ms", floor, change, 1.5);
         // A skin change makes the panel anew, hidden: shown again for the idle minute.
         HWND panel = nullptr;
-        ClickUntil(ZoneCentre(form1, app, 3), [&] { return (panel = VisibleWindow(q.Pid(), "TForm2")) != nullptr; });
+        ClickUntil(ZoneCentre(startButton, app, 3), [&] { return (panel = VisibleWindow(q.Pid(), "TForm2")) != nullptr; });
         if (!panel)
             printf("(the panel did not show)\n");
         IdleMinute("quorvel", "Quorvel.exe");
@@ -202,7 +202,7 @@ int main(int argc, char** argv)
         PostMessageA(ButtonOf(timer, "Hide"), BM_CLICK, 0, 0);
         WaitFor([&] { return !IsWindowVisible(timer); });
         IdleMinute("countdown", "Quorvel.exe");
-        PostMessageA(form1, WM_CLOSE, 0, 0);
+        PostMessageA(startButton, WM_CLOSE, 0, 0);
         q.WaitExit();
     }
     {

@@ -3,7 +3,7 @@
 # compiler builds each target with a plain main under the same sanitizers, so
 # every seed and every crash ever found is run again by the ordinary tests.
 set(QV_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=undefined)
-add_library(qvcore_san STATIC ${QV_PORTABLE} src/toolkit/Files_posix.cpp)
+add_library(qvcore_san STATIC ${QV_PORTABLE} src/base/Files_posix.cpp)
 target_include_directories(qvcore_san PUBLIC src)
 target_compile_options(qvcore_san PUBLIC -g ${QV_SANITIZE})
 target_link_options(qvcore_san PUBLIC ${QV_SANITIZE})

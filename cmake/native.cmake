@@ -4,7 +4,7 @@ include(ExternalProject)
 enable_testing()
 
 add_compile_options(-Wall -Wextra)
-add_library(qvcore STATIC ${QV_PORTABLE} src/toolkit/Files_posix.cpp)
+add_library(qvcore STATIC ${QV_PORTABLE} src/base/Files_posix.cpp)
 target_include_directories(qvcore PUBLIC src)
 
 # No Windows header may slip into the portable files.
@@ -21,6 +21,13 @@ add_custom_target(portable_check ALL
   VERBATIM
   COMMENT "Checking that portable files include no Windows header")
 add_dependencies(qvcore portable_check)
+
+# The folders of src/ are layers: nothing includes a layer above its own.
+add_custom_target(layer_check ALL
+  COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR}/src -P ${CMAKE_SOURCE_DIR}/cmake/layer_check.cmake
+  VERBATIM
+  COMMENT "Checking that no source includes a layer above its own")
+add_dependencies(qvcore layer_check)
 
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

@@ -1,22 +1,21 @@
 # Portable logic: never includes a Windows header (checked at build time),
 # built natively for the unit tests and into the product alike.
 set(QV_PORTABLE
-  src/toolkit/Errors.cpp
-  src/toolkit/Convert.cpp
-  src/toolkit/TextReader.cpp
-  src/toolkit/Files.cpp
-  src/toolkit/Region.cpp
-  src/toolkit/BmpFile.cpp
-  src/app/Settings.cpp
-  src/app/Skins.cpp
-  src/app/HitZone.cpp
-  src/panel/PanelLayout.cpp
-  src/lists/LaunchList.cpp
-  src/platform/WindowRules.cpp
-  src/dialogs/Countdown.cpp
-  src/dialogs/Chooser.cpp
-  src/lists/ListEdit.cpp
-  src/lists/DirTree.cpp
+  src/base/Errors.cpp
+  src/base/Convert.cpp
+  src/base/TextReader.cpp
+  src/base/Files.cpp
+  src/base/Region.cpp
+  src/base/BmpFile.cpp
+  src/model/Settings.cpp
+  src/model/SkinFile.cpp
+  src/model/HitZone.cpp
+  src/model/PanelLayout.cpp
+  src/model/Favourites.cpp
+  src/model/WindowRules.cpp
+  src/model/Countdown.cpp
+  src/model/ButtonChooser.cpp
+  src/model/FolderTree.cpp
 )
 list(TRANSFORM QV_PORTABLE PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 
@@ -26,7 +25,7 @@ set(QV_PLATFORM
   src/platform/Taskbar.cpp
   src/platform/Desktop.cpp
   src/platform/System.cpp
-  src/toolkit/Files_win.cpp
+  src/base/Files_win.cpp
 )
 list(TRANSFORM QV_PLATFORM PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 
@@ -42,18 +41,19 @@ set(QV_TOOLKIT
 list(TRANSFORM QV_TOOLKIT PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 
 set(QV_WIN32
-  src/toolkit/RunTime.cpp
-  src/app/MainUnit.cpp
-  src/panel/UnPanel.cpp
-  src/dialogs/TimerUnit.cpp
-  src/dialogs/UnitPos.cpp
-  src/dialogs/UnitFirst.cpp
-  src/dialogs/UnitCD.cpp
-  src/dialogs/AboutUnit.cpp
-  src/lists/UnitName.cpp
-  src/lists/UnitApps.cpp
-  src/lists/DelDirUnit.cpp
-  src/app/Quorvel.cpp
+  src/base/RunTimeReplacements.cpp
+  src/ui/Program.cpp
+  src/ui/StartButton.cpp
+  src/ui/Panel.cpp
+  src/ui/dialogs/ShutdownTimerDialog.cpp
+  src/ui/dialogs/ButtonChooserDialog.cpp
+  src/ui/dialogs/FirstRunDialog.cpp
+  src/ui/dialogs/CdDriveDialog.cpp
+  src/ui/dialogs/AboutDialog.cpp
+  src/ui/dialogs/NameDialog.cpp
+  src/ui/dialogs/AddFolderDialog.cpp
+  src/ui/dialogs/DeleteFavouriteDialog.cpp
+  src/app/Main.cpp
 )
 list(TRANSFORM QV_WIN32 PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 

@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "app/HitZone.h"
-#include "app/Settings.h"
-#include "app/Skins.h"
-#include "panel/PanelLayout.h"
-#include "toolkit/BmpFile.h"
-#include "toolkit/Convert.h"
-#include "toolkit/Errors.h"
-#include "toolkit/Files.h"
+#include "model/HitZone.h"
+#include "model/Settings.h"
+#include "model/SkinFile.h"
+#include "model/PanelLayout.h"
+#include "base/BmpFile.h"
+#include "base/Convert.h"
+#include "base/Errors.h"
+#include "base/Files.h"
 
 namespace fs = std::filesystem;
 
@@ -108,7 +108,7 @@ struct Box {
     Box Meet(const Box& o) const { return {std::max(L, o.L), std::max(T, o.T), std::min(R, o.R), std::min(B, o.B)}; }
 };
 
-Box InsideOf(const TZone& z)
+Box InsideOf(const Zone& z)
 {
     return {z.Left + 1, z.Top + 1, z.Right, z.Bottom};
 }
@@ -165,6 +165,9 @@ private:
     void CheckPanel(const DibImage* back);
 
     std::string Folder;
+    // What the program would hold for this skin, with its default settings.
+    SkinMetrics Skin;
+    const Settings Config = DefaultSettings("");
     DibImage Pictures[9];
     bool Loaded[9] = {};
 };
@@ -190,8 +193,7 @@ bool Checker::ReadDescription(const std::string& file)
     const std::string path = PathOf(file);
     std::string failure;
     try {
-        TextReader in(path);
-        ReadSkinFrom(in);
+        ReadSkinFile(path, Skin);
     } catch (const EInOutError& e) {
         failure = e.what();
     }
@@ -261,7 +263,6 @@ bool Checker::Picture(const std::string& name, const std::string& role, DibImage
 
 void Checker::Run(const std::string& file)
 {
-    Skin = {};
     bool described = false;
     if (file.empty())
         Error("no description file (*.qvs) in " + Folder + ": the skin cannot be chosen");
@@ -313,7 +314,7 @@ void Checker::CheckButtonPictures()
 // pixels of the start picture that are not see-through.
 void Checker::CheckZones(const DibImage* start)
 {
-    const TZone* zones[4] = {nullptr, &Skin.Zone1, &Skin.Zone2, &Skin.Zone3};
+    const Zone* zones[4] = {nullptr, &Skin.StartMenuZone, &Skin.MainMenuZone, &Skin.PanelZone};
     const Box picture = start ? Box{0, 0, start->Width, start->Height} : Box{0, 0, 65536, 65536};
     Box seen[4];
     int64_t opaque[4] = {}, won[4] = {};
@@ -324,7 +325,7 @@ void Checker::CheckZones(const DibImage* start)
             for (int32_t x = 0; x < start->Width; ++x) {
                 if (start->Pixels[size_t(y) * size_t(start->Width) + size_t(x)] == StartKey)
                     continue;
-                ++won[HitZone(x, y)];
+                ++won[HitZone(Skin, x, y)];
                 for (int i = 1; i <= 3; ++i)
                     opaque[i] += seen[i].Has(x, y);
             }
@@ -333,7 +334,7 @@ void Checker::CheckZones(const DibImage* start)
     bool quiet[4] = {};  // a zone already in error needs no overlap warning
     const std::string pictureSize = start ? N(start->Width) + " x " + N(start->Height) : "";
     for (int i = 1; i <= 3; ++i) {
-        const TZone& z = *zones[i];
+        const Zone& z = *zones[i];
         quiet[i] = true;
         if (InsideOf(z).Empty()) {
             Error(ZoneName(i) + " is empty: " +
@@ -383,9 +384,8 @@ void Checker::CheckZones(const DibImage* start)
 // in slot k, the default set-up; the user may move any button to any slot.
 void Checker::CheckPanel(const DibImage* back)
 {
-    SetDefaultSettings();
     const int32_t frame = back ? back->Width : 0;
-    const PanelRect panel = PanelBounds(SmallScreenHeight, frame);
+    const PanelRect panel = PanelBounds(Skin, Config.ButtonCount, SmallScreenHeight, frame);
     const int32_t height = Skin.PanelHeight, top = Skin.ButtonTop;
     const std::string panelHeight = "the panel only " + N(height) + " (PanelHeight)";
     if (height == 0)
@@ -413,9 +413,9 @@ void Checker::CheckPanel(const DibImage* back)
             continue;
         const int32_t w = k <= 4 ? FixedButton : Pictures[k].Width;
         const int32_t h = k <= 4 ? FixedButton : Pictures[k].Height;
-        const ButtonPlace at = ButtonHome(Ini.but[k], frame);
+        const ButtonPlace at = ButtonHome(Skin, Config.ButtonSlot[k], frame);
         // Where the next slot begins; after the last slot the right end piece does.
-        const int32_t next = ButtonHome(uint8_t(Ini.but[k] + 1), frame).Left;
+        const int32_t next = ButtonHome(Skin, uint8_t(Config.ButtonSlot[k] + 1), frame).Left;
         if (at.Left + w > next)
             add(Severity::Error,
                 N(w) + " pixels wide, more than the " + N(next - at.Left) + " from one slot to the next (ButtonWidth " +
@@ -449,19 +449,6 @@ void Checker::CheckPanel(const DibImage* back)
                 " high) does not fit on a 640 x 480 screen: its top " + N(-panel.Top) + " rows are off the screen");
 }
 
-// The program's globals, put back when the check is done.
-struct Kept {
-    TSkin SkinWas = Skin;
-    TIni IniWas = Ini;
-    std::string DirWas = SkinDir;
-    ~Kept()
-    {
-        Skin = SkinWas;
-        Ini = IniWas;
-        SkinDir = DirWas;
-    }
-};
-
 } // namespace
 
 std::vector<std::string> DescriptionFiles(const std::string& folder)
@@ -479,7 +466,6 @@ std::vector<std::string> DescriptionFiles(const std::string& folder)
 
 std::vector<Finding> CheckSkin(const std::string& folder, const std::string& file)
 {
-    const Kept kept;
     Checker checker(folder);
     checker.Run(file);
     return checker.Out;

@@ -18,7 +18,6 @@ std::vector<std::string> DescriptionFiles(const std::string& folder);
 
 // Every problem of the skin in `folder` described by `file` (an empty name:
 // the folder has no description file), with all eight buttons on the panel.
-// Uses Skin and Ini as the program does and puts them back afterwards.
 std::vector<Finding> CheckSkin(const std::string& folder, const std::string& file);
 
 std::string FormatFinding(const Finding& f);          // "error: ..." or "warning: ..."

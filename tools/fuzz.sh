@@ -26,7 +26,7 @@ flags="-g -O1 -std=c++17 -I$root/src -fsanitize=fuzzer,address,undefined -fno-sa
 mkdir -p "$out/obj"
 objs=""
 for s in $(sed -n '/^set(QV_PORTABLE$/,/^)/s/^ *\(src\/.*\.cpp\)$/\1/p' "$root/cmake/sources.cmake") \
-         src/toolkit/Files_posix.cpp; do
+         src/base/Files_posix.cpp; do
     o=$out/obj/$(echo "$s" | tr / _).o
     clang++ $flags -c "$root/$s" -o "$o"
     objs="$objs $o"

@@ -3,7 +3,8 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
-#include "WindowRules.h"
+#include "../base/Scoped.h"
+#include "../model/WindowRules.h"
 
 namespace {
 bool Qualifies(HWND w, HWND appWnd, HWND programManager, HWND tray)
@@ -85,24 +86,32 @@ void SetCdDoor(char letter, bool open)
     mci(o.wDeviceID, MCI_CLOSE, 0, 0);
 }
 
+namespace {
+ScopedKey OpenRunKey()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, RunKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        key = nullptr;
+    return ScopedKey(key);
+}
+} // namespace
+
 bool WriteRunValue(const char* name, const std::string& data)
 {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, RunKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    const ScopedKey key = OpenRunKey();
+    if (!key)
         return false;
-    const bool ok = RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+    const bool ok = RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                                    DWORD(data.size() + 1)) == ERROR_SUCCESS;
-    RegFlushKey(key);
-    RegCloseKey(key);
+    RegFlushKey(key.Get());
     return ok;
 }
 
 void DeleteRunValue(const char* name)
 {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, RunKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    const ScopedKey key = OpenRunKey();
+    if (!key)
         return;
-    RegDeleteValueA(key, name);
-    RegFlushKey(key);
-    RegCloseKey(key);
+    RegDeleteValueA(key.Get(), name);
+    RegFlushKey(key.Get());
 }

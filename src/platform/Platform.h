@@ -1,10 +1,9 @@
 // The desktop operations the program performs, each in one place.
 #pragma once
 #include <windows.h>
-// after windows.h
-#include <commdlg.h>
 
 #include <string>
+#include <vector>
 
 // Taskbar and Start button.
 HWND FindTaskbar();
@@ -61,8 +60,13 @@ F Late(const char* library, const char* name)
 }
 // The common controls (tooltips, arrows), registered before the first is made.
 bool NeedCommonControls();
-// The system's file-open dialog; false when cancelled or unavailable.
-bool ChooseFile(OPENFILENAMEA& ofn);
+// The system's file-open dialog: `filter` as the dialog takes it (pairs of
+// label and pattern, each ending in a zero), nullptr for every file;
+// `initialFolder` nullptr for where the last dialog was left. False when
+// cancelled or unavailable.
+bool ChooseFile(HWND owner, const char* filter, const char* initialFolder, std::string& path);
+// The roots of the drives present ("C:\", "D:\", ...).
+std::vector<std::string> DriveRoots();
 
 // The system.
 bool QueryOsVersion(OSVERSIONINFOA& info);

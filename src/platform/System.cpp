@@ -1,4 +1,8 @@
 #include "Platform.h"
+// After windows.h, which these need.
+#include <commdlg.h>
+
+#include "../base/Scoped.h"
 
 FARPROC LateProc(const char* library, const char* name)
 {
@@ -18,10 +22,32 @@ bool NeedCommonControls()
     return ready;
 }
 
-bool ChooseFile(OPENFILENAMEA& ofn)
+bool ChooseFile(HWND owner, const char* filter, const char* initialFolder, std::string& path)
 {
     static const auto open = Late<BOOL(WINAPI*)(OPENFILENAMEA*)>("comdlg32.dll", "GetOpenFileNameA");
-    return open && open(&ofn);
+    char file[MAX_PATH] = "";
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = sizeof file;
+    ofn.lpstrInitialDir = initialFolder;
+    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
+    if (!open || !open(&ofn))
+        return false;
+    path = file;
+    return true;
+}
+
+std::vector<std::string> DriveRoots()
+{
+    char drives[4 * 26 + 1] = "";
+    GetLogicalDriveStringsA(sizeof drives, drives);
+    std::vector<std::string> roots;
+    for (const char* d = drives; *d; d += strlen(d) + 1)
+        roots.push_back(d);
+    return roots;
 }
 
 bool QueryOsVersion(OSVERSIONINFOA& info)
@@ -58,24 +84,21 @@ std::string ExePath()
 
 const char* EnableShutdownPrivilege()
 {
-    HANDLE token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+    HANDLE opened = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened))
         return "OpenProcessToken() Failed";
+    const ScopedHandle token(opened);
     TOKEN_PRIVILEGES tp = {};
-    if (!LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &tp.Privileges[0].Luid)) {
-        CloseHandle(token);
+    if (!LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &tp.Privileges[0].Luid))
         return "LookupPrivilegeValue() Failed";
-    }
     tp.PrivilegeCount = 1;
     tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     TOKEN_PRIVILEGES previous;
     DWORD length = 0;
     SetLastError(ERROR_SUCCESS);
-    AdjustTokenPrivileges(token, FALSE, &tp, sizeof previous, &previous, &length);
+    AdjustTokenPrivileges(token.Get(), FALSE, &tp, sizeof previous, &previous, &length);
     // The whole code counts: 1280 has a zero low byte and is still a failure.
-    const DWORD err = GetLastError();
-    CloseHandle(token);
-    return err != ERROR_SUCCESS ? "AdjustTokenPrivileges() Failed" : nullptr;
+    return GetLastError() != ERROR_SUCCESS ? "AdjustTokenPrivileges() Failed" : nullptr;
 }
 
 bool ShutDownForced()

@@ -3,7 +3,7 @@
 #include "../platform/Platform.h"
 #include "Form.h"
 
-TApplication Application;
+TApplication TheApplication;
 
 namespace {
 // Explorer broadcasts it to every top-level window when its taskbar comes up
@@ -14,9 +14,9 @@ const UINT TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
 // the session always reach: the main window may be a child of the taskbar.
 LRESULT CALLBACK AppProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    TForm* main = Application.MainForm;
+    TForm* main = TheApplication.MainForm;
     if (main && (msg == TaskbarCreated || msg == WM_APP_MAINLOST)) {
-        if (!Application.Terminated)
+        if (!TheApplication.Terminated)
             main->Dispatch(&TForm::ShellRestarted);
         return 0;
     }

@@ -47,4 +47,5 @@ private:
     std::vector<std::unique_ptr<TForm>> Retired;
 };
 
-extern TApplication Application;
+// The program's one global: the toolkit's application object.
+extern TApplication TheApplication;

@@ -5,6 +5,7 @@
 #include <map>
 #include <utility>
 
+#include "../base/Scoped.h"
 #include "../platform/Platform.h"
 #include "Application.h"
 #include "Form.h"
@@ -46,9 +47,7 @@ HFONT DialogFont(unsigned style, int points, BYTE charset)
     static std::map<std::pair<unsigned, int>, HFONT> fonts;
     HFONT& font = fonts[{style | unsigned(charset) << 8, points}];
     if (!font) {
-        const HDC screen = GetDC(nullptr);
-        const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, screen);
+        const int height = -MulDiv(points, GetDeviceCaps(WindowDC(nullptr), LOGPIXELSY), 72);
         font = CreateFontA(height, 0, 0, 0, style & fsBold ? FW_BOLD : FW_NORMAL, FALSE, (style & fsUnderline) != 0,
                            FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                            DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
@@ -84,10 +83,10 @@ void TControl::Create(HWND parent, const char* className, const std::string& tex
     if (Cyrillic) {
         // A Unicode control keeps its text in Unicode.
         Handle = CreateWindowExW(exStyle, OwnText(className).data(), OwnText(text).data(), all, x, y, width, height, parent,
-                                 HMENU(UINT_PTR(id)), Application.Instance, nullptr);
+                                 HMENU(UINT_PTR(id)), TheApplication.Instance, nullptr);
     } else {
         Handle = CreateWindowExA(exStyle, className, text.c_str(), all, x, y, width, height, parent,
-                                 HMENU(UINT_PTR(id)), Application.Instance, nullptr);
+                                 HMENU(UINT_PTR(id)), TheApplication.Instance, nullptr);
     }
     SetPropA(Handle, ControlProp, HANDLE(this));
     SetFont(fsPlain);
@@ -143,13 +142,11 @@ void TLabel::Create(HWND parent, const std::string& text, int x, int y, int widt
 
 int TLabel::TextWidth() const
 {
-    const HDC dc = GetDC(Handle);
-    const HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageA(Handle, WM_GETFONT, 0, 0)));
+    const WindowDC dc(Handle);
+    const ScopedSelection font(dc, HGDIOBJ(SendMessageA(Handle, WM_GETFONT, 0, 0)));
     RECT r = {0, 0, 0, 0};
     const std::string text = Text();
     DrawTextA(dc, text.c_str(), int(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(Handle, dc);
     return r.right;
 }
 
@@ -197,7 +194,7 @@ void TSpinEdit::Create(HWND parent, int x, int y, int width, int height, UINT id
     Arrows = CreateWindowExA(0, UPDOWN_CLASSA, nullptr,
                              WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_NOTHOUSANDS |
                                  UDS_ARROWKEYS,
-                             0, 0, 0, 0, parent, nullptr, Application.Instance, nullptr);
+                             0, 0, 0, 0, parent, nullptr, TheApplication.Instance, nullptr);
     SendMessageA(Arrows, UDM_SETBUDDY, WPARAM(Handle), 0);
     SendMessageA(Arrows, UDM_SETRANGE, 0, MAKELPARAM(max, min));
 }

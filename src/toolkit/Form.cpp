@@ -6,8 +6,9 @@
 #include <map>
 
 #include "../../res/resource.h"
-#include "Application.h"
+#include "../base/Scoped.h"
 #include "../platform/Platform.h"
+#include "Application.h"
 #include "Controls.h"
 
 bool AnyMouseButtonHeld()
@@ -19,7 +20,7 @@ HCURSOR HandPointer()
 {
     static const HCURSOR hand = [] {
         const HCURSOR system = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND, Windows 98 and 2000 on
-        return system ? system : LoadCursorA(Application.Instance, MAKEINTRESOURCEA(IDC_HANDPOINT));
+        return system ? system : LoadCursorA(TheApplication.Instance, MAKEINTRESOURCEA(IDC_HANDPOINT));
     }();
     return hand;
 }
@@ -75,6 +76,8 @@ void TImage::Paint(HDC dc) const
 }
 
 namespace {
+// The one place a window keeps its form: a property, not GWLP_USERDATA, which
+// other windows of the process (the system's dialogs) use for their own ends.
 const char FormProp[] = "Quorvel.Form";
 }
 
@@ -88,7 +91,7 @@ TForm::TForm(const char* className) : ClassName(className) {}
 TForm::~TForm()
 {
     if (Handle) {
-        SetWindowLongPtrA(Handle, GWLP_USERDATA, 0);
+        RemovePropA(Handle, FormProp);
         DestroyWindow(Handle);
     }
 }
@@ -119,7 +122,6 @@ void TForm::CreateFrom(TForm& old)
     Tooltip = old.Tooltip;
     Hovered = old.Hovered;
     old.Handle = old.Tooltip = nullptr;
-    SetWindowLongPtrA(Handle, GWLP_USERDATA, LONG_PTR(this));
     SetPropA(Handle, FormProp, HANDLE(this));
     if (GetCapture() == Handle)
         ReleaseCapture();
@@ -131,7 +133,7 @@ void TForm::Created()
     try {
         FormCreate();
     } catch (const std::exception& e) {
-        Application.ShowException(e);
+        TheApplication.ShowException(e);
     }
     UpdateHints();
 }
@@ -141,7 +143,7 @@ void TForm::Dispatch(void (TForm::*handler)())
     try {
         (this->*handler)();
     } catch (const std::exception& e) {
-        Application.ShowException(e);
+        TheApplication.ShowException(e);
     }
 }
 
@@ -149,34 +151,34 @@ void TForm::CreateHandle()
 {
     RECT r = {0, 0, InitClientWidth, InitClientHeight};
     AdjustWindowRectEx(&r, Style, FALSE, ExStyle);
-    const HICON icon = LoadIconA(Application.Instance, MAKEINTRESOURCEA(1));
+    const HICON icon = LoadIconA(TheApplication.Instance, MAKEINTRESOURCEA(1));
     // On the NT family a Unicode window, so that a Cyrillic caption shows
     // whatever the system's code page; the 95 family has ANSI windows only.
     if (IsNtFamily()) {
         const WideText cls = OwnText(ClassName);
         WNDCLASSW wc;
-        if (!GetClassInfoW(Application.Instance, cls.data(), &wc)) {
+        if (!GetClassInfoW(TheApplication.Instance, cls.data(), &wc)) {
             wc = {};
             wc.lpfnWndProc = StaticProc;
-            wc.hInstance = Application.Instance;
+            wc.hInstance = TheApplication.Instance;
             wc.hIcon = icon;
             wc.lpszClassName = cls.data();
             RegisterClassW(&wc);
         }
         CreateWindowExW(ExStyle, cls.data(), OwnText(Caption).data(), Style, InitLeft, InitTop,
-                        r.right - r.left, r.bottom - r.top, Application.Handle, nullptr, Application.Instance, this);
+                        r.right - r.left, r.bottom - r.top, TheApplication.Handle, nullptr, TheApplication.Instance, this);
     } else {
         WNDCLASSA wc;
-        if (!GetClassInfoA(Application.Instance, ClassName, &wc)) {
+        if (!GetClassInfoA(TheApplication.Instance, ClassName, &wc)) {
             wc = {};
             wc.lpfnWndProc = StaticProc;
-            wc.hInstance = Application.Instance;
+            wc.hInstance = TheApplication.Instance;
             wc.hIcon = icon;
             wc.lpszClassName = ClassName;
             RegisterClassA(&wc);
         }
         CreateWindowExA(ExStyle, ClassName, Caption.c_str(), Style, InitLeft, InitTop, r.right - r.left,
-                        r.bottom - r.top, Application.Handle, nullptr, Application.Instance, this);
+                        r.bottom - r.top, TheApplication.Handle, nullptr, TheApplication.Instance, this);
     }
     if (UseColorKey)
         ApplyColorKey();
@@ -188,12 +190,11 @@ LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPa
         // lpCreateParams stands at the same place in both character sets.
         TForm* form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         form->Handle = wnd;
-        SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(form));
         SetPropA(wnd, FormProp, HANDLE(form));
     }
+    TForm* form = Of(wnd);
     if (msg == WM_NCDESTROY)
         RemovePropA(wnd, FormProp);
-    TForm* form = reinterpret_cast<TForm*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
     if (!form)
         return (IsWindowUnicode(wnd) ? DefWindowProcW : DefWindowProcA)(wnd, msg, wParam, lParam);
     // Nothing escapes a window procedure: an error ends its handler and is shown.
@@ -202,7 +203,7 @@ LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPa
         ++form->Depth;
         result = form->WndProc(msg, wParam, lParam);
     } catch (const std::exception& e) {
-        Application.ShowException(e);
+        TheApplication.ShowException(e);
     }
     --form->Depth;
     if (msg == WM_NCDESTROY)
@@ -218,8 +219,8 @@ void TForm::Destroyed()
     Handle = Tooltip = Focus = nullptr;
     Pressed = nullptr;
     Hovered = false;
-    if (this == Application.MainForm && !Application.Terminated)
-        PostMessageA(Application.Handle, WM_APP_MAINLOST, 0, 0);
+    if (this == TheApplication.MainForm && !TheApplication.Terminated)
+        PostMessageA(TheApplication.Handle, WM_APP_MAINLOST, 0, 0);
 }
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -245,6 +246,7 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
             return 0;
         break;
     case DM_GETDEFID: return DefaultId();
+    case WM_COMMAND: Command(LOWORD(wParam), HIWORD(wParam)); return 0;
     }
     return Default(msg, wParam, lParam);
 }
@@ -259,18 +261,17 @@ void TForm::Close()
     FormClose();
     if (Modal)
         ModalResult = mrCancel;
-    else if (this == Application.MainForm)
-        Application.Terminate();
+    else if (this == TheApplication.MainForm)
+        TheApplication.Terminate();
     else
         Hide();
 }
 
 void TForm::DrawContent(HDC dc, int width, int height) const
 {
-    const HBRUSH bg = CreateSolidBrush(Color);
+    const ScopedBrush background(CreateSolidBrush(Color));
     RECT all = {0, 0, width, height};
-    FillRect(dc, &all, bg);
-    DeleteObject(bg);
+    FillRect(dc, &all, background.Get());
     for (const TImage* p : Pictures)
         p->Paint(dc);
 }
@@ -311,7 +312,7 @@ void TForm::UpdateHints()
         return;
     if (!Tooltip) {
         Tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle, nullptr, Application.Instance,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle, nullptr, TheApplication.Instance,
                                   nullptr);
     }
     for (size_t i = 0; i < Pictures.size(); ++i) {
@@ -445,7 +446,7 @@ int TForm::ShowModal()
     // one. Hidden ones stay as they are: one of them may be the next dialog.
     std::vector<HWND> disabled;
     for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        if (w == Handle || (Application.MainForm && w == Application.MainForm->Handle) ||
+        if (w == Handle || (TheApplication.MainForm && w == TheApplication.MainForm->Handle) ||
             GetWindowThreadProcessId(w, nullptr) != GetCurrentThreadId() || !IsWindowVisible(w) ||
             !IsWindowEnabled(w))
             continue;
@@ -457,7 +458,7 @@ int TForm::ShowModal()
     FormShow();
     ShowWindow(Handle, SW_SHOW);
     SetForegroundWindow(Handle);
-    Application.RunUntil([this] { return ModalResult != 0; });
+    TheApplication.RunUntil([this] { return ModalResult != 0; });
     if (!ModalResult)
         ModalResult = mrCancel;  // the program is ending
     for (HWND w : disabled)

@@ -115,6 +115,9 @@ protected:
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // A menu choice or a control's notification (WM_COMMAND): `id` is the
+    // item's or control's identifier, `code` the notification.
+    virtual void Command(UINT /*id*/, UINT /*code*/) {}
     virtual void FormCreate() {}
     virtual void FormShow() {}
     virtual void FormClose() {}

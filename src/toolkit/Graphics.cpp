@@ -2,8 +2,9 @@
 
 #include <cstring>
 
-#include "BmpFile.h"
-#include "Errors.h"
+#include "../base/BmpFile.h"
+#include "../base/Errors.h"
+#include "../base/Scoped.h"
 
 Bitmap::Bitmap(HBITMAP handle) : Bmp(handle)
 {
@@ -74,9 +75,11 @@ const DWORD MaxPictureFile = 80u << 20;
 
 std::vector<uint8_t> ReadPictureFile(const std::string& path)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
+    // Owned at once: a failed allocation below must not leak the handle.
+    const ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    const HANDLE h = file.Get();
+    if (!file)
         throw EFOpenError("Cannot open file \"" + path + "\". " + SysErrorMessage(GetLastError()));
     std::vector<uint8_t> data;
     const DWORD size = GetFileSize(h, nullptr);
@@ -92,7 +95,6 @@ std::vector<uint8_t> ReadPictureFile(const std::string& path)
             got += rest;
         data.resize(got);
     }
-    CloseHandle(h);
     return data;
 }
 } // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Region.h"
+#include "../base/Region.h"
 
 // A device-independent bitmap (DIB section) and its size.
 class Bitmap {

@@ -3,15 +3,15 @@
 
 #include "Session.h"
 #include "StartButton.h"
-#include "app/Settings.h"
-#include "panel/PanelLayout.h"
+#include "model/Settings.h"
+#include "model/PanelLayout.h"
 
 namespace {
 // Pixels of button k's picture that differ from the screen with the picture
 // at (x, y); the see-through colour of buttons 7 and 8 is skipped.
-int ButtonMismatches(int k, const char* file, POINT at)
+int ButtonMismatches(const Install& app, int k, const char* file, POINT at)
 {
-    const Picture pic = PictureFile(SkinDir + file);
+    const Picture pic = PictureFile(ReadAsProgram(app).Config.SkinFolder + file);
     const int w = k <= 4 ? 24 : pic.Width, h = k <= 4 ? 24 : pic.Height;
     const Picture screen = ScreenArea(at.x, at.y, w, h);
     const uint32_t key = pic.At(0, pic.Height - 1);
@@ -156,12 +156,12 @@ TEST(Actions, PressedLookMovesTheButtonWhileHeldAndTheTimerButtonTogglesTheDialo
     ASSERT_TRUE(timer);
     EXPECT_FALSE(IsWindowVisible(timer)) << "created hidden";
     const POINT home = ButtonHomeOnScreen(panel, s.App, 8);
-    EXPECT_EQ(0, ButtonMismatches(8, "timer.bmp", home));
+    EXPECT_EQ(0, ButtonMismatches(s.App, 8, "timer.bmp", home));
 
     for (bool right : {false, true}) {
         PressOrRelease(home.x + 12, home.y + 12, true, right);
         Sleep(300);
-        EXPECT_EQ(0, ButtonMismatches(8, "timer.bmp", {home.x + 1, home.y + 1})) << "one pixel right and down";
+        EXPECT_EQ(0, ButtonMismatches(s.App, 8, "timer.bmp", {home.x + 1, home.y + 1})) << "one pixel right and down";
         if (!right)
             Screenshot("Actions.Pressed");
         EXPECT_EQ(!right, !IsWindowVisible(timer)) << "the action waits for the release";
@@ -169,7 +169,7 @@ TEST(Actions, PressedLookMovesTheButtonWhileHeldAndTheTimerButtonTogglesTheDialo
         PressOrRelease(home.x + 60, home.y - 40, false, right);
         EXPECT_TRUE(WaitFor([&] { return (IsWindowVisible(timer) != FALSE) == !right; })) << right;
         Sleep(300);
-        EXPECT_EQ(0, ButtonMismatches(8, "timer.bmp", home)) << "back home";
+        EXPECT_EQ(0, ButtonMismatches(s.App, 8, "timer.bmp", home)) << "back home";
         if (!right)
             Screenshot("Timer.Shown");
     }
@@ -182,7 +182,7 @@ TEST(Actions, CloseAllAndMinimizeAllTouchOnlyOtherProgramsPlainWindows)
     HWND panel = s.ShowPanel();
     HWND timer = s.Q.Window("TTimerForm");  // one more window of ours
     ASSERT_TRUE(ClickUntil(ButtonCentre(panel, s.App, 8), [&] { return IsWindowVisible(timer) != FALSE; }));
-    std::vector<HWND> ours = {s.Form1(), panel, timer};
+    std::vector<HWND> ours = {s.StartButton(), panel, timer};
 
     {
         OtherProgram other;
@@ -356,7 +356,7 @@ TEST(Actions, CdButtonWithoutADriveShowsNothingAndKeepsWorking)
     EXPECT_EQ(nullptr, s.Q.ErrorBox());
     EXPECT_FALSE(s.Q.WaitExit(0));
     EXPECT_TRUE(IsWindowVisible(panel));
-    EXPECT_EQ(0, ButtonMismatches(1, "cdrom.bmp", ButtonHomeOnScreen(panel, s.App, 1)));
+    EXPECT_EQ(0, ButtonMismatches(s.App, 1, "cdrom.bmp", ButtonHomeOnScreen(panel, s.App, 1)));
 }
 
 TEST(Actions, CloseButtonAsksAndClosesOnlyOnYes)

@@ -6,7 +6,7 @@
 
 #include "Session.h"
 #include "StartButton.h"
-#include "app/MenuIds.h"
+#include "ui/Commands.h"
 
 namespace {
 HWND WaitWindow(const Quorvel& q, const char* cls)
@@ -273,7 +273,7 @@ TEST(Dialogs, DeleteTheMiddleEntryOfThree)
     EXPECT_TRUE(ListLines(list).empty());
     EXPECT_FALSE(IsWindowEnabled(button)) << "nothing left to delete";
     ASSERT_TRUE(ClickUntil(Middle(ButtonOf(del, "OK")), [&] { return !IsWindow(del); }));
-    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(s.Q.WaitExit());
     EXPECT_EQ("", ReadBytes(s.App.File("Dirs.qvl")));
 }
@@ -295,8 +295,8 @@ TEST(Dialogs, ChooserMovesApplyAndKeepsADeletion)
     ASSERT_TRUE(ClickUntil(Middle(ButtonOf(del, "OK")), [&] { return !IsWindow(del); }));
 
     // ... and the chooser, asked for twice.
-    Command(s.Form1(), idN13);
-    Command(s.Form1(), idN13);
+    Command(s.StartButton(), CmdChoosePanelButtons);
+    Command(s.StartButton(), CmdChoosePanelButtons);
     HWND chooser = WaitWindow(s.Q, "TPosForm");
     ASSERT_TRUE(chooser);
     int count = 0;
@@ -333,7 +333,7 @@ TEST(Dialogs, ChooserMovesApplyAndKeepsADeletion)
 
     // Cancel changes nothing but still writes the settings.
     DeleteFileA(s.App.File("Settings.ini").c_str());
-    Command(s.Form1(), idN13);
+    Command(s.StartButton(), CmdChoosePanelButtons);
     chooser = WaitWindow(s.Q, "TPosForm");
     ASSERT_TRUE(chooser);
     ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, "Cancel")), [&] { return !IsWindow(chooser); }));
@@ -345,7 +345,7 @@ TEST(Dialogs, CdChooserStoresTheLetterInUpperCase)
 {
     Session s("Dialogs.Cd", "cdrom=e\r\n");
     ASSERT_TRUE(s.Q.WaitStarted());
-    Command(s.Form1(), idCDROM1);
+    Command(s.StartButton(), CmdChooseCdDrive);
     HWND cd = WaitWindow(s.Q, "TFormCD");
     ASSERT_TRUE(cd);
     EXPECT_EQ("CD-ROM", TextOf(cd));
@@ -368,7 +368,7 @@ TEST(Dialogs, AboutOpensOnceHoweverOftenItIsAskedFor)
     Session s("Dialogs.About");
     ASSERT_TRUE(s.Q.WaitStarted());
     for (int i = 0; i < 3; ++i)
-        Command(s.Form1(), idN2);
+        Command(s.StartButton(), CmdAbout);
     HWND about = WaitWindow(s.Q, "TAbout");
     ASSERT_TRUE(about);
     Sleep(300);
@@ -383,7 +383,7 @@ TEST(Dialogs, AboutOpensOnceHoweverOftenItIsAskedFor)
     Screenshot("Dialogs.About");
     PressChord(VK_MENU, VK_F4);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(about); }));
-    Command(s.Form1(), idN2);
+    Command(s.StartButton(), CmdAbout);
     about = WaitWindow(s.Q, "TAbout");
     EXPECT_TRUE(about) << "and again once closed";
 }
@@ -411,7 +411,7 @@ TEST(Dialogs, ASkinChangeWhileANameIsAskedForLosesNothing)
         }
         HWND name = WaitWindow(s.Q, "TNameForm");
         ASSERT_TRUE(name);
-        Command(s.Form1(), button == 5 ? idWin981 : idXP1);
+        Command(s.StartButton(), button == 5 ? CmdClassicalWin98Skin : CmdStandardXpSkin);
         // The old panel's handler is still running: a window anew beside it,
         // and the old one gone once that handler is done.
         auto panels = [&] {
@@ -472,7 +472,7 @@ TEST(Dialogs, TheTwentiethAddGreysAddDirUntilThePanelIsMadeAnew)
     EXPECT_TRUE(addOpensNothing(nullptr));
 
     // A new panel (a skin change) enables it again.
-    Command(s.Form1(), idXP1);
+    Command(s.StartButton(), CmdStandardXpSkin);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); }));
     panel = s.ShowPanel();
     ChooseFromMenu(s, panel, 5, 0);

@@ -7,7 +7,7 @@
 
 #include "Harness.h"
 #include "Session.h"
-#include "app/MenuIds.h"
+#include "ui/Commands.h"
 
 namespace {
 const char OldSettings[] = "monitor=0\r\nautorun=false\r\n";
@@ -28,11 +28,11 @@ TEST(Drives, FullDiskLeavesTheOldFilesAndLaterSavesWhatMemoryKept)
     TestTaskbar tray(Env("QV_WORK") + "\\full-tray.log", app.File("Settings.ini"));
     Quorvel q(app);
     ASSERT_TRUE(q.WaitStarted());
-    HWND form1 = q.Window("TForm1");
-    Command(form1, idN4);  // in memory until the next save
+    HWND startButton = q.Window("TForm1");
+    Command(startButton, CmdAutoload);  // in memory until the next save
     ASSERT_TRUE(WaitFor([&] { return RunValue() == app.Exe(); }));
 
-    Command(form1, idN12);  // "Start of prompt" saves at once
+    Command(startButton, CmdMonitorScreenSaver);  // "Start of prompt" saves at once
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
     EXPECT_EQ("Disk full", BoxMessage(box));
@@ -40,11 +40,11 @@ TEST(Drives, FullDiskLeavesTheOldFilesAndLaterSavesWhatMemoryKept)
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
     ExpectUntouched(app);
-    EXPECT_TRUE(IsWindowVisible(form1));
+    EXPECT_TRUE(IsWindowVisible(startButton));
 
     // Room made, the close saves everything memory kept.
     ASSERT_TRUE(DeleteFileA(Env("QV_FILLER").c_str()));
-    PostMessageA(form1, WM_CLOSE, 0, 0);
+    PostMessageA(startButton, WM_CLOSE, 0, 0);
     ASSERT_TRUE(q.WaitExit());
     const std::string saved = ReadBytes(app.File("Settings.ini"));
     EXPECT_NE(std::string::npos, saved.find("\r\nautorun=true\r\n"));
@@ -61,9 +61,9 @@ TEST(Drives, ReadOnlyFolderIsReportedAndQuorvelStaysInTheTaskbar)
     TestTaskbar tray(Env("QV_WORK") + "\\ro-tray.log", app.File("Settings.ini"));
     Quorvel q(app);
     ASSERT_TRUE(q.WaitStarted());
-    HWND form1 = q.Window("TForm1");
+    HWND startButton = q.Window("TForm1");
 
-    Command(form1, idN12);
+    Command(startButton, CmdMonitorScreenSaver);
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
     const std::string first = BoxMessage(box);
@@ -75,12 +75,12 @@ TEST(Drives, ReadOnlyFolderIsReportedAndQuorvelStaysInTheTaskbar)
 
     // A close that cannot save stops at the box; the user keeps one Start
     // button, Quorvel's.
-    PostMessageA(form1, WM_CLOSE, 0, 0);
+    PostMessageA(startButton, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
     EXPECT_EQ(first, BoxMessage(box));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_FALSE(q.WaitExit(1000));
-    EXPECT_TRUE(IsWindowVisible(form1));
+    EXPECT_TRUE(IsWindowVisible(startButton));
     EXPECT_FALSE(IsWindowVisible(tray.Start));
     ExpectUntouched(app);
 }

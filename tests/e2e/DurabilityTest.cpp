@@ -10,7 +10,7 @@
 
 #include "Harness.h"
 #include "Session.h"
-#include "app/MenuIds.h"
+#include "ui/Commands.h"
 
 namespace {
 const char* const Saved[] = {"Settings.ini", "Dirs.qvl", "Apps.qvl"};
@@ -49,9 +49,9 @@ TEST(Durability, KilledWhileSavingEveryFileIsTheOldOrTheNewOne)
     {
         Quorvel q(app);
         ASSERT_TRUE(q.WaitStarted());
-        for (unsigned id : {idN12, idN11}) {
+        for (unsigned id : {CmdMonitorScreenSaver, CmdMonitorPowerOff}) {
             Command(q.Window("TForm1"), id);
-            const std::string want = id == idN12 ? "monitor=1" : "monitor=0";
+            const std::string want = id == CmdMonitorScreenSaver ? "monitor=1" : "monitor=0";
             ASSERT_TRUE(WaitFor([&] { return ReadBytes(app.File("Settings.ini")).find(want) != std::string::npos; }));
             Sleep(200);
             for (const char* name : Saved)
@@ -70,10 +70,10 @@ TEST(Durability, KilledWhileSavingEveryFileIsTheOldOrTheNewOne)
         {
             Quorvel q(app);
             ASSERT_TRUE(q.WaitStarted()) << "run " << i;
-            const HWND form1 = q.Window("TForm1");
+            const HWND startButton = q.Window("TForm1");
             // Each command saves all three files; the kill comes amid them.
             for (int k = 0; k < 40; ++k)
-                Command(form1, k % 2 ? idN11 : idN12);
+                Command(startButton, k % 2 ? CmdMonitorPowerOff : CmdMonitorScreenSaver);
             const int wait = rand() % 180 - 30;  // one in six at once
             if (wait > 0)
                 Sleep(DWORD(wait));

@@ -82,9 +82,9 @@ TEST(Embedded, MainFormLostWithItsTaskbarComesBackIntoTheNewOne)
 {
     Install app("EmbeddedRestart");
     TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
-    Application.Initialize(GetModuleHandleA(nullptr));
+    TheApplication.Initialize(GetModuleHandleA(nullptr));
     EmbeddedForm form;
-    Application.CreateForm(form);
+    TheApplication.CreateForm(form);
     form.ShellRestarted();
     const HWND first = form.Handle;
     ASSERT_EQ(tray.Tray, GetParent(first));
@@ -94,7 +94,7 @@ TEST(Embedded, MainFormLostWithItsTaskbarComesBackIntoTheNewOne)
     EXPECT_FALSE(IsWindow(first)) << "the old taskbar did not take its child along";
     const UINT_PTR tick = SetTimer(nullptr, 0, 50, nullptr);  // the loop looks at the clock
     const DWORD deadline = GetTickCount() + 10000;
-    Application.RunUntil([&] {
+    TheApplication.RunUntil([&] {
         return (form.Handle && GetParent(form.Handle) == tray.Tray && IsWindowVisible(form.Handle) &&
                 !IsWindowVisible(tray.Start)) ||
                GetTickCount() > deadline;
@@ -107,5 +107,5 @@ TEST(Embedded, MainFormLostWithItsTaskbarComesBackIntoTheNewOne)
     EXPECT_TRUE(IsWindowVisible(form.Handle));
     EXPECT_FALSE(IsWindowVisible(tray.Start));
     EXPECT_GE(form.Restarts, 2);
-    Application.MainForm = nullptr;
+    TheApplication.MainForm = nullptr;
 }

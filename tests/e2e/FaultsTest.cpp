@@ -11,16 +11,16 @@
 
 #include "Harness.h"
 #include "Session.h"
-#include "app/MenuIds.h"
+#include "ui/Commands.h"
 
 namespace {
 // Quorvel's button laid over the taskbar's client (0, 0), as the user sees it.
-bool OverTaskbar(HWND form1, HWND tray)
+bool OverTaskbar(HWND startButton, HWND tray)
 {
     POINT origin = {0, 0};
     ClientToScreen(tray, &origin);
-    const RECT r = WindowRect(form1);
-    return form1 && IsWindowVisible(form1) && r.left == origin.x && r.top == origin.y;
+    const RECT r = WindowRect(startButton);
+    return startButton && IsWindowVisible(startButton) && r.left == origin.x && r.top == origin.y;
 }
 
 int CountLines(const TestTaskbar& tray, const std::string& line)
@@ -41,20 +41,20 @@ TEST(Faults, TaskbarRestartPutsTheButtonIntoTheNewTaskbarAndKeepsTheState)
 {
     Session s("TaskbarRestart", "autorun=false\r\n");
     ASSERT_TRUE(s.Q.WaitStarted());
-    Command(s.Form1(), idN4);  // in memory until the next save
+    Command(s.StartButton(), CmdAutoload);  // in memory until the next save
     ASSERT_TRUE(WaitFor([&] { return RunValue() == s.App.Exe(); }));
     HWND panel = s.ShowPanel();
     ASSERT_TRUE(IsWindowVisible(panel));
 
     ASSERT_TRUE(s.Tray.Restart());
-    EXPECT_TRUE(WaitFor([&] { return OverTaskbar(s.Form1(), s.Tray.Tray) && !IsWindowVisible(s.Tray.Start); }));
+    EXPECT_TRUE(WaitFor([&] { return OverTaskbar(s.StartButton(), s.Tray.Tray) && !IsWindowVisible(s.Tray.Start); }));
     EXPECT_TRUE(IsWindowVisible(panel));
     Screenshot("Faults.TaskbarRestart");
 
     // The button still answers, and a close gives the new taskbar its Start
     // button back after saving what memory held.
     EXPECT_TRUE(s.ToggleTo(false));
-    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(s.Q.WaitExit());
     EXPECT_EQ("autorun=true", s.Saved("autorun="));
     EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
@@ -82,7 +82,7 @@ TEST(Faults, StartButtonShownAgainByTheShellIsHiddenAgain)
     shown = CountLines(s.Tray, "show 1 exists=1");
     showAndCheck(4);
     // At the exit it stays shown.
-    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(s.Q.WaitExit());
     Sleep(300);
     EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
@@ -93,7 +93,7 @@ TEST(Faults, LogoffSavesAndGivesTheStartButtonBack)
     // A list file in LF line ends comes back in CR LF only from a save.
     Session s("Logoff", "autorun=false\r\n", {{"Dirs.qvl", "Work\nC:\\Work\n"}});
     ASSERT_TRUE(s.Q.WaitStarted());
-    Command(s.Form1(), idN4);
+    Command(s.StartButton(), CmdAutoload);
     ASSERT_TRUE(WaitFor([&] { return RunValue() == s.App.Exe(); }));
     // As the system does: every top-level window is asked, then told.
     const std::vector<HWND> windows = TopLevelWindows(s.Q.Pid());
@@ -140,7 +140,7 @@ TEST(Faults, ReadOnlyFilesAreLeftAsTheyWereAndNothingInMemoryIsLost)
         SetReadOnly(s.App.File(f), true);
 
     // "Start of prompt" saves at once: refused, reported, nothing touched.
-    Command(s.Form1(), idN12);
+    Command(s.StartButton(), CmdMonitorScreenSaver);
     EXPECT_EQ("I/O error 5", s.DismissError());
     EXPECT_EQ(settings, ReadBytes(s.App.File("Settings.ini")));
     EXPECT_EQ(dirs, ReadBytes(s.App.File("Dirs.qvl")));
@@ -151,10 +151,10 @@ TEST(Faults, ReadOnlyFilesAreLeftAsTheyWereAndNothingInMemoryIsLost)
     // A close that cannot save the lists stops at the box: Quorvel stays in
     // the taskbar, and the Start button stays hidden.
     SetReadOnly(s.App.File("Settings.ini"), false);
-    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
     EXPECT_EQ("I/O error 5", s.DismissError());
     EXPECT_FALSE(s.Q.WaitExit(1000));
-    EXPECT_TRUE(IsWindowVisible(s.Form1()));
+    EXPECT_TRUE(IsWindowVisible(s.StartButton()));
     EXPECT_FALSE(IsWindowVisible(s.Tray.Start));
     EXPECT_EQ("monitor=1", s.Saved("monitor="));
     EXPECT_EQ(dirs, ReadBytes(s.App.File("Dirs.qvl")));
@@ -162,7 +162,7 @@ TEST(Faults, ReadOnlyFilesAreLeftAsTheyWereAndNothingInMemoryIsLost)
     // Freed, the files take what memory kept all along.
     SetReadOnly(s.App.File("Dirs.qvl"), false);
     SetReadOnly(s.App.File("Apps.qvl"), false);
-    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(s.Q.WaitExit());
     EXPECT_EQ("Work\r\nC:\\Work\r\n", ReadBytes(s.App.File("Dirs.qvl")));
     EXPECT_EQ("Pad\r\nC:\\pad.exe\r\n", ReadBytes(s.App.File("Apps.qvl")));
@@ -208,8 +208,8 @@ StartFigures StartAndMeasure(const Install& app)
                 PostMessageA(box, WM_COMMAND, IDOK, 0);
                 WaitFor([&] { return !IsWindow(box); });
             }
-            const HWND form1 = q.Window("TForm1");
-            return form1 && IsWindowVisible(form1);
+            const HWND startButton = q.Window("TForm1");
+            return startButton && IsWindowVisible(startButton);
         },
         30000));
     f.Ms = GetTickCount() - t0;

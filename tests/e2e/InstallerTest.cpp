@@ -6,7 +6,7 @@
 
 #include "Harness.h"
 #include "Session.h"
-#include "app/MenuIds.h"
+#include "ui/Commands.h"
 
 namespace {
 const char* const UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvel";
@@ -109,8 +109,8 @@ TEST(Installer, SilentInstallStartAndUninstallKeepOnlyTheUsersFiles)
     TestTaskbar tray(Env("QV_WORK") + "\\installer-tray.log", app.File("Settings.ini"));
     Quorvel q(app);
     ASSERT_TRUE(q.WaitStarted());
-    HWND form1 = q.Window("TForm1");
-    Command(form1, idN4);
+    HWND startButton = q.Window("TForm1");
+    Command(startButton, CmdAutoload);
     EXPECT_TRUE(WaitFor([&] { return RunValue() == dir + "\\Quorvel.exe"; })) << RunValue();
     EXPECT_FALSE(IsWindowVisible(tray.Start));
 

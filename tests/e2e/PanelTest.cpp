@@ -4,28 +4,30 @@
 
 #include "Session.h"
 #include "StartButton.h"
-#include "app/MenuIds.h"
-#include "app/Settings.h"
-#include "app/Skins.h"
-#include "panel/PanelLayout.h"
+#include "ui/Commands.h"
+#include "model/Settings.h"
+#include "model/SkinFile.h"
+#include "model/PanelLayout.h"
 
 namespace {
 const char* const ButtonFiles[9] = {"",        "cdrom.bmp", "exitbut.bmp", "closeall.bmp", "minall.bmp",
                                     "dir.bmp", "app.bmp",   "monik.bmp",   "timer.bmp"};
 
 // Compares the panel on screen with the skin's pictures at the places the
-// layout gives (Ini and Skin as the session's ClickZone read them).
-int PanelMismatches(HWND panel, const std::string& skinDir)
+// layout gives.
+int PanelMismatches(HWND panel, const ProgramView& v)
 {
+    const std::string& skinDir = v.Config.SkinFolder;
     const RECT r = WindowRect(panel);
     const int frame = BmpSize(skinDir + "back.bmp").cx;
     const Picture screen = ScreenArea(r.left, r.top, r.right - r.left, r.bottom - r.top);
     int bad = 0;
     for (int k = 1; k <= 8; ++k) {
-        if (Ini.but[k] == 0 || Ini.but[k] > Ini.numbut)
+        const uint8_t slot = v.Config.ButtonSlot[k];
+        if (slot == 0 || slot > v.Config.ButtonCount)
             continue;
         const Picture pic = PictureFile(skinDir + ButtonFiles[k]);
-        const ButtonPlace home = ButtonHome(Ini.but[k], frame);
+        const ButtonPlace home = ButtonHome(v.Skin, slot, frame);
         const int w = k <= 4 ? 24 : pic.Width, h = k <= 4 ? 24 : pic.Height;
         const uint32_t key = pic.At(0, pic.Height - 1);
         for (int y = 0; y < h && home.Top + y < screen.Height; ++y)
@@ -97,7 +99,7 @@ TEST(Panel, Zone2OpensTheMainMenuAtTheBottomLeftAndAutoloadingFollowsIt)
 {
     Session s("Panel.Zone2", "autorun=false\r\n");
     ASSERT_TRUE(s.Q.WaitStarted());
-    const int startHeight = WindowSize(s.Form1()).cy;
+    const int startHeight = WindowSize(s.StartButton()).cy;
     for (bool right : {false, true}) {
         s.ClickZone(2, right);
         HWND menu = nullptr;
@@ -132,27 +134,28 @@ TEST(Panel, Zone3ShowsAndHidesThePanelInEverySkin)
     const struct {
         unsigned Id;
         const char* Folder;
-    } skins[] = {{idXP1, "xpdefault"}, {idN7, "xpclassic"}, {idXP2, "xpbutton"}, {idWin981, "win98"}};
+    } skins[] = {{CmdStandardXpSkin, "xpdefault"}, {CmdClassicalXpSkin, "xpclassic"}, {CmdButtonXpSkin, "xpbutton"}, {CmdClassicalWin98Skin, "win98"}};
     for (const auto& skin : skins) {
         const std::string dir = s.App.Dir + "Skins\\" + skin.Folder + "\\";
-        Command(s.Form1(), skin.Id);
+        Command(s.StartButton(), skin.Id);
         const SIZE start = BmpSize(dir + "normal.bmp");
-        ASSERT_TRUE(WaitFor([&] { return WindowSize(s.Form1()).cx == start.cx; })) << skin.Folder;
+        ASSERT_TRUE(WaitFor([&] { return WindowSize(s.StartButton()).cx == start.cx; })) << skin.Folder;
         Sleep(300);
-        HWND panel = s.Form2();
+        HWND panel = s.Panel();
         ASSERT_TRUE(panel);
         EXPECT_FALSE(IsWindowVisible(panel)) << "a rebuilt panel starts hidden";
 
         ASSERT_TRUE(s.ToggleTo(true)) << skin.Folder;
         Sleep(300);
         const RECT r = WindowRect(panel);
-        const PanelRect want = PanelBounds(screenHeight, BmpSize(dir + "back.bmp").cx);
+        const ProgramView v = ReadAsProgram(s.App);
+        const PanelRect want = PanelBounds(v.Skin, v.Config.ButtonCount, screenHeight, BmpSize(dir + "back.bmp").cx);
         EXPECT_EQ(0, r.left);
         EXPECT_EQ(screenHeight - start.cy, r.bottom) << "the panel stands on the start button's height";
         EXPECT_EQ(want.Width, r.right - r.left);
         EXPECT_EQ(want.Height, r.bottom - r.top);
         EXPECT_TRUE(GetWindowLongA(panel, GWL_EXSTYLE) & WS_EX_TOPMOST);
-        EXPECT_EQ(0, PanelMismatches(panel, dir)) << skin.Folder;
+        EXPECT_EQ(0, PanelMismatches(panel, v)) << skin.Folder;
         Screenshot(std::string("Panel.") + skin.Folder);
 
         EXPECT_TRUE(s.ToggleTo(false)) << skin.Folder;
@@ -213,9 +216,9 @@ TEST(Panel, MonitorItemsRewriteTheSettings)
 {
     Session s("Panel.Monitor");
     ASSERT_TRUE(s.Q.WaitStarted());
-    Command(s.Form1(), idN12);
+    Command(s.StartButton(), CmdMonitorScreenSaver);
     EXPECT_TRUE(WaitFor([&] { return s.Saved("monitor=") == "monitor=1"; }));
-    Command(s.Form1(), idN11);
+    Command(s.StartButton(), CmdMonitorPowerOff);
     EXPECT_TRUE(WaitFor([&] { return s.Saved("monitor=") == "monitor=0"; }));
 }
 
@@ -224,7 +227,7 @@ TEST(Panel, ExitAsksAndOnYesRestoresTheStartButtonAndSaves)
     Session s("Panel.Exit");
     ASSERT_TRUE(s.Q.WaitStarted());
     for (int answer : {IDNO, IDYES}) {
-        Command(s.Form1(), idN1);
+        Command(s.StartButton(), CmdExit);
         HWND box = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (box = s.Q.ErrorBox()) != nullptr; }));
         EXPECT_EQ("Confirm", TextOf(box));
@@ -246,7 +249,7 @@ TEST(Panel, ExitAsksAndOnYesRestoresTheStartButtonAndSaves)
     }
     ASSERT_TRUE(s.Q.WaitExit());
     EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
-    EXPECT_EQ(DefaultSettings(s.App.Dir), ReadBytes(s.App.File("Settings.ini")));
+    EXPECT_EQ(DefaultSettingsFile(s.App.Dir), ReadBytes(s.App.File("Settings.ini")));
     EXPECT_TRUE(Exists(s.App.File("Dirs.qvl")));
     EXPECT_TRUE(Exists(s.App.File("Apps.qvl")));
 }
@@ -263,7 +266,7 @@ TEST(Panel, ABrokenSkinNeverCostsTheFavourites)
         Quorvel q(app);
         ASSERT_TRUE(q.WaitStarted());
         DeleteFileA((app.Dir + "Skins\\win98\\back.bmp").c_str());
-        Command(q.Window("TForm1"), idWin981);
+        Command(q.Window("TForm1"), CmdClassicalWin98Skin);
         HWND box = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
         const std::string text = BoxMessage(box);

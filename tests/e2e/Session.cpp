@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Settings.h"
-#include "app/Skins.h"
-#include "panel/PanelLayout.h"
-#include "toolkit/Files.h"
+#include "model/Settings.h"
+#include "model/SkinFile.h"
+#include "model/PanelLayout.h"
+#include "base/Files.h"
 
 SIZE BmpSize(const std::string& path)
 {
@@ -95,32 +95,30 @@ std::string Session::Saved(const char* key) const
     return at == std::string::npos ? "" : s.substr(at + 2, s.find("\r\n", at + 2) - at - 2);
 }
 
-namespace {
-// The driver reads the settings and skin with the program's own readers.
-void ReadAsProgram(const Install& app)
+ProgramView ReadAsProgram(const Install& app)
 {
-    ExeDir = app.Dir;
-    SetDefaultSettings();
+    ProgramView v;
+    v.Config = DefaultSettings(app.Dir);
     if (FileExists(app.File("Settings.ini"))) {
         TextReader in(app.File("Settings.ini"));
-        ReadSettingsFrom(in);
+        ReadSettingsFrom(in, v.Config);
     }
-    ReadSkinFile();
+    ReadSkinFile(v.Config.SkinFolder + v.Config.SkinFile, v.Skin);
+    return v;
 }
-} // namespace
 
-POINT ZoneCentre(HWND form1, const Install& app, int zone)
+POINT ZoneCentre(HWND startButton, const Install& app, int zone)
 {
-    ReadAsProgram(app);
-    const TZone& z = zone == 1 ? Skin.Zone1 : zone == 2 ? Skin.Zone2 : Skin.Zone3;
-    const RECT r = WindowRect(form1);
+    const SkinMetrics skin = ReadAsProgram(app).Skin;
+    const Zone& z = zone == 1 ? skin.StartMenuZone : zone == 2 ? skin.MainMenuZone : skin.PanelZone;
+    const RECT r = WindowRect(startButton);
     return {r.left + (z.Left + z.Right) / 2, r.top + (z.Top + z.Bottom) / 2};
 }
 
 POINT ButtonHomeOnScreen(HWND panel, const Install& app, int k)
 {
-    ReadAsProgram(app);
-    const ButtonPlace home = ButtonHome(Ini.but[k], BmpSize(SkinDir + "back.bmp").cx);
+    const ProgramView v = ReadAsProgram(app);
+    const ButtonPlace home = ButtonHome(v.Skin, v.Config.ButtonSlot[k], BmpSize(v.Config.SkinFolder + "back.bmp").cx);
     const RECT r = WindowRect(panel);
     return {r.left + home.Left, r.top + home.Top};
 }
@@ -133,7 +131,7 @@ POINT ButtonCentre(HWND panel, const Install& app, int k)
 
 HWND Session::ShowPanel()
 {
-    HWND panel = Form2();
+    HWND panel = Panel();
     EXPECT_TRUE(ToggleTo(true)) << "the panel does not show";
     Sleep(300);
     return panel;
@@ -143,7 +141,7 @@ bool Session::ToggleTo(bool shown)
 {
     for (int i = 0; i < 3; ++i) {
         ClickZone(3);
-        if (WaitFor([&] { return (IsWindowVisible(Form2()) != FALSE) == shown; }, 2000))
+        if (WaitFor([&] { return (IsWindowVisible(Panel()) != FALSE) == shown; }, 2000))
             return true;
     }
     return false;
@@ -156,6 +154,6 @@ void Session::ClickZone(int zone, bool right)
     // the mouse has been clicked somewhere else: a user's hand comes from the
     // empty desktop.
     ClickAt(600, 200);
-    const POINT p = ZoneCentre(Form1(), App, zone);
+    const POINT p = ZoneCentre(StartButton(), App, zone);
     ClickAt(p.x, p.y, right);
 }

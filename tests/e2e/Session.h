@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "Harness.h"
+#include "model/Settings.h"
+#include "model/SkinFile.h"
 
 SIZE BmpSize(const std::string& path);
 RECT WindowRect(HWND w);
@@ -19,9 +21,16 @@ HWND ButtonOf(HWND form, const std::string& text);
 // The visible pop-up menu window of a process, or nullptr.
 HWND PopupMenuOf(DWORD pid);
 
+// The settings and skin metrics as the program reads them from the files
+// beside its copy (the defaults where there is no Settings.ini).
+struct ProgramView {
+    Settings Config;
+    SkinMetrics Skin;
+};
+ProgramView ReadAsProgram(const Install& app);
 // The middle of a zone of the start button on screen, read from the skin
 // folder and description file that Settings.ini (or the defaults) names.
-POINT ZoneCentre(HWND form1, const Install& app, int zone);
+POINT ZoneCentre(HWND startButton, const Install& app, int zone);
 // The home place of panel button k (1 to 8) on screen, and its middle; read
 // like ZoneCentre.
 POINT ButtonHomeOnScreen(HWND panel, const Install& app, int k);
@@ -35,8 +44,8 @@ struct Session {
     Install App;
     TestTaskbar Tray;
     Quorvel Q;
-    HWND Form1() const { return Q.Window("TForm1"); }
-    HWND Form2() const { return Q.Window("TForm2"); }
+    HWND StartButton() const { return Q.Window("TForm1"); }
+    HWND Panel() const { return Q.Window("TForm2"); }
     // Dismisses the error box with Enter and gives its text.
     std::string DismissError();
     // The value of a line of Settings.ini ("skin=" gives "skin=xpdef.qvs").

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Session.h"
-#include "app/MenuIds.h"
+#include "ui/Commands.h"
 
 TEST(Shutdown, AtZeroTheSettingsAndListsAreWrittenFirst)
 {
@@ -12,7 +12,7 @@ TEST(Shutdown, AtZeroTheSettingsAndListsAreWrittenFirst)
     Session s("Shutdown", "autorun=false\r\n", {{"Dirs.qvl", "Work\nC:\\Work\n"}});
     ASSERT_TRUE(s.Q.WaitStarted());
     // "Autoloading" changes the settings in memory; the file follows at the next save.
-    Command(s.Form1(), idN4);
+    Command(s.StartButton(), CmdAutoload);
     ASSERT_TRUE(WaitFor([&] { return RunValue() == s.App.Exe(); }));
     ASSERT_EQ("autorun=false", s.Saved("autorun="));
 

@@ -5,7 +5,7 @@
 #include "Harness.h"
 #include "Session.h"
 #include "StartButton.h"
-#include "app/MenuIds.h"
+#include "ui/Commands.h"
 
 TEST(Skins, EachBuiltInSkinChangesThePictureAndIsStored)
 {
@@ -16,18 +16,18 @@ TEST(Skins, EachBuiltInSkinChangesThePictureAndIsStored)
         const char* Folder;
         const char* File;
     } const skins[] = {
-        {idN7, "xpclassic", "classic.qvs"},
-        {idXP2, "xpbutton", "xpbutblue.qvs"},
-        {idWin981, "win98", "win98.qvs"},
-        {idXP1, "xpdefault", "xpdef.qvs"},
+        {CmdClassicalXpSkin, "xpclassic", "classic.qvs"},
+        {CmdButtonXpSkin, "xpbutton", "xpbutblue.qvs"},
+        {CmdClassicalWin98Skin, "win98", "win98.qvs"},
+        {CmdStandardXpSkin, "xpdefault", "xpdef.qvs"},
     };
     for (const auto& skin : skins) {
         const std::string folder = s.App.Dir + "Skins\\" + skin.Folder + "\\";
         const SIZE want = BmpSize(folder + "normal.bmp");
         ASSERT_GT(want.cx, 0) << folder;
-        Command(s.Form1(), skin.Id);
+        Command(s.StartButton(), skin.Id);
         EXPECT_TRUE(WaitFor([&] {
-            const SIZE got = WindowSize(s.Form1());
+            const SIZE got = WindowSize(s.StartButton());
             return got.cx == want.cx && got.cy == want.cy;
         })) << skin.Folder;
         EXPECT_EQ(std::string("skin=") + skin.File, s.Saved("skin="));
@@ -55,7 +55,7 @@ TEST(Skins, ToChooseTakesASkinFromAnyFolder)
     FindClose(h);
     MoveFileA((outside + "classic.qvs").c_str(), (outside + "mine.qvs").c_str());
 
-    Command(s.Form1(), idN9);
+    Command(s.StartButton(), CmdChooseSkinFile);
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (dialog = s.Q.ErrorBox()) != nullptr; })) << "no open-file dialog";
     Sleep(500);
@@ -73,7 +73,7 @@ TEST(Skins, ToChooseTakesASkinFromAnyFolder)
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
     const SIZE want = BmpSize(outside + "normal.bmp");
     EXPECT_TRUE(WaitFor([&] {
-        const SIZE got = WindowSize(s.Form1());
+        const SIZE got = WindowSize(s.StartButton());
         return got.cx == want.cx && got.cy == want.cy;
     }));
     EXPECT_EQ("skin=mine.qvs", s.Saved("skin="));
@@ -85,15 +85,15 @@ TEST(Skins, MissingDescriptionFileIsReportedAfterTheChoiceIsStored)
     Session s("Skins.NoDescription");
     ASSERT_TRUE(s.Q.WaitStarted());
     DeleteFileA((s.App.Dir + "Skins\\win98\\win98.qvs").c_str());
-    const SIZE before = WindowSize(s.Form1());
-    Command(s.Form1(), idWin981);
+    const SIZE before = WindowSize(s.StartButton());
+    Command(s.StartButton(), CmdClassicalWin98Skin);
     EXPECT_EQ("File not found", s.DismissError());
     EXPECT_EQ("skindir=" + s.App.Dir + "Skins\\win98\\", s.Saved("skindir="));
-    EXPECT_EQ(before.cx, WindowSize(s.Form1()).cx);
-    EXPECT_EQ(before.cy, WindowSize(s.Form1()).cy);
+    EXPECT_EQ(before.cx, WindowSize(s.StartButton()).cx);
+    EXPECT_EQ(before.cy, WindowSize(s.StartButton()).cy);
 
     // The next start reports it again and keeps the built-in picture.
-    PostMessageA(s.Form1(), WM_CLOSE, 0, 0);
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(s.Q.WaitExit());
     Quorvel again(s.App);
     HWND box = nullptr;
@@ -101,18 +101,18 @@ TEST(Skins, MissingDescriptionFileIsReportedAfterTheChoiceIsStored)
     EXPECT_EQ("File not found", BoxMessage(box));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(again.WaitStarted());
-    HWND form1 = again.Window("TForm1");
-    EXPECT_EQ(95, WindowSize(form1).cx);
+    HWND startButton = again.Window("TForm1");
+    EXPECT_EQ(95, WindowSize(startButton).cx);
 
     // Its zones still answer: the arrow opens the menu, from which a skin
     // that works is chosen.
-    const RECT r = WindowRect(form1);
+    const RECT r = WindowRect(startButton);
     ClickAt(600, 200);
     ClickAt(r.left + 74, r.top + 15);
     EXPECT_TRUE(WaitFor([&] { return PopupMenuOf(again.Pid()) != nullptr; }));
     PressKey(VK_ESCAPE);
-    Command(form1, idXP1);
-    EXPECT_TRUE(WaitFor([&] { return WindowSize(form1).cx == 96; }));
+    Command(startButton, CmdStandardXpSkin);
+    EXPECT_TRUE(WaitFor([&] { return WindowSize(startButton).cx == 96; }));
     EXPECT_EQ(nullptr, again.ErrorBox());
 }
 
@@ -121,10 +121,10 @@ TEST(Skins, BadNumberInTheDescriptionFile)
     Session s("Skins.BadNumber");
     ASSERT_TRUE(s.Q.WaitStarted());
     WriteBytes(s.App.Dir + "Skins\\xpbutton\\xpbutblue.qvs", "30\r\nabc\r\n");
-    const SIZE before = WindowSize(s.Form1());
-    Command(s.Form1(), idXP2);
+    const SIZE before = WindowSize(s.StartButton());
+    Command(s.StartButton(), CmdButtonXpSkin);
     EXPECT_EQ("Invalid numeric input", s.DismissError());
-    EXPECT_EQ(before.cx, WindowSize(s.Form1()).cx);
+    EXPECT_EQ(before.cx, WindowSize(s.StartButton()).cx);
 }
 
 TEST(Skins, MissingOrDamagedStartPicture)
@@ -133,17 +133,17 @@ TEST(Skins, MissingOrDamagedStartPicture)
     ASSERT_TRUE(s.Q.WaitStarted());
     const std::string classic = s.App.Dir + "Skins\\xpclassic\\normal.bmp";
     DeleteFileA(classic.c_str());
-    const SIZE before = WindowSize(s.Form1());
-    Command(s.Form1(), idN7);
+    const SIZE before = WindowSize(s.StartButton());
+    Command(s.StartButton(), CmdClassicalXpSkin);
     const std::string text = s.DismissError();
     const std::string prefix = "Cannot open file \"" + classic + "\". ";
     EXPECT_EQ(prefix, text.substr(0, prefix.size()));
     EXPECT_GT(text.size(), prefix.size()) << "no reason given";
-    EXPECT_EQ(before.cx, WindowSize(s.Form1()).cx);
+    EXPECT_EQ(before.cx, WindowSize(s.StartButton()).cx);
 
     WriteBytes(s.App.Dir + "Skins\\win98\\normal.bmp", "BM" + std::string(60, '\x7f'));
-    Command(s.Form1(), idWin981);
+    Command(s.StartButton(), CmdClassicalWin98Skin);
     EXPECT_EQ("Bitmap image is not valid", s.DismissError());
-    EXPECT_EQ(before.cx, WindowSize(s.Form1()).cx);
-    EXPECT_EQ(before.cy, WindowSize(s.Form1()).cy);
+    EXPECT_EQ(before.cx, WindowSize(s.StartButton()).cx);
+    EXPECT_EQ(before.cy, WindowSize(s.StartButton()).cy);
 }

@@ -11,7 +11,7 @@
 
 #include "Harness.h"
 #include "Session.h"
-#include "app/MenuIds.h"
+#include "ui/Commands.h"
 
 namespace {
 struct Holdings {
@@ -83,13 +83,13 @@ TEST(Soak, AThousandSkinChangesAndChooserAppliesHoldNoMore)
     Session s("Soak", "monitor=0\r\n", {{"Dirs.qvl", "Work\r\nC:\\Work\r\n"}, {"Apps.qvl", "Pad\r\nC:\\pad.exe\r\n"}});
     ASSERT_TRUE(s.Q.WaitStarted());
     s.ShowPanel();
-    const HWND form1 = s.Form1();
+    const HWND startButton = s.StartButton();
 
-    const unsigned skins[] = {idN7, idXP2, idWin981, idXP1};
+    const unsigned skins[] = {CmdClassicalXpSkin, CmdButtonXpSkin, CmdClassicalWin98Skin, CmdStandardXpSkin};
     Ledger changes("skin change");
     for (int i = 1; i <= 1000; ++i) {
         DWORD_PTR done = 0;
-        ASSERT_TRUE(SendMessageTimeoutA(form1, WM_COMMAND, skins[i % 4], 0, SMTO_NORMAL, 10000, &done)) << i;
+        ASSERT_TRUE(SendMessageTimeoutA(startButton, WM_COMMAND, skins[i % 4], 0, SMTO_NORMAL, 10000, &done)) << i;
         changes.Round(i, s.Q.Pid());
     }
     ASSERT_EQ(nullptr, s.Q.ErrorBox());
@@ -97,7 +97,7 @@ TEST(Soak, AThousandSkinChangesAndChooserAppliesHoldNoMore)
 
     Ledger applies("chooser Apply");
     for (int i = 1; i <= 1000; ++i) {
-        Command(form1, idN13);
+        Command(startButton, CmdChoosePanelButtons);
         HWND chooser = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (chooser = s.Q.Window("TPosForm")) && IsWindowVisible(chooser); })) << i;
         PostMessageA(ButtonOf(chooser, "Apply"), BM_CLICK, 0, 0);
@@ -111,7 +111,7 @@ TEST(Soak, AThousandSkinChangesAndChooserAppliesHoldNoMore)
     HWND panel = s.ShowPanel();
     EXPECT_TRUE(IsWindowVisible(panel));
     Screenshot("Soak.End");
-    PostMessageA(form1, WM_CLOSE, 0, 0);
+    PostMessageA(startButton, WM_CLOSE, 0, 0);
     ASSERT_TRUE(s.Q.WaitExit());
     EXPECT_EQ("Work\r\nC:\\Work\r\n", ReadBytes(s.App.File("Dirs.qvl")));
 }

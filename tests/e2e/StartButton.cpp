@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Harness.h"
-#include "toolkit/BmpFile.h"
+#include "base/BmpFile.h"
 
 Picture BuiltInPicture(const std::string& exe, int id)
 {
@@ -60,10 +60,10 @@ Picture ScreenArea(int left, int top, int width, int height)
     return p;
 }
 
-int ScreenMismatches(HWND form1, const Picture& pic, const Picture* under)
+int ScreenMismatches(HWND startButton, const Picture& pic, const Picture* under)
 {
     RECT r;
-    GetWindowRect(form1, &r);
+    GetWindowRect(startButton, &r);
     HDC screen = GetDC(nullptr);
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
     int bad = 0;
@@ -85,7 +85,7 @@ int ScreenMismatches(HWND form1, const Picture& pic, const Picture* under)
     return bad;
 }
 
-std::string DefaultSettings(const std::string& dir)
+std::string DefaultSettingsFile(const std::string& dir)
 {
     return "skin=xpdef.qvs\r\nnumbut=8\r\nnumapps=0\r\nnumdirs=0\r\nautorun=false\r\ncdrom=e\r\n"
            "but1=1\r\nbut2=2\r\nbut3=3\r\nbut4=4\r\nbut5=5\r\nbut6=6\r\nbut7=7\r\nbut8=8\r\n"

@@ -22,7 +22,7 @@ Picture ScreenArea(int left, int top, int width, int height);
 // How many pixels of the window's screen area differ from the picture: where
 // the picture is maroon the screen must show what lies beneath (`under`, when
 // known), elsewhere the picture itself.
-int ScreenMismatches(HWND form1, const Picture& pic, const Picture* under);
+int ScreenMismatches(HWND startButton, const Picture& pic, const Picture* under);
 
 // The default settings file for a program in `dir`.
-std::string DefaultSettings(const std::string& dir);
+std::string DefaultSettingsFile(const std::string& dir);

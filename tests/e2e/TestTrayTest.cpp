@@ -39,7 +39,7 @@ TEST(TestTray, StartButtonTakesTheStartButtonsPlace)
     ShowWindow(tray.Start, SW_SHOW);
     Quorvel q(app);
     ASSERT_TRUE(q.WaitStarted());
-    HWND form1 = q.Window("TForm1");
+    HWND startButton = q.Window("TForm1");
 
     EXPECT_FALSE(IsWindowVisible(tray.Start));
     Sleep(1000);
@@ -48,16 +48,16 @@ TEST(TestTray, StartButtonTakesTheStartButtonsPlace)
     // Under Wine the button is a top-level window laid over the taskbar's
     // client origin, owned by the taskbar so that it stays above it.
     RECT r;
-    GetWindowRect(form1, &r);
+    GetWindowRect(startButton, &r);
     EXPECT_EQ(origin.x, r.left);
     EXPECT_EQ(origin.y, r.top);
     EXPECT_EQ(pic.Width, r.right - r.left);
     EXPECT_EQ(pic.Height, r.bottom - r.top);
-    EXPECT_EQ(tray.Tray, GetWindow(form1, GW_OWNER));
+    EXPECT_EQ(tray.Tray, GetWindow(startButton, GW_OWNER));
 
     // What the user sees: the default skin's picture, with the taskbar
     // through its corners.
-    EXPECT_EQ(0, ScreenMismatches(form1, pic, &under));
+    EXPECT_EQ(0, ScreenMismatches(startButton, pic, &under));
 
     EXPECT_FALSE(HasTaskbarButton(q.Pid()));
     HWND appWnd = q.Window("TApplication");
@@ -93,7 +93,7 @@ TEST(TestTray, CloseShowsTheStartButtonBeforeSaving)
         }
     }
     EXPECT_TRUE(shownBeforeSave) << "the Start button was not shown before Settings.ini was written";
-    std::string settings = DefaultSettings(app.Dir);
+    std::string settings = DefaultSettingsFile(app.Dir);
     settings.replace(settings.find("numdirs=0"), 9, "numdirs=1");
     EXPECT_EQ(settings, ReadBytes(app.File("Settings.ini")));
     EXPECT_EQ(dirs, ReadBytes(app.File("Dirs.qvl")));
@@ -193,18 +193,18 @@ TEST(NoTaskbar, StaysATopLevelWindowAtTheTopLeft)
     Install app(Name());
     Quorvel q(app);
     ASSERT_TRUE(q.WaitStarted());
-    HWND form1 = q.Window("TForm1");
+    HWND startButton = q.Window("TForm1");
     RECT r;
-    GetWindowRect(form1, &r);
+    GetWindowRect(startButton, &r);
     EXPECT_EQ(0, r.left);
     EXPECT_EQ(0, r.top);
     EXPECT_EQ(PictureFile(app.Dir + "Skins\\xpdefault\\normal.bmp").Width, r.right - r.left);
-    EXPECT_TRUE(GetWindowLongA(form1, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_FALSE(GetWindowLongA(form1, GWL_STYLE) & WS_CHILD);
+    EXPECT_TRUE(GetWindowLongA(startButton, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongA(startButton, GWL_STYLE) & WS_CHILD);
     Screenshot(Name());
-    PostMessageA(form1, WM_CLOSE, 0, 0);
+    PostMessageA(startButton, WM_CLOSE, 0, 0);
     ASSERT_TRUE(q.WaitExit());
-    EXPECT_EQ(DefaultSettings(app.Dir), ReadBytes(app.File("Settings.ini")));
+    EXPECT_EQ(DefaultSettingsFile(app.Dir), ReadBytes(app.File("Settings.ini")));
 }
 
 TEST(TestTray, AFailedSaveAtCloseIsReportedAndTheOldFileKept)

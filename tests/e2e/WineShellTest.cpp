@@ -6,7 +6,7 @@
 #include "Harness.h"
 #include "Session.h"
 #include "StartButton.h"
-#include "app/MenuIds.h"
+#include "ui/Commands.h"
 
 namespace {
 HWND WineTaskbar()
@@ -32,24 +32,24 @@ TEST(WineShell, UserSeesQuorvelsButtonAtTheLeftEnd)
 
     Quorvel q(app);
     ASSERT_TRUE(q.WaitStarted());
-    HWND form1 = q.Window("TForm1");
+    HWND startButton = q.Window("TForm1");
     const Picture pic = PictureFile(app.Dir + "Skins\\xpdefault\\normal.bmp");
     ASSERT_GT(pic.Width, 0);
     RECT r;
-    GetWindowRect(form1, &r);
+    GetWindowRect(startButton, &r);
     POINT origin = {0, 0};
     ClientToScreen(tray, &origin);
     EXPECT_EQ(origin.x, r.left);
     EXPECT_EQ(origin.y, r.top);
     Sleep(500);
-    EXPECT_EQ(0, ScreenMismatches(form1, pic, nullptr));
+    EXPECT_EQ(0, ScreenMismatches(startButton, pic, nullptr));
 
     // A window opening makes Wine's taskbar lay itself out again (and show its
     // Start button); Quorvel's button must still be what is seen.
     HWND other = CreateWindowExA(0, "Static", "Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 200, 300,
                                  200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     Sleep(1000);
-    EXPECT_EQ(0, ScreenMismatches(form1, pic, nullptr));
+    EXPECT_EQ(0, ScreenMismatches(startButton, pic, nullptr));
     Screenshot("WineShell");
 
     // Wine's taskbar keeps a button per top-level window (its ID is the
@@ -64,7 +64,7 @@ TEST(WineShell, UserSeesQuorvelsButtonAtTheLeftEnd)
     DestroyWindow(other);
 
     // Zone 1 opens Wine's own Start menu, a menu of the shell's process.
-    const POINT zone1 = ZoneCentre(form1, app, 1);
+    const POINT zone1 = ZoneCentre(startButton, app, 1);
     ClickAt(zone1.x, zone1.y);
     DWORD shell = 0;
     GetWindowThreadProcessId(tray, &shell);
@@ -75,7 +75,7 @@ TEST(WineShell, UserSeesQuorvelsButtonAtTheLeftEnd)
     // menu is open, though its own window order keeps the button on top.
     Screenshot("WineShell.StartMenu");
     PressKey(VK_ESCAPE);
-    PostMessageA(form1, WM_CLOSE, 0, 0);
+    PostMessageA(startButton, WM_CLOSE, 0, 0);
     ASSERT_TRUE(q.WaitExit());
 }
 
@@ -87,13 +87,13 @@ TEST(WineShell, EachSkinShowsItsPanelAndTheMenuOpensAboveTheButton)
     ASSERT_TRUE(WineTaskbar());
     Quorvel q(app);
     ASSERT_TRUE(q.WaitStarted());
-    HWND form1 = q.Window("TForm1");
+    HWND startButton = q.Window("TForm1");
     const struct {
         unsigned Id;
         const char* Folder;
-    } skins[] = {{idN7, "xpclassic"}, {idXP2, "xpbutton"}, {idWin981, "win98"}, {idXP1, "xpdefault"}};
+    } skins[] = {{CmdClassicalXpSkin, "xpclassic"}, {CmdButtonXpSkin, "xpbutton"}, {CmdClassicalWin98Skin, "win98"}, {CmdStandardXpSkin, "xpdefault"}};
     for (const auto& skin : skins) {
-        Command(form1, skin.Id);
+        Command(startButton, skin.Id);
         HWND panel = q.Window("TForm2");
         ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); }));
         Sleep(300);
@@ -101,20 +101,20 @@ TEST(WineShell, EachSkinShowsItsPanelAndTheMenuOpensAboveTheButton)
         // screen's bottom and so may cover the top rows of a button lower
         // than the taskbar.
         const Picture start = PictureFile(app.Dir + "Skins\\" + skin.Folder + "\\normal.bmp");
-        EXPECT_EQ(0, ScreenMismatches(form1, start, nullptr)) << skin.Folder;
-        EXPECT_TRUE(ClickUntil(ZoneCentre(form1, app, 3), [&] { return IsWindowVisible(panel) != FALSE; }))
+        EXPECT_EQ(0, ScreenMismatches(startButton, start, nullptr)) << skin.Folder;
+        EXPECT_TRUE(ClickUntil(ZoneCentre(startButton, app, 3), [&] { return IsWindowVisible(panel) != FALSE; }))
             << skin.Folder;
         // Wine leaves what closed menus covered on the desktop unpainted.
         RedrawWindow(GetDesktopWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         Sleep(500);
         Screenshot(std::string("WineShell.Skin.") + skin.Folder);
     }
-    const POINT zone2 = ZoneCentre(form1, app, 2);
+    const POINT zone2 = ZoneCentre(startButton, app, 2);
     ClickAt(zone2.x, zone2.y);
     EXPECT_TRUE(WaitFor([&] { return PopupMenuOf(q.Pid()) != nullptr; }));
     Sleep(500);
     Screenshot("WineShell.Menu");
     PressKey(VK_ESCAPE);
-    PostMessageA(form1, WM_CLOSE, 0, 0);
+    PostMessageA(startButton, WM_CLOSE, 0, 0);
     ASSERT_TRUE(q.WaitExit());
 }

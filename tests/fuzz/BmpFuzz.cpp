@@ -1,7 +1,7 @@
 // Skin pictures come from anywhere. A file is either refused as not a valid
 // bitmap or decoded into a picture of the size its header promises.
-#include "toolkit/BmpFile.h"
-#include "toolkit/Errors.h"
+#include "base/BmpFile.h"
+#include "base/Errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

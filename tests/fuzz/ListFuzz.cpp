@@ -1,8 +1,8 @@
 // A list file may have been edited by hand or cut short by a full disk. Reading
 // it from memory has nothing that may fail; the list must stay within its
 // slots and texts, and saving it must give a file that reads back the same.
-#include "lists/LaunchList.h"
-#include "toolkit/Files.h"
+#include "model/Favourites.h"
+#include "base/Files.h"
 
 #include <vector>
 
@@ -13,16 +13,16 @@ void Check(bool ok)
         __builtin_trap();
 }
 
-std::vector<std::string> Read(const std::string& text)
+std::vector<std::string> Read(const std::string& text, FavouriteList& list)
 {
-    DirList.Count = 0;
+    list = FavouriteList();
     TextReader in = TextReader::FromMemory(text);
-    ReadLaunchList(DirList, in);
-    Check(DirList.Count <= MaxEntries);
+    ReadFavourites(list, in);
+    Check(list.Count <= MaxFavourites);
     std::vector<std::string> texts;
-    for (unsigned i = 1; i <= DirList.Count; ++i) {
-        const LaunchEntry& e = DirList.Slot[i];
-        Check(e.Name.size() <= MaxEntryText && e.Path.size() <= MaxEntryText);
+    for (unsigned i = 1; i <= list.Count; ++i) {
+        const Favourite& e = list.Entry[i];
+        Check(e.Name.size() <= MaxFavouriteText && e.Path.size() <= MaxFavouriteText);
         texts.push_back(e.Name);
         texts.push_back(e.Path);
     }
@@ -32,7 +32,8 @@ std::vector<std::string> Read(const std::string& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::vector<std::string> first = Read(std::string(reinterpret_cast<const char*>(data), size));
-    Check(Read(FormatLaunchList(DirList)) == first);
+    FavouriteList list;
+    const std::vector<std::string> first = Read(std::string(reinterpret_cast<const char*>(data), size), list);
+    Check(Read(FormatFavourites(list), list) == first);
     return 0;
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "toolkit/BmpFile.h"
-#include "toolkit/Errors.h"
+#include "base/BmpFile.h"
+#include "base/Errors.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/Countdown.h"
-#include "panel/PanelLayout.h"
+#include "model/Countdown.h"
+#include "model/PanelLayout.h"
 
 namespace {
 // Ticks until a shutdown is due; -1 if none within `limit` ticks.

@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 
 #include "TempDir.h"
-#include "toolkit/Errors.h"
-#include "toolkit/Files.h"
+#include "base/Errors.h"
+#include "base/Files.h"
 
 TEST(Files, AFailedSaveLeavesTheOldFileIntact)
 {

@@ -1,67 +1,63 @@
 #include <gtest/gtest.h>
 
-#include "app/HitZone.h"
-#include "app/Settings.h"
-#include "app/Skins.h"
-#include "panel/PanelLayout.h"
+#include "model/HitZone.h"
+#include "model/SkinFile.h"
+#include "model/PanelLayout.h"
 
 namespace {
-void Slots(uint8_t numbut, uint16_t width, uint16_t gap)
+SkinMetrics Slots(uint16_t width, uint16_t gap)
 {
-    SetDefaultSettings();
-    Skin = {};
-    Ini.numbut = numbut;
-    Skin.ButtonWidth = width;
-    Skin.ButtonGap = gap;
-    Skin.ButtonTop = 5;
-    Skin.PanelHeight = 34;
-    Skin.StartHeight = 30;
+    SkinMetrics skin;
+    skin.ButtonWidth = width;
+    skin.ButtonGap = gap;
+    skin.ButtonTop = 5;
+    skin.PanelHeight = 34;
+    skin.StartHeight = 30;
+    return skin;
 }
 } // namespace
 
 TEST(HitZone, EdgesAreOutsideAndTheLaterZoneWins)
 {
-    Skin = {};
-    Skin.Zone1 = {0, 68, 0, 30};  // Left, Right, Top, Bottom
-    Skin.Zone2 = {60, 81, 0, 30};
-    Skin.Zone3 = {80, 96, 10, 20};
-    EXPECT_EQ(0, HitZone(0, 15));   // on the left edge
-    EXPECT_EQ(1, HitZone(1, 1));
-    EXPECT_EQ(0, HitZone(30, 0));   // on the top edge
-    EXPECT_EQ(0, HitZone(30, 30));  // on the bottom edge
-    EXPECT_EQ(2, HitZone(61, 15));  // in both 1 and 2
-    EXPECT_EQ(2, HitZone(68, 15));  // zone 1's right edge, inside zone 2
-    EXPECT_EQ(0, HitZone(81, 5));   // right of zone 2, above zone 3
-    EXPECT_EQ(3, HitZone(81, 15));
-    EXPECT_EQ(0, HitZone(-5, 15));
-    Skin.Zone1 = {65535, 65535, 0, 30};  // "-1" in the file: nothing is inside
-    EXPECT_EQ(0, HitZone(10, 10));
+    SkinMetrics skin;
+    skin.StartMenuZone = {0, 0, 68, 30};  // Left, Top, Right, Bottom
+    skin.MainMenuZone = {60, 0, 81, 30};
+    skin.PanelZone = {80, 10, 96, 20};
+    EXPECT_EQ(0, HitZone(skin, 0, 15));   // on the left edge
+    EXPECT_EQ(1, HitZone(skin, 1, 1));
+    EXPECT_EQ(0, HitZone(skin, 30, 0));   // on the top edge
+    EXPECT_EQ(0, HitZone(skin, 30, 30));  // on the bottom edge
+    EXPECT_EQ(2, HitZone(skin, 61, 15));  // in both 1 and 2
+    EXPECT_EQ(2, HitZone(skin, 68, 15));  // zone 1's right edge, inside zone 2
+    EXPECT_EQ(0, HitZone(skin, 81, 5));   // right of zone 2, above zone 3
+    EXPECT_EQ(3, HitZone(skin, 81, 15));
+    EXPECT_EQ(0, HitZone(skin, -5, 15));
+    skin.StartMenuZone = {65535, 0, 65535, 30};  // "-1" in the file: nothing is inside
+    EXPECT_EQ(0, HitZone(skin, 10, 10));
 }
 
 TEST(PanelLayout, WorkedExample)
 {
-    Slots(3, 24, 2);
-    const PanelRect r = PanelBounds(768, 11);
+    const SkinMetrics skin = Slots(24, 2);
+    const PanelRect r = PanelBounds(skin, 3, 768, 11);
     EXPECT_EQ(102, r.Width);
     EXPECT_EQ(0, r.Left);
     EXPECT_EQ(768 - 30 - 34, r.Top);
     EXPECT_EQ(34, r.Height);
-    EXPECT_EQ(13, ButtonHome(1, 11).Left);
-    EXPECT_EQ(39, ButtonHome(2, 11).Left);
-    EXPECT_EQ(65, ButtonHome(3, 11).Left);
-    EXPECT_EQ(5, ButtonHome(3, 11).Top);
+    EXPECT_EQ(13, ButtonHome(skin, 1, 11).Left);
+    EXPECT_EQ(39, ButtonHome(skin, 2, 11).Left);
+    EXPECT_EQ(65, ButtonHome(skin, 3, 11).Left);
+    EXPECT_EQ(5, ButtonHome(skin, 3, 11).Top);
 }
 
 TEST(PanelLayout, EdgeSlots)
 {
-    Slots(0, 24, 2);
-    EXPECT_EQ(2 + 22, PanelBounds(768, 11).Width);  // both frames and one gap
-    Slots(3, 24, 2);
+    const SkinMetrics skin = Slots(24, 2);
+    EXPECT_EQ(2 + 22, PanelBounds(skin, 0, 768, 11).Width);  // both frames and one gap
     // The slot after the last begins where the right frame begins.
-    EXPECT_EQ(102 - 11, ButtonHome(4, 11).Left);
+    EXPECT_EQ(102 - 11, ButtonHome(skin, 4, 11).Left);
     // Slot 0 lies left of the panel; high slots far to the right, no wrap.
-    EXPECT_EQ(13 - 26, ButtonHome(0, 11).Left);
-    EXPECT_EQ(13 + 26 * 254, ButtonHome(255, 11).Left);
-    Slots(255, 65535, 65535);
-    EXPECT_EQ(255 * 65535 + 22 + 65535 * 256, PanelBounds(768, 11).Width);
+    EXPECT_EQ(13 - 26, ButtonHome(skin, 0, 11).Left);
+    EXPECT_EQ(13 + 26 * 254, ButtonHome(skin, 255, 11).Left);
+    EXPECT_EQ(255 * 65535 + 22 + 65535 * 256, PanelBounds(Slots(65535, 65535), 255, 768, 11).Width);
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/WindowRules.h"
-#include "toolkit/Region.h"
+#include "model/WindowRules.h"
+#include "base/Region.h"
 
 namespace {
 const uint32_t K = 0x800000;  // maroon, the start button's see-through colour

@@ -1,17 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
-#include "app/Settings.h"
-#include "lists/LaunchList.h"
-#include "toolkit/Errors.h"
-#include "toolkit/Files.h"
+#include "model/Settings.h"
+#include "model/Favourites.h"
+#include "base/Errors.h"
+#include "base/Files.h"
 
 namespace {
-void Read(const std::string& text)
+Settings Read(const std::string& text)
 {
-    SetDefaultSettings();
+    Settings settings = DefaultSettings("");
     TextReader in = TextReader::FromMemory(text);
-    ReadSettingsFrom(in);
+    ReadSettingsFrom(in, settings);
+    return settings;
 }
 
 std::string Defaults(const std::string& exeDir)
@@ -26,124 +27,121 @@ std::string Defaults(const std::string& exeDir)
 TEST(Settings, DefaultsAreWrittenByteExactInKeyOrder)
 {
     TempDir dir;
-    ExeDir = "C:\\Program Files\\Quorvel\\";
-    SetDefaultSettings();
-    DirList.Loaded = AppList.Loaded = false;
-    ExeDir = dir.Path + "/";
-    WriteSettings();
+    const Settings settings = DefaultSettings("C:\\Program Files\\Quorvel\\");
+    SaveSettingsAndFavourites(dir.Path + "/", settings, FavouriteList(), FavouriteList());
     EXPECT_EQ(Defaults("C:\\Program Files\\Quorvel\\"), dir.Read("Settings.ini"));
 }
 
 TEST(Settings, ReadingAndWritingGiveTheFileBackInOrder)
 {
-    ExeDir = "X\\";
-    Read("skindir=D:\\Skins\\mine\\\r\nbut8=3\nmonitor=1\r\nnumbut=3\r\ncdrom=f\r\nbut1=0\r\n"
+    const Settings settings = Read("skindir=D:\\Skins\\mine\\\r\nbut8=3\nmonitor=1\r\nnumbut=3\r\ncdrom=f\r\nbut1=0\r\n"
          "skin=mine.qvs\r\nautorun=true");
     EXPECT_EQ("skin=mine.qvs\r\nnumbut=3\r\nnumapps=0\r\nnumdirs=0\r\nautorun=true\r\ncdrom=f\r\n"
               "but1=0\r\nbut2=2\r\nbut3=3\r\nbut4=4\r\nbut5=5\r\nbut6=6\r\nbut7=7\r\nbut8=3\r\n"
               "monitor=1\r\nskindir=D:\\Skins\\mine\\\r\n",
-              FormatSettings());
+              FormatSettings(settings, 0, 0));
 }
 
 TEST(Settings, KeysAreExactAndOtherLinesIgnored)
 {
-    Read("Autorun=true\r\nnumbut =3\r\nnumapps=7\r\nnumdirs=9\r\nno equals\r\n\r\n=5\r\nbut9=4\r\nbut0=4\r\n");
-    EXPECT_FALSE(Ini.autorun);
-    EXPECT_EQ(8, Ini.numbut);
-    EXPECT_EQ(0, Ini.numapps);
-    EXPECT_EQ(0, Ini.numdirs);
+    Settings s = Read("Autorun=true\r\nnumbut =3\r\nnumapps=7\r\nnumdirs=9\r\nno equals\r\n\r\n=5\r\nbut9=4\r\nbut0=4\r\n");
+    EXPECT_FALSE(s.Autoload);
+    EXPECT_EQ(8, s.ButtonCount);
+    EXPECT_EQ(std::string::npos, FormatSettings(s, 1, 2).find("numapps=7")) << "the counts are the lists'";
     for (int k = 1; k <= 8; ++k)
-        EXPECT_EQ(k, Ini.but[k]);
+        EXPECT_EQ(k, s.ButtonSlot[k]);
 }
 
 TEST(Settings, AutorunOnlyForExactlyTrue)
 {
+    Settings s;
     for (const char* v : {"True", " true", "true ", "1", "yes", ""}) {
-        Read(std::string("autorun=true\r\nautorun=") + v + "\r\n");
-        EXPECT_FALSE(Ini.autorun) << v;
+        s = Read(std::string("autorun=true\r\nautorun=") + v + "\r\n");
+        EXPECT_FALSE(s.Autoload) << v;
     }
-    Read("autorun=true\r\n");
-    EXPECT_TRUE(Ini.autorun);
+    s = Read("autorun=true\r\n");
+    EXPECT_TRUE(s.Autoload);
 }
 
 TEST(Settings, MonitorOnlySwitchesToOneAndALaterValueDoesNotUndoIt)
 {
-    Read("monitor=2\r\n");
-    EXPECT_EQ(0, Ini.monitor);
-    Read("monitor=0\r\n");
-    EXPECT_EQ(0, Ini.monitor);
-    Read("monitor=1\r\nmonitor=0\r\n");
-    EXPECT_EQ(1, Ini.monitor);
-    Read("monitor=1 \r\n");
-    EXPECT_EQ(0, Ini.monitor);
+    Settings s = Read("monitor=2\r\n");
+    EXPECT_EQ(0, s.Monitor);
+    s = Read("monitor=0\r\n");
+    EXPECT_EQ(0, s.Monitor);
+    s = Read("monitor=1\r\nmonitor=0\r\n");
+    EXPECT_EQ(1, s.Monitor);
+    s = Read("monitor=1 \r\n");
+    EXPECT_EQ(0, s.Monitor);
 }
 
 TEST(Settings, NumbersKeepTheirLowEightBits)
 {
-    Read("numbut=264\r\nbut1=-1\r\nbut2=$10\r\nbut3=  7\r\nbut4=+2\r\nbut5=0x1FF\r\n");
-    EXPECT_EQ(8, Ini.numbut);
-    EXPECT_EQ(255, Ini.but[1]);
-    EXPECT_EQ(16, Ini.but[2]);
-    EXPECT_EQ(7, Ini.but[3]);
-    EXPECT_EQ(2, Ini.but[4]);
-    EXPECT_EQ(255, Ini.but[5]);
+    Settings s = Read("numbut=264\r\nbut1=-1\r\nbut2=$10\r\nbut3=  7\r\nbut4=+2\r\nbut5=0x1FF\r\n");
+    EXPECT_EQ(8, s.ButtonCount);
+    EXPECT_EQ(255, s.ButtonSlot[1]);
+    EXPECT_EQ(16, s.ButtonSlot[2]);
+    EXPECT_EQ(7, s.ButtonSlot[3]);
+    EXPECT_EQ(2, s.ButtonSlot[4]);
+    EXPECT_EQ(255, s.ButtonSlot[5]);
 }
 
 TEST(Settings, BadNumberStopsTheReadingAndKeepsWhatCameBefore)
 {
-    SetDefaultSettings();
+    Settings s = DefaultSettings("");
     TextReader in = TextReader::FromMemory("cdrom=g\r\nbut2=abc\r\nnumbut=3\r\n");
     try {
-        ReadSettingsFrom(in);
+        ReadSettingsFrom(in, s);
         FAIL() << "no error";
     } catch (const EConvertError& e) {
         EXPECT_STREQ("'abc' is not a valid integer value", e.what());
     }
-    EXPECT_EQ('g', Ini.cdrom);
-    EXPECT_EQ(8, Ini.numbut);
+    EXPECT_EQ('g', s.CdDrive);
+    EXPECT_EQ(8, s.ButtonCount);
     for (const char* bad : {"", "12a", "1 ", "99999999999", "-", "$", "0x", "2147483648"}) {
-        SetDefaultSettings();
         TextReader r = TextReader::FromMemory(std::string("numbut=") + bad + "\r\n");
-        EXPECT_THROW(ReadSettingsFrom(r), EConvertError) << bad;
+        EXPECT_THROW(ReadSettingsFrom(r, s), EConvertError) << bad;
     }
-    Read("numbut=-2147483648\r\n");
-    EXPECT_EQ(0, Ini.numbut);
+    s = Read("numbut=-2147483648\r\n");
+    EXPECT_EQ(0, s.ButtonCount);
 }
 
 TEST(Settings, LineEnds)
 {
+    Settings s;
     // A lone CR ends the value; the rest of that line is skipped.
-    Read("skin=a.qvs\rskin=b.qvs\r\ncdrom=x\r\r\nnumbut=5\n");
-    EXPECT_EQ("a.qvs", Ini.skin);
-    EXPECT_EQ('x', Ini.cdrom);
-    EXPECT_EQ(5, Ini.numbut);
+    s = Read("skin=a.qvs\rskin=b.qvs\r\ncdrom=x\r\r\nnumbut=5\n");
+    EXPECT_EQ("a.qvs", s.SkinFile);
+    EXPECT_EQ('x', s.CdDrive);
+    EXPECT_EQ(5, s.ButtonCount);
     // The last line needs no line end; the value may be empty.
-    Read("cdrom=\r\nskindir=");
-    EXPECT_EQ('e', Ini.cdrom);
-    EXPECT_EQ("", SkinDir);
+    s = Read("cdrom=\r\nskindir=");
+    EXPECT_EQ('e', s.CdDrive);
+    EXPECT_EQ("", s.SkinFolder);
 }
 
 TEST(Settings, HugeLinesAreCutNotLoaded)
 {
-    Read("skin=" + std::string(1 << 20, 'x') + "\r\nnumbut=3\r\n");
-    EXPECT_EQ(4096u - 5u, Ini.skin.size());
-    EXPECT_EQ(3, Ini.numbut);
+    Settings s = Read("skin=" + std::string(1 << 20, 'x') + "\r\nnumbut=3\r\n");
+    EXPECT_EQ(4096u - 5u, s.SkinFile.size());
+    EXPECT_EQ(3, s.ButtonCount);
 }
 
-TEST(Settings, WriteSettingsWritesAListOnlyOnceItWasRead)
+TEST(Settings, SavingWritesAListOnlyOnceItWasRead)
 {
     TempDir dir;
-    SetDefaultSettings();
+    const std::string folder = dir.Path + "/";
+    const Settings settings = DefaultSettings(folder);
     dir.Write("Dirs.qvl", "Work\r\nC:\\Work\r\n");
     dir.Write("Apps.qvl", "Editor\r\nC:\\ed.exe\r\n");
-    DirList.Loaded = AppList.Loaded = false;
-    WriteSettings();
+    FavouriteList folders, programs;
+    SaveSettingsAndFavourites(folder, settings, folders, programs);
     EXPECT_EQ("Work\r\nC:\\Work\r\n", dir.Read("Dirs.qvl"));
     EXPECT_EQ("Editor\r\nC:\\ed.exe\r\n", dir.Read("Apps.qvl"));
 
-    LoadLaunchList(DirList, DirsFile);
-    DirList.Slot[1].Name = "Job";
-    WriteSettings();
+    LoadFavourites(folders, folder + FoldersFile);
+    folders.Entry[1].Name = "Job";
+    SaveSettingsAndFavourites(folder, settings, folders, programs);
     EXPECT_EQ("Job\r\nC:\\Work\r\n", dir.Read("Dirs.qvl"));
     EXPECT_EQ("Editor\r\nC:\\ed.exe\r\n", dir.Read("Apps.qvl"));
     EXPECT_NE(std::string::npos, dir.Read("Settings.ini").find("numdirs=1\r\n"));

@@ -1,11 +1,9 @@
-// A fresh folder for one test, removed afterwards; ExeDir points at it.
+// A fresh folder for one test, removed afterwards.
 #pragma once
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include "app/Settings.h"
 
 class TempDir {
 public:
@@ -13,7 +11,6 @@ public:
     {
         char pattern[] = "/tmp/quorvel-unit-XXXXXX";
         Path = mkdtemp(pattern);
-        ExeDir = Path + "/";
     }
     ~TempDir() { std::filesystem::remove_all(Path); }
     std::string File(const std::string& name) const { return Path + "/" + name; }

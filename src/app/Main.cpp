@@ -1,0 +1,49 @@
+// Program entry, and the Start button given back however the program dies.
+#include <windows.h>
+
+#include <cstdlib>
+#include <exception>
+
+#include "../platform/Platform.h"
+#include "../toolkit/Application.h"
+#include "../ui/Program.h"
+
+namespace {
+// Only the shell's windows are looked at: our own state may be what is broken.
+void GiveStartButtonBack()
+{
+    KeepStartButtonHidden(nullptr);
+    ShowStartButton(FindStartButton(FindTaskbar()), true);
+}
+
+LPTOP_LEVEL_EXCEPTION_FILTER RunTimeFilter = nullptr;
+
+LONG WINAPI Crashed(EXCEPTION_POINTERS* info)
+{
+    GiveStartButtonBack();
+    // The run time's filter, then the system's own report.
+    return RunTimeFilter ? RunTimeFilter(info) : EXCEPTION_CONTINUE_SEARCH;
+}
+
+void Terminated()
+{
+    GiveStartButtonBack();
+    std::abort();
+}
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    // A second instance would take the first one's button for the Start
+    // button and, at its exit, show the wrong window: it leaves at once.
+    CreateMutexA(nullptr, FALSE, "Quorvel.StartButton");
+    if (GetLastError() == ERROR_ALREADY_EXISTS)
+        return 0;
+
+    RunTimeFilter = SetUnhandledExceptionFilter(Crashed);
+    std::set_terminate(Terminated);
+    TheApplication.Initialize(instance);
+    Program program;
+    program.Run();
+    return 0;
+}

@@ -1,0 +1,47 @@
+// The two favourites lists (folders and programs), their list files, and
+// the names an entry gets when the user does not type one.
+#pragma once
+#include <cstdint>
+#include <string>
+
+const unsigned MaxFavourites = 20;
+const size_t MaxFavouriteText = 255;
+
+struct Favourite {
+    std::string Name;
+    std::string Path;
+};
+
+struct FavouriteList {
+    // Entry[1] ... Entry[Count]: numbered from 1 as the menus and the delete
+    // dialog count them; element 0 is unused.
+    Favourite Entry[MaxFavourites + 1];
+    uint8_t Count = 0;
+    // True once the list has been read to its end or edited in this run. A list
+    // that was never read is never written: its file holds the user's
+    // favourites, and an empty list in memory would wipe them.
+    bool Loaded = false;
+};
+
+extern const char* const FoldersFile;   // "Dirs.qvl"
+extern const char* const ProgramsFile;  // "Apps.qvl"
+
+// Reads the file, replacing the list; a missing file is created empty.
+// A hand-made file with more than twenty entries gives its first twenty.
+void LoadFavourites(FavouriteList& list, const std::string& path);
+void ReadFavourites(FavouriteList& list, class TextReader& in);
+void SaveFavourites(const FavouriteList& list, const std::string& path);
+std::string FormatFavourites(const FavouriteList& list);
+
+// The name of a folder entry: a drive root ("D:\") keeps its whole path,
+// any other folder its last component.
+std::string DefaultFolderName(const std::string& path);
+// The name of a file entry: the file's name with its extension.
+std::string DefaultFileName(const std::string& path);
+
+// Appends an entry, both texts cut to 255 characters. A full list takes no
+// 21st entry: false. Neither edit makes a list that was never read whole
+// count as read: its file still holds what the user has.
+bool AddFavourite(FavouriteList& list, const std::string& path, const std::string& name);
+// Removes entry `n` (1 to Count); the later ones move up. Out of range: nothing.
+void DeleteFavourite(FavouriteList& list, int n);

@@ -1,0 +1,81 @@
+#include "Settings.h"
+
+#include "../base/Convert.h"
+#include "../base/Files.h"
+#include "Favourites.h"
+#include "SkinFile.h"
+
+const char* const SettingsFile = "Settings.ini";
+
+namespace {
+// Lines longer than this are outside the format; a hand-edited file with a
+// megabyte on one line still costs no more than this.
+const size_t MaxLine = 4096;
+
+uint8_t LowByte(const std::string& value)
+{
+    return uint8_t(StrToInt(value) & 0xFF);
+}
+} // namespace
+
+Settings DefaultSettings(const std::string& exeFolder)
+{
+    Settings s;
+    s.SkinFile = BuiltInSkins[StandardXP].File;
+    s.SkinFolder = exeFolder + BuiltInSkins[StandardXP].Folder;
+    return s;
+}
+
+void ReadSettingsFrom(TextReader& in, Settings& settings)
+{
+    while (!in.Eof()) {
+        const std::string line = in.ReadLine(LineRule::CrEndsText, MaxLine);
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        const std::string key = line.substr(0, eq + 1);
+        const std::string value = line.substr(eq + 1);
+        if (key == "skin=")
+            settings.SkinFile = value;
+        else if (key == "skindir=")
+            settings.SkinFolder = value;
+        else if (key == "autorun=")
+            settings.Autoload = value == "true";
+        else if (key == "numbut=")
+            settings.ButtonCount = LowByte(value);
+        else if (key == "cdrom=") {
+            if (!value.empty())
+                settings.CdDrive = value[0];
+        } else if (key.size() == 5 && key.compare(0, 3, "but") == 0 && key[3] >= '1' && key[3] <= '8')
+            settings.ButtonSlot[key[3] - '0'] = LowByte(value);
+        else if (key == "monitor=" && value == "1")
+            settings.Monitor = MonitorScreenSaver;
+    }
+}
+
+std::string FormatSettings(const Settings& settings, uint8_t folderCount, uint8_t programCount)
+{
+    std::string s;
+    auto line = [&s](const std::string& text) { s += text + "\r\n"; };
+    line("skin=" + settings.SkinFile);
+    line("numbut=" + std::to_string(settings.ButtonCount));
+    line("numapps=" + std::to_string(programCount));
+    line("numdirs=" + std::to_string(folderCount));
+    line(settings.Autoload ? "autorun=true" : "autorun=false");
+    line(std::string("cdrom=") + settings.CdDrive);
+    for (int k = 1; k <= PanelButtonCount; ++k)
+        line("but" + std::to_string(k) + "=" + std::to_string(settings.ButtonSlot[k]));
+    line("monitor=" + std::to_string(settings.Monitor));
+    line("skindir=" + settings.SkinFolder);
+    return s;
+}
+
+void SaveSettingsAndFavourites(const std::string& exeFolder, const Settings& settings, const FavouriteList& folders,
+                               const FavouriteList& programs)
+{
+    SaveFileAtomic(exeFolder + SettingsFile, FormatSettings(settings, folders.Count, programs.Count));
+    if (folders.Loaded)
+        SaveFavourites(folders, exeFolder + FoldersFile);
+    if (programs.Loaded)
+        SaveFavourites(programs, exeFolder + ProgramsFile);
+}

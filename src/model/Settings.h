@@ -1,0 +1,49 @@
+// The settings record and Settings.ini beside the executable.
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Panel buttons by number (the number also picks the button's picture, hint
+// and name); arrays indexed by it keep element 0 unused.
+enum PanelButton : int {
+    CdTrayButton = 1,
+    CloseQuorvelButton,
+    CloseAllButton,
+    MinimizeAllButton,
+    FoldersButton,
+    ProgramsButton,
+    MonitorButton,
+    TimerButton,
+};
+const int PanelButtonCount = 8;
+
+// What the monitor button does ("monitor=").
+enum MonitorAction : uint8_t { MonitorPowerOff = 0, MonitorScreenSaver = 1 };
+
+struct Settings {
+    std::string SkinFile;    // "skin=": the description file, in SkinFolder
+    std::string SkinFolder;  // "skindir=": ends with a backslash
+    bool Autoload = false;   // "autorun="
+    uint8_t ButtonCount = 8; // "numbut=": the number of panel slots in use
+    char CdDrive = 'e';      // "cdrom="
+    // "but1=" ... "but8=": the panel slot of button k, 0 = not shown.
+    // Indexed by PanelButton; element 0 is unused.
+    uint8_t ButtonSlot[PanelButtonCount + 1] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    uint8_t Monitor = MonitorPowerOff;  // "monitor="
+};
+
+extern const char* const SettingsFile;  // "Settings.ini"
+
+// The defaults: the standard skin below the program's folder.
+Settings DefaultSettings(const std::string& exeFolder);
+// Applies the lines of a settings file to `settings`. A bad number throws
+// EConvertError; the lines before it stay applied.
+void ReadSettingsFrom(class TextReader& in, Settings& settings);
+// The file's text. The two list sizes ("numdirs=", "numapps=") belong to the
+// favourites lists, which are saved with the settings.
+std::string FormatSettings(const Settings& settings, uint8_t folderCount, uint8_t programCount);
+
+// Settings.ini in `exeFolder`, then each favourites list that was read (see
+// FavouriteList::Loaded) into its own file there.
+void SaveSettingsAndFavourites(const std::string& exeFolder, const Settings& settings,
+                               const struct FavouriteList& folders, const struct FavouriteList& programs);

@@ -1,0 +1,64 @@
+// The floating button panel: up to eight buttons between two frame pictures
+// that drag it.
+#pragma once
+#include <cstdint>
+
+#include "../model/Favourites.h"
+#include "../model/Settings.h"
+#include "../toolkit/Form.h"
+#include "../toolkit/Menus.h"
+#include "Commands.h"
+
+class Program;
+
+class PanelWindow : public TForm {
+public:
+    explicit PanelWindow(Program& app);
+
+    // Both favourites menus from the lists, before every popup.
+    void RefreshFavouriteMenus();
+    // The "Add" item of the menu that shows `list`.
+    void SetAddEnabled(const FavouriteList& list, bool enabled);
+
+protected:
+    void Command(UINT id, UINT code) override;
+    void FormCreate() override;
+    void PictureMouseDown(TImage& picture, MouseButton button, int x, int y) override;
+    void PictureMouseMove(TImage& picture, int x, int y) override;
+    void PictureMouseUp(TImage& picture, MouseButton button, int x, int y) override;
+
+private:
+    void AlignFrames();
+    bool IsFrame(const TImage& picture) const { return &picture == &LeftFrame || &picture == &RightFrame; }
+    // The pressed look: the button one pixel right and down while held.
+    void PressLook(int button, bool pressed);
+    // Buttons 1, 3 and 4 act as they are pressed, the others as they are
+    // released.
+    void ButtonPressed(int button);
+    void ButtonReleased(int button);
+    void ToggleCdTray();
+    void RunMonitorAction();
+    void PopUpFavouritesMenu(const TPopupMenu& menu, const FavouriteList& list);
+    void AddFolder();
+    void AddProgram();
+    void DeleteFavourites(FavouriteList& list);
+    void BeginDrag(int x, int y);
+    void DragTo(int x, int y);
+    void EndDrag();
+
+    Program& App;
+
+    // Painting order: the centre, the right frame, the left frame, then the
+    // buttons. Button k (a PanelButton) is always Buttons[k]; element 0 is
+    // unused.
+    TImage Centre, RightFrame, LeftFrame;
+    TImage Buttons[PanelButtonCount + 1];
+
+    TMenuItem FolderItems[MenuPositions], ProgramItems[MenuPositions];
+    TPopupMenu FolderMenu, ProgramMenu;
+
+    // Either frame drags the panel: a drag begun on one goes on when the
+    // other reports the pointer.
+    bool Dragging = false;
+    int32_t GrabX = 0, GrabY = 0;
+};

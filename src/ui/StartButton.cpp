@@ -1,0 +1,248 @@
+#include "StartButton.h"
+
+#include "../../res/resource.h"
+#include "../model/ButtonChooser.h"
+#include "../model/HitZone.h"
+#include "../platform/Platform.h"
+#include "../toolkit/Application.h"
+#include "Links.h"
+#include "Program.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/ButtonChooserDialog.h"
+#include "dialogs/CdDriveDialog.h"
+
+StartButtonWindow::StartButtonWindow(Program& app) : TForm("TForm1"), App(app)
+{
+    ExStyle = WS_EX_TOPMOST;
+    Color = RGB(128, 0, 0);
+    UseColorKey = true;
+    Picture.AutoSize = true;
+    Picture.SetPicture(Bitmap::FromResource(GetModuleHandleA(nullptr), IDB_START));
+    InitClientWidth = Picture.Width;
+    InitClientHeight = Picture.Height;
+    Pictures = {&Picture};
+    PowerOffItem.RadioItem = ScreenSaverItem.RadioItem = true;
+    PowerOffItem.Checked = true;
+}
+
+void StartButtonWindow::Command(UINT id, UINT)
+{
+    switch (id) {
+    case CmdAutoload: ToggleAutoload(); break;
+    case CmdChooseCdDrive: ChooseCdDrive(); break;
+    case CmdStandardXpSkin: UseBuiltInSkin(StandardXP); break;
+    case CmdClassicalXpSkin: UseBuiltInSkin(ClassicalXP); break;
+    case CmdButtonXpSkin: UseBuiltInSkin(ButtonXP); break;
+    case CmdClassicalWin98Skin: UseBuiltInSkin(ClassicalWin98); break;
+    case CmdDownloadSkins: OpenSkinsPage(); break;
+    case CmdChooseSkinFile: ChooseSkinFile(); break;
+    case CmdMonitorPowerOff: ChooseMonitorAction(MonitorPowerOff); break;
+    case CmdMonitorScreenSaver: ChooseMonitorAction(MonitorScreenSaver); break;
+    case CmdChoosePanelButtons: ChoosePanelButtons(); break;
+    case CmdAbout: ShowAbout(); break;
+    case CmdExit: ConfirmExit(); break;
+    }
+}
+
+void StartButtonWindow::SetSystemStartButtonShown(bool shown)
+{
+    Taskbar = FindTaskbar();
+    SystemStartButton = FindStartButton(Taskbar);
+    KeepStartButtonHidden(shown ? nullptr : SystemStartButton);
+    ShowStartButton(SystemStartButton, shown);
+}
+
+void StartButtonWindow::AttachToShell()
+{
+    SetWindowPos(Handle, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetSystemStartButtonShown(false);
+    if (!Taskbar)
+        return;
+    if (IsWine())
+        OverlayTaskbar(Handle, Taskbar);
+    else
+        EmbedInTaskbar(Handle, Taskbar);
+}
+
+// Explorer restarted after a crash, or its taskbar went away and took our
+// button with it (a child, or on Wine an owned window, goes down with it).
+// The settings, lists and panel live on in memory: only the button is made
+// anew and put into whatever taskbar there is now.
+void StartButtonWindow::ShellRestarted()
+{
+    if (!Handle) {
+        CreateHandle();
+        SetClientSize(Picture.Width, Picture.Height);
+        ApplyColorKey();
+        UpdateHints();
+    }
+    AttachToShell();
+    Show();
+}
+
+// Logging off or shutting down ends the process without a close: what a
+// close does happens here. A box now would only hold up the session, so a
+// failed save (already reported at every earlier save) goes unreported.
+void StartButtonWindow::SessionEnding()
+{
+    try {
+        App.SaveAll();
+    } catch (const std::exception&) {
+    }
+    SetSystemStartButtonShown(true);
+}
+
+void StartButtonWindow::FormCreate()
+{
+    AttachToShell();
+    App.ReadSettings();
+    try {
+        ReadSkinFile(App.SkinFilePath(), App.Skin);
+        LoadStartPicture();
+    } catch (...) {
+        // The start-up ends at the error box, the built-in picture shown:
+        // without zones of its own the button would answer nothing, and the
+        // user would have neither Start button nor a way to another skin.
+        UseBuiltInZones(App.Skin, uint16_t(Picture.Width), uint16_t(Picture.Height));
+        throw;
+    }
+}
+
+void StartButtonWindow::FormClose()
+{
+    SetSystemStartButtonShown(true);
+    try {
+        App.SaveAll();
+    } catch (...) {
+        // The close stops at the error box: Quorvel stays in the taskbar with
+        // nothing lost, and the user can free the file and close again.
+        SetSystemStartButtonShown(false);
+        throw;
+    }
+}
+
+// Any mouse button: the zone alone decides.
+void StartButtonWindow::PictureMouseDown(TImage&, MouseButton, int x, int y)
+{
+    switch (HitZone(App.Skin, x, y)) {
+    case StartMenuHit: ClickStartButton(SystemStartButton); break;
+    case MainMenuHit: MainMenu.Popup(Handle, 0, GetSystemMetrics(SM_CYSCREEN) - App.Skin.StartHeight); break;
+    case PanelHit: App.TogglePanel(); break;
+    case NoZone: break;
+    }
+}
+
+void StartButtonWindow::PictureMouseMove(TImage&, int x, int y)
+{
+    SetCursor(HitZone(App.Skin, x, y) != NoZone ? HandPointer() : LoadCursor(nullptr, IDC_ARROW));
+}
+
+void StartButtonWindow::LoadStartPicture()
+{
+    Picture.SetPicture(Bitmap::FromFile(App.Config.SkinFolder + "normal.bmp"));
+    App.Skin.StartWidth = uint16_t(Picture.Width);
+    App.Skin.StartHeight = uint16_t(Picture.Height);
+    SetClientSize(App.Skin.StartWidth, App.Skin.StartHeight);
+    ApplyColorKey();
+    Invalidate();
+}
+
+void StartButtonWindow::ShowAutoload(bool on)
+{
+    AutoloadItem.Checked = on;
+}
+
+void StartButtonWindow::ShowMonitorAction(uint8_t action)
+{
+    (action == MonitorScreenSaver ? ScreenSaverItem : PowerOffItem).SetChecked(true);
+}
+
+// The file follows at the next save.
+void StartButtonWindow::ToggleAutoload()
+{
+    AutoloadItem.Checked = !AutoloadItem.Checked;
+    App.Config.Autoload = AutoloadItem.Checked;
+    App.SetAutoload(AutoloadItem.Checked);
+}
+
+void StartButtonWindow::ChooseMonitorAction(uint8_t action)
+{
+    App.Config.Monitor = action;
+    ShowMonitorAction(action);
+    App.SaveAll();
+}
+
+void StartButtonWindow::ConfirmExit()
+{
+    // The main menu's question; the panel's has no space before the mark.
+    App.ConfirmExit(Handle, "You really want to close Quorvel ?");
+}
+
+// The settings are written when the chooser closes, applied or not.
+void StartButtonWindow::ChooseCdDrive()
+{
+    if (App.CdChooserOpen)
+        return;
+    {
+        const Busy busy(App.CdChooserOpen);
+        CdDriveDialog dialog(App.Config.CdDrive);
+        dialog.Create();
+        dialog.ShowModal();
+    }
+    App.SaveAll();
+}
+
+void StartButtonWindow::ChoosePanelButtons()
+{
+    if (App.ButtonChooserOpen)
+        return;
+    {
+        const Busy busy(App.ButtonChooserOpen);
+        ButtonChooserDialog dialog(ChooserFill(App.Config));
+        dialog.Create();
+        if (dialog.ShowModal() == mrOk) {
+            ChooserApply(dialog.Shown(), App.Config);
+            // The new panel reloads both lists from their files: saved first,
+            // a favourite deleted since the last save stays deleted.
+            App.SaveAll();
+            App.RebuildPanel();
+            App.SaveAll();
+            ReadSkinFile(App.SkinFilePath(), App.Skin);
+            LoadStartPicture();
+        }
+    }
+    App.SaveAll();
+}
+
+void StartButtonWindow::ShowAbout()
+{
+    if (App.AboutOpen)
+        return;
+    const Busy busy(App.AboutOpen);
+    AboutDialog dialog;
+    dialog.Create();
+    dialog.ShowModal();
+}
+
+void StartButtonWindow::UseBuiltInSkin(int which)
+{
+    App.ApplySkin(App.ExeFolder + BuiltInSkins[which].Folder, BuiltInSkins[which].File);
+}
+
+void StartButtonWindow::OpenSkinsPage()
+{
+    ShellOpen(Handle, SkinsPage);
+}
+
+// A skin description file from any folder; that folder becomes the skin
+// folder.
+void StartButtonWindow::ChooseSkinFile()
+{
+    // "Skin files", stored in the Windows-1251 code page.
+    static const char filter[] = "\xD4\xE0\xE9\xEB\xFB \xF1\xEA\xE8\xED\xEE\xE2\0*.qvs\0";
+    std::string path;
+    if (!ChooseFile(Handle, filter, "Skins", path))
+        return;
+    const size_t slash = path.find_last_of('\\');
+    App.ApplySkin(path.substr(0, slash + 1), path.substr(slash + 1));
+}

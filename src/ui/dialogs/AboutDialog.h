@@ -1,0 +1,22 @@
+// The About dialog: name, version, author and two links. No buttons: its
+// close box closes it.
+#pragma once
+#include "../../toolkit/Controls.h"
+#include "../../toolkit/Form.h"
+
+class AboutDialog : public TForm {
+public:
+    AboutDialog();
+
+protected:
+    void Command(UINT id, UINT code) override;
+    void FormCreate() override;
+    void PictureMouseUp(TImage& picture, MouseButton button, int x, int y) override;
+
+private:
+    void OpenHomePage();
+    void WriteMail();
+
+    TImage Portrait;
+    TLabel Title, Author, Date, UrlLabel, UrlLink, MailLabel, MailLink;
+};

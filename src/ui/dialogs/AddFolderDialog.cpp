@@ -1,0 +1,182 @@
+#include "AddFolderDialog.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "../../base/Scoped.h"
+#include "../../model/Favourites.h"
+#include "../../model/FolderTree.h"
+#include "../../platform/Platform.h"
+#include "../Program.h"
+
+namespace {
+enum : UINT { IdFolderList = 100, IdDriveBox, IdAdd, IdClose };
+const int LineHeight = 16, Indent = 8;
+
+std::string CurrentFolder()
+{
+    char path[MAX_PATH + 1] = "";
+    GetCurrentDirectoryA(sizeof path, path);
+    return path;
+}
+
+std::vector<std::string> SubfoldersOf(const std::string& path)
+{
+    std::vector<std::string> out;
+    WIN32_FIND_DATAA f;
+    const std::string pattern = path + (path.back() == '\\' ? "*.*" : "\\*.*");
+    const ScopedFind find(FindFirstFileA(pattern.c_str(), &f));
+    if (!find)
+        return out;
+    do {
+        const std::string name = f.cFileName;
+        if ((f.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
+            out.push_back(name);
+    } while (FindNextFileA(find.Get(), &f));
+    std::sort(out.begin(), out.end(),
+              [](const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; });
+    return out;
+}
+
+// A folder drawn as a small tab and body; an open one is lighter.
+void DrawFolder(HDC dc, int x, int y, bool open)
+{
+    const ScopedBrush body(CreateSolidBrush(open ? RGB(255, 236, 139) : RGB(230, 190, 80)));
+    const ScopedPen edge(CreatePen(PS_SOLID, 1, RGB(128, 96, 0)));
+    const ScopedSelection brush(dc, body.Get()), pen(dc, edge.Get());
+    Rectangle(dc, x, y + 1, x + 6, y + 4);
+    Rectangle(dc, x, y + 3, x + 13, y + 12);
+}
+
+char Lower(char c)
+{
+    return char(std::tolower(static_cast<unsigned char>(c)));
+}
+} // namespace
+
+AddFolderDialog::AddFolderDialog(Program& app) : TForm("TFormDir"), App(app)
+{
+    DialogFrame("Add dir", 211, 327, 248, 136);
+}
+
+void AddFolderDialog::FormCreate()
+{
+    FolderLabel.Create(Handle, "", 8, 4, 197, 13);
+    FolderList.Create(Handle, 5, 20, 201, 241, IdFolderList, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
+    FolderList.ReportEnter();
+    DriveBox.Create(Handle, 5, 269, 201, 200, IdDriveBox);
+    AddButton.Create(Handle, "Add", 5, 296, 98, 25, IdAdd);
+    CloseButton.Create(Handle, "Close", 109, 296, 97, 25, IdClose);
+    ShowCurrentFolder();
+}
+
+LRESULT AddFolderDialog::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = LineHeight;
+        return TRUE;
+    case WM_DRAWITEM: DrawLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    }
+    return TForm::WndProc(msg, wParam, lParam);
+}
+
+void AddFolderDialog::Command(UINT id, UINT code)
+{
+    switch (id) {
+    case IdAdd: AddOpenFolder(); break;
+    case IdClose: ModalResult = mrCancel; break;
+    case IdFolderList:
+        if (code == LBN_DBLCLK)
+            OpenSelectedLine();
+        break;
+    case IdDriveBox:
+        if (code == CBN_SELCHANGE)
+            ChangeDrive();
+        break;
+    }
+}
+
+void AddFolderDialog::ShowCurrentFolder()
+{
+    Path = CurrentFolder();
+    Subfolders = SubfoldersOf(Path);
+    FolderList.Clear();
+    const std::vector<FolderLine> lines = FolderLines(Path, Subfolders);
+    for (const FolderLine& l : lines)
+        FolderList.Add(l.Text);
+    // The open folder is the highlighted line, as the user left it.
+    int open = 0;
+    while (size_t(open + 1) < lines.size() && lines[size_t(open + 1)].Open)
+        ++open;
+    FolderList.SetItemIndex(open);
+
+    // The label shows the open folder, shortened in the middle to fit.
+    std::string shown = Path + std::string(4, '\0');
+    RECT r = {0, 0, 197, 13};
+    {
+        const WindowDC dc(FolderLabel.Handle);
+        const ScopedSelection font(dc, DialogFont());
+        DrawTextA(dc, &shown[0], int(Path.size()), &r,
+                  DT_SINGLELINE | DT_PATH_ELLIPSIS | DT_MODIFYSTRING | DT_CALCRECT);
+    }
+    FolderLabel.SetText(shown.c_str());
+
+    DriveBox.Clear();
+    int index = 0;
+    for (const std::string& root : DriveRoots()) {
+        DriveBox.Add(std::string(1, Lower(root[0])) + ":");
+        if (Lower(root[0]) == Lower(Path[0]))
+            DriveBox.SetItemIndex(index);
+        ++index;
+    }
+}
+
+void AddFolderDialog::DrawLine(const DRAWITEMSTRUCT& item) const
+{
+    if (int(item.itemID) < 0)
+        return;
+    const std::vector<FolderLine> lines = FolderLines(Path, Subfolders);
+    if (item.itemID >= lines.size())
+        return;
+    const FolderLine& l = lines[item.itemID];
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const HDC dc = item.hDC;
+    FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    const int x = item.rcItem.left + 2 + l.Level * Indent;
+    DrawFolder(dc, x, item.rcItem.top + 2, l.Open);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    RECT text = item.rcItem;
+    text.left = x + 17;
+    DrawTextA(dc, l.Text.c_str(), int(l.Text.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRect(dc, &item.rcItem);
+}
+
+// A double-click or Enter on a line opens that folder.
+void AddFolderDialog::OpenSelectedLine()
+{
+    const std::string target = FolderLinePath(Path, Subfolders, FolderList.ItemIndex());
+    if (!target.empty() && SetCurrentDirectoryA(target.c_str()))
+        ShowCurrentFolder();
+}
+
+void AddFolderDialog::ChangeDrive()
+{
+    const std::string drive = DriveBox.Line(DriveBox.ItemIndex());
+    // A drive without a disc must not bring up the system's "not ready" box.
+    const UINT mode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    SetCurrentDirectoryA(drive.c_str());  // that drive's own current folder
+    SetErrorMode(mode);
+    ShowCurrentFolder();
+}
+
+// "Add": the open folder, not merely the highlighted line.
+void AddFolderDialog::AddOpenFolder()
+{
+    if (!App.RoomInFavourites(App.Folders))
+        return;
+    App.AddToFavourites(App.Folders, Path, DefaultFolderName(Path.substr(0, MaxFavouriteText)));
+    ModalResult = mrOk;
+}

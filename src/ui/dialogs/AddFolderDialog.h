@@ -1,0 +1,38 @@
+// The add-folder dialog: a folder tree with a drive chooser. Browsing moves
+// the program's current folder, so the next dialog opens where this one was
+// left; "Add" takes the open folder.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "../../toolkit/Controls.h"
+#include "../../toolkit/Form.h"
+
+class Program;
+
+class AddFolderDialog : public TForm {
+public:
+    explicit AddFolderDialog(Program& app);
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void Command(UINT id, UINT code) override;
+    void FormCreate() override;
+
+private:
+    void AddOpenFolder();
+    void OpenSelectedLine();
+    void ChangeDrive();
+    // Reads the current folder and shows it.
+    void ShowCurrentFolder();
+    void DrawLine(const DRAWITEMSTRUCT& item) const;
+
+    Program& App;
+    TLabel FolderLabel;
+    TListBox FolderList;
+    TComboBox DriveBox;
+    TButton AddButton;
+    TButton CloseButton;
+    std::string Path;  // the open folder
+    std::vector<std::string> Subfolders;
+};

@@ -1,0 +1,22 @@
+// The CD drive chooser: "Apply" stores the chosen drive's letter and leaves
+// the dialog open.
+#pragma once
+#include "../../toolkit/Controls.h"
+#include "../../toolkit/Form.h"
+
+class CdDriveDialog : public TForm {
+public:
+    // `setting` is the letter shown at first and the one "Apply" stores.
+    explicit CdDriveDialog(char& setting);
+
+protected:
+    void Command(UINT id, UINT code) override;
+    void FormCreate() override;
+
+private:
+    char& Setting;
+    char Chosen;
+    TLabel Prompt;
+    TComboBox DriveBox;
+    TButton ApplyButton;
+};

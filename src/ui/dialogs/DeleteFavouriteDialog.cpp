@@ -1,0 +1,53 @@
+#include "DeleteFavouriteDialog.h"
+
+#include "../../model/Favourites.h"
+
+namespace {
+enum : UINT { IdNames = 100, IdDelete, IdOk };
+}
+
+DeleteFavouriteDialog::DeleteFavouriteDialog(FavouriteList& list) : TForm("TDelForm"), List(list)
+{
+    DialogFrame("Delete", 232, 253, 203, 183);
+}
+
+void DeleteFavouriteDialog::FormCreate()
+{
+    NameList.Create(Handle, 5, 8, 220, 211, IdNames);
+    NameList.Color = RGB(192, 220, 192);
+    NameList.SetItemHeight(13);
+    DeleteButton.Create(Handle, "Delete", 8, 223, 105, 25, IdDelete);
+    OkButton.Create(Handle, "OK", 120, 224, 105, 25, IdOk);
+    ShowNames();
+}
+
+void DeleteFavouriteDialog::ShowNames()
+{
+    NameList.Clear();
+    for (unsigned n = 1; n <= List.Count; ++n)
+        NameList.Add(List.Entry[n].Name);
+}
+
+void DeleteFavouriteDialog::FormShow()
+{
+    DeleteButton.SetEnabled(NameList.Count() > 0);
+}
+
+void DeleteFavouriteDialog::Command(UINT id, UINT)
+{
+    switch (id) {
+    case IdDelete: DeleteSelected(); break;
+    case IdOk: ModalResult = mrOk; break;
+    }
+}
+
+// With no line selected (at first and after each deletion) nothing goes.
+void DeleteFavouriteDialog::DeleteSelected()
+{
+    const int k = NameList.ItemIndex();
+    if (k < 0)
+        return;
+    DeleteFavourite(List, k + 1);
+    ShowNames();
+    DeleteButton.SetEnabled(NameList.Count() > 0);
+}

@@ -1,0 +1,25 @@
+// The name dialog: the name of a favourite being added. Created once at
+// start-up and reused; OK takes the typed name, anything else the default.
+#pragma once
+#include <string>
+
+#include "../../toolkit/Controls.h"
+#include "../../toolkit/Form.h"
+
+class NameDialog : public TForm {
+public:
+    NameDialog();
+    // The name for a new entry: the one typed if the user chose OK, else
+    // `defaultName`.
+    std::string Ask(const std::string& defaultName);
+
+protected:
+    void Command(UINT id, UINT code) override;
+    void FormShow() override;
+
+private:
+    TButton OkButton;
+    TEdit NameEdit;
+    TButton UseDefaultButton;  // "Default"
+    std::string Typed;
+};

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TempDir.h"
+#include "model/Favourites.h"
+#include "base/Errors.h"
+#include "base/Files.h"
+
+namespace {
+std::vector<std::pair<std::string, std::string>> Load(const TempDir& dir, const std::string& content,
+                                                      FavouriteList& list)
+{
+    dir.Write("Dirs.qvl", content);
+    LoadFavourites(list, dir.File(FoldersFile));
+    std::vector<std::pair<std::string, std::string>> got;
+    for (unsigned i = 1; i <= list.Count; ++i)
+        got.emplace_back(list.Entry[i].Name, list.Entry[i].Path);
+    return got;
+}
+using Entries = std::vector<std::pair<std::string, std::string>>;
+} // namespace
+
+TEST(Favourites, MissingFileIsCreatedEmpty)
+{
+    TempDir dir;
+    FavouriteList list;
+    list.Count = 5;
+    LoadFavourites(list, dir.File(FoldersFile));
+    EXPECT_EQ(0, list.Count);
+    EXPECT_TRUE(list.Loaded);
+    EXPECT_TRUE(dir.Exists("Dirs.qvl"));
+    EXPECT_EQ("", dir.Read("Dirs.qvl"));
+}
+
+TEST(Favourites, LinesPairUpAndTheEndIsTestedBeforeEachPair)
+{
+    TempDir dir;
+    FavouriteList list;
+    EXPECT_EQ((Entries{{"a", "A"}, {"b", "B"}}), Load(dir, "a\r\nA\r\nb\r\nB\r\n", list));
+    EXPECT_EQ((Entries{{"a", "A"}, {"b", ""}}), Load(dir, "a\r\nA\r\nb\r\n", list));
+    EXPECT_EQ((Entries{{"a", "A"}, {"", ""}}), Load(dir, "a\r\nA\r\n\r\n", list));
+    EXPECT_EQ((Entries{{"a", "A"}}), Load(dir, "a\nA", list));
+    EXPECT_EQ((Entries{{"", ""}}), Load(dir, "\r\n", list));
+    EXPECT_EQ(Entries{}, Load(dir, "", list));
+    EXPECT_EQ(list.Count, 0);
+}
+
+TEST(Favourites, ALoneCrIsDroppedAndNothingIsTrimmed)
+{
+    TempDir dir;
+    FavouriteList list;
+    EXPECT_EQ((Entries{{" My docs ", "C:\\a\\b"}}), Load(dir, " My docs \r\nC:\\a\r\\b\r\n", list));
+    EXPECT_EQ((Entries{{"x", "y"}}), Load(dir, "x\r\r\ny\r", list));
+}
+
+TEST(Favourites, TextsAreCutTo255Characters)
+{
+    TempDir dir;
+    FavouriteList list;
+    const std::string longName(300, 'n'), hugePath(1 << 20, 'p');
+    const Entries got = Load(dir, longName + "\r\n" + hugePath + "\r\nnext\r\nN\r\n", list);
+    ASSERT_EQ(2u, got.size());
+    EXPECT_EQ(longName.substr(0, 255), got[0].first);
+    EXPECT_EQ(255u, got[0].second.size());
+    EXPECT_EQ("next", got[1].first);
+    SaveFavourites(list, dir.File(FoldersFile));
+    EXPECT_EQ(longName.substr(0, 255) + "\r\n" + std::string(255, 'p') + "\r\nnext\r\nN\r\n", dir.Read("Dirs.qvl"));
+}
+
+TEST(Favourites, MoreThanTwentyEntriesGiveTheFirstTwenty)
+{
+    TempDir dir;
+    FavouriteList list;
+    std::string file;
+    for (int i = 1; i <= 25; ++i)
+        file += "n" + std::to_string(i) + "\r\np" + std::to_string(i) + "\r\n";
+    const Entries got = Load(dir, file, list);
+    ASSERT_EQ(20u, got.size());
+    EXPECT_EQ(20, list.Count);
+    EXPECT_EQ("n20", got[19].first);
+}
+
+TEST(Favourites, SaveWritesTwoLinesPerEntryAndAnEmptyListAsZeroBytes)
+{
+    TempDir dir;
+    FavouriteList list;
+    list.Count = 2;
+    list.Entry[1] = {"Editor", "C:\\Windows\\notepad.exe"};
+    list.Entry[2] = {"", ""};
+    list.Entry[3] = {"never written", "x"};
+    SaveFavourites(list, dir.File(ProgramsFile));
+    EXPECT_EQ("Editor\r\nC:\\Windows\\notepad.exe\r\n\r\n\r\n", dir.Read("Apps.qvl"));
+    list.Count = 0;
+    SaveFavourites(list, dir.File(ProgramsFile));
+    EXPECT_EQ("", dir.Read("Apps.qvl"));
+    EXPECT_FALSE(dir.Exists("Apps.qvl.new"));
+}
+
+TEST(Favourites, AFailedLoadIsNotALoadedList)
+{
+    TempDir dir;
+    FavouriteList list;
+    std::filesystem::create_directory(dir.File("Dirs.qvl"));  // exists, cannot be read as a file
+    list.Loaded = true;
+    EXPECT_THROW(LoadFavourites(list, dir.File(FoldersFile)), EInOutError);
+    EXPECT_FALSE(list.Loaded);
+}
