@@ -1,6 +1,6 @@
 #include "Region.h"
 
-std::vector<RunRect> OpaqueRuns(const uint32_t* pixels, int width, int height, uint32_t key)
+std::vector<RunRect> OpaqueRuns(const uint32_t* pixels, int width, int height, uint32_t key, size_t maxRects)
 {
     std::vector<RunRect> out;
     std::vector<RunRect> prev;  // the previous row's runs, still open downwards
@@ -17,6 +17,8 @@ std::vector<RunRect> OpaqueRuns(const uint32_t* pixels, int width, int height, u
             while (x < width && (line[x] & 0xFFFFFF) != key)
                 ++x;
             row.push_back({start, y, x, y + 1});
+            if (out.size() + row.size() > maxRects)
+                return {{0, 0, width, height}};
         }
         bool same = row.size() == prev.size();
         for (size_t i = 0; same && i < row.size(); ++i)
@@ -30,5 +32,7 @@ std::vector<RunRect> OpaqueRuns(const uint32_t* pixels, int width, int height, u
         }
     }
     out.insert(out.end(), prev.begin(), prev.end());
+    if (out.size() > maxRects)
+        return {{0, 0, width, height}};
     return out;
 }

@@ -10,39 +10,63 @@ std::string SpinText(int32_t value)
     return std::to_string(value < SpinMin ? SpinMin : value > SpinMax ? SpinMax : value);
 }
 
-int32_t SpinValue(const std::string& text)
+bool SpinRead(const std::string& text, int32_t& value)
 {
     int32_t v;
-    return TryStrToInt(text, v) ? v : SpinMin;
+    if (TryStrToInt(text, v)) {
+        value = v < SpinMin ? SpinMin : v > SpinMax ? SpinMax : v;
+        return true;
+    }
+    // A number too long for 32 bits is still the number the user typed: a
+    // field that reads it as nothing, or as 0, would arm a shutdown.
+    const size_t digits = text.find_first_not_of('-') == 1 ? 1 : 0;
+    if (text.size() > digits && text.find_first_not_of("0123456789", digits) == std::string::npos) {
+        value = digits ? SpinMin : SpinMax;
+        return true;
+    }
+    return false;
 }
 
 std::string SpinLeave(const std::string& text)
 {
-    int32_t v;
-    if (!TryStrToInt(text, v) || (v >= SpinMin && v <= SpinMax))
+    int32_t typed, value;
+    if (!SpinRead(text, value))
         return text;
-    return SpinText(v);
+    // A number the range allows keeps the form it was typed in.
+    if (TryStrToInt(text, typed) && typed == value)
+        return text;
+    return SpinText(value);
 }
 
-void Countdown::Toggle()
+bool Countdown::Toggle()
 {
-    if (!Running) {
-        Remaining = SpinValue(Field);
-        Running = true;
-    } else {
+    if (Running) {
         Remaining = 0;
         Running = false;
+        return true;
     }
+    int32_t v;
+    if (!SpinRead(Field, v))
+        return false;
+    Remaining = v;
+    Running = true;
+    return true;
 }
 
 void Countdown::FieldChanged(const std::string& text)
 {
     Field = text;
-    Remaining = SpinValue(text);
+    int32_t v;
+    if (SpinRead(text, v))
+        Remaining = v;
 }
 
 bool Countdown::Tick()
 {
+    // A stray timer message while stopped (none comes from the timer itself)
+    // must not start a countdown of its own.
+    if (!Running)
+        return false;
     // Left running after a refused shutdown it keeps falling; at the bottom of
     // the range it stays there rather than wrap round to a huge count.
     if (Remaining > INT32_MIN)

@@ -8,11 +8,13 @@
 const int32_t SpinMin = 0, SpinMax = 30000;
 // What the field shows for a value set into it: clamped to its range.
 std::string SpinText(int32_t value);
-// What the field's text reads as: parsed without clamping; text that is no
-// whole number reads as the range's minimum.
-int32_t SpinValue(const std::string& text);
-// The text after the field loses focus: a typed number out of range is
-// pulled into it; anything else stays as typed.
+// What the field's text reads as, clamped to the range: a whole number as the
+// program reads numbers, or a run of digits too long for 32 bits (above the
+// range, or below it after a minus). Any other text, the empty one among them,
+// is no number: false.
+bool SpinRead(const std::string& text, int32_t& value);
+// The text after the field loses focus: a number out of range is pulled into
+// it; anything else stays as typed.
 std::string SpinLeave(const std::string& text);
 
 struct Countdown {
@@ -20,11 +22,13 @@ struct Countdown {
     bool Running = false;
     std::string Field = SpinText(100);  // the number field's text
 
-    // "Start" / "Stop".
-    void Toggle();
-    // The field's text changed (typing, the arrows, or a tick).
+    // "Start" / "Stop". A field that holds no number starts nothing: false.
+    bool Toggle();
+    // The field's text changed (typing, the arrows, or a tick). Text that is
+    // no number (a field cleared to type anew) leaves the count as it was.
     void FieldChanged(const std::string& text);
     // One minute has passed; true when the computer must be shut down now.
+    // A stopped count takes no tick.
     bool Tick();
 };
 

@@ -35,11 +35,12 @@ void UseBuiltInZones(SkinMetrics& skin, uint16_t pictureWidth, uint16_t pictureH
 {
     // "start", the arrow, the dots; as in every skin, an edge lies outside
     // its zone, so neighbours share the column between them.
+    const auto at = [pictureWidth](uint32_t x) { return uint16_t(x * pictureWidth / 95); };
     skin.StartWidth = pictureWidth;
     skin.StartHeight = pictureHeight;
-    skin.StartMenuZone = {0, 0, 68, pictureHeight};
-    skin.MainMenuZone = {67, 0, 81, pictureHeight};
-    skin.PanelZone = {80, 0, pictureWidth, pictureHeight};
+    skin.StartMenuZone = {0, 0, at(68), pictureHeight};
+    skin.MainMenuZone = {at(67), 0, at(81), pictureHeight};
+    skin.PanelZone = {at(80), 0, pictureWidth, pictureHeight};
 }
 
 void ReadSkinFile(const std::string& path, SkinMetrics& skin)

@@ -38,8 +38,10 @@ extern const BuiltInSkin BuiltInSkins[4];
 // their new values.
 void ReadSkinFile(const std::string& path, SkinMetrics& skin);
 void ReadSkinFrom(class TextReader& in, SkinMetrics& skin);
-// The zones of the start button's own picture, shown until a skin's is
-// loaded: a skin that fails at start still leaves its menu within reach.
+// The zones of the start button's own picture (95 pixels wide), shown until a
+// skin's is loaded, stretched to the width of another: a skin that fails at
+// start, or whose description gives no zone to reach a menu by, still leaves
+// both menus within reach.
 void UseBuiltInZones(SkinMetrics& skin, uint16_t pictureWidth, uint16_t pictureHeight);
 // A longer word is no number, whatever it starts with.
 const size_t MaxSkinWord = 64;

@@ -94,8 +94,8 @@ private:
 class TListBox : public TControl {
 public:
     void Create(HWND parent, int x, int y, int width, int height, UINT id, DWORD extraStyle = 0);
-    void Clear();
-    void Add(const std::string& line);
+    // Replaces every line.
+    void SetLines(const std::vector<std::string>& lines);
     int Count() const;
     int ItemIndex() const;  // -1: none selected
     void SetItemIndex(int index);

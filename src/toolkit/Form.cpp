@@ -436,6 +436,19 @@ LRESULT TForm::ControlColor(UINT msg, HDC dc, HWND control)
     return LRESULT(brush);
 }
 
+namespace {
+// The windows the outermost modal form disabled, to be enabled when it closes.
+std::vector<HWND>* ModalDisabled = nullptr;
+} // namespace
+
+void TForm::DisableWhileModal(HWND wnd)
+{
+    if (ModalDisabled && wnd && IsWindowEnabled(wnd)) {
+        EnableWindow(wnd, FALSE);
+        ModalDisabled->push_back(wnd);
+    }
+}
+
 int TForm::ShowModal()
 {
     // Already open (asked for again from a panel made anew meanwhile): the
@@ -455,10 +468,15 @@ int TForm::ShowModal()
     }
     Modal = true;
     ModalResult = 0;
+    const bool outermost = !ModalDisabled;
+    if (outermost)
+        ModalDisabled = &disabled;
     FormShow();
     ShowWindow(Handle, SW_SHOW);
     SetForegroundWindow(Handle);
     TheApplication.RunUntil([this] { return ModalResult != 0; });
+    if (outermost)
+        ModalDisabled = nullptr;
     if (!ModalResult)
         ModalResult = mrCancel;  // the program is ending
     for (HWND w : disabled)
@@ -484,6 +502,15 @@ LRESULT TForm::DefaultId() const
     if (IsChild(Handle, f) && (SendMessageA(f, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
         return MAKELRESULT(GetDlgCtrlID(f), DC_HASDEFID);
     return DefaultButton ? MAKELRESULT(DefaultButton, DC_HASDEFID) : 0;
+}
+
+void TForm::ResetKeyboard()
+{
+    Focus = nullptr;
+    for (HWND c = GetWindow(Handle, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (SendMessageA(c, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))
+            SendMessageA(c, BM_SETSTYLE, UINT(GetDlgCtrlID(c)) == DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
+                         TRUE);
 }
 
 // A form with controls gives the keyboard back to the control that had it,

@@ -72,6 +72,9 @@ public:
     void Invalidate();
     // The pointer shape over parts of the form no picture claims.
     void SetCursor(HCURSOR cursor);
+    // The keyboard as at the first showing: the first control takes it when
+    // the form is next activated, and only the default button looks so.
+    void ResetKeyboard();
     // Cuts away every pixel of the colour key, as drawn now.
     void ApplyColorKey();
     // Gives every visible picture with a hint its tooltip, at its present place.
@@ -82,6 +85,10 @@ public:
     // start button belongs to the taskbar). Closing it gives mrCancel.
     int ShowModal();
     int ModalResult = 0;
+
+    // A window made while a modal form is open takes no input until the
+    // outermost one closes, as the windows it replaced did not.
+    static void DisableWhileModal(HWND wnd);
 
     // The form of a window of this process, or nullptr.
     static TForm* Of(HWND wnd);

@@ -288,8 +288,13 @@ void PanelWindow::AddProgram()
     App.AddToFavourites(App.Programs, path, DefaultFileName(path));
 }
 
+// One delete dialog at a time: a second, opened from a panel made anew under
+// the first, would leave two dialogs editing the lists at once.
 void PanelWindow::DeleteFavourites(FavouriteList& list)
 {
+    if (App.DeleteDialogOpen)
+        return;
+    const Busy busy(App.DeleteDialogOpen);
     DeleteFavouriteDialog dialog(list);
     dialog.Create();
     dialog.ShowModal();

@@ -3,6 +3,7 @@
 #include "../base/Errors.h"
 #include "../base/Files.h"
 #include "../model/Countdown.h"
+#include "../model/HitZone.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
 #include "dialogs/FirstRunDialog.h"
@@ -72,13 +73,32 @@ void Program::SetAutoload(bool on)
         throw ERegistryException("Failed to set data for 'Quorvel'");
 }
 
+void Program::LoadSkin()
+{
+    try {
+        ReadSkinFile(SkinFilePath(), Skin);
+        StartButton.LoadStartPicture();
+    } catch (...) {
+        KeepMenusReachable();
+        throw;
+    }
+    KeepMenusReachable();
+}
+
+// An empty or cut-off description file reads as zones of nothing: the user
+// would be left with neither Start menu nor main menu.
+void Program::KeepMenusReachable()
+{
+    if (!ZoneReachable(Skin, StartMenuHit) || !ZoneReachable(Skin, MainMenuHit))
+        UseBuiltInZones(Skin, Skin.StartWidth, Skin.StartHeight);
+}
+
 void Program::ApplySkin(const std::string& folder, const std::string& file)
 {
     Config.SkinFolder = folder;
     Config.SkinFile = file;
     SaveAll();
-    ReadSkinFile(SkinFilePath(), Skin);
-    StartButton.LoadStartPicture();
+    LoadSkin();
     RebuildPanel();
 }
 
@@ -97,9 +117,14 @@ void Program::RebuildPanel()
         Panel->CreateFrom(*old);
         return;
     }
+    // Made under a dialog that keeps the old panel from input (one of its
+    // own, or the chooser's), the new panel takes none either until it closes.
+    const bool usable = !old || IsWindowEnabled(old->Handle);
     if (old)
         TheApplication.Retire(std::move(old));
     TheApplication.CreateForm(*Panel);
+    if (!usable)
+        TForm::DisableWhileModal(Panel->Handle);
 }
 
 void Program::TogglePanel()

@@ -64,6 +64,10 @@ public:
     // Settings.ini, then the folder list, then the program list.
     void SaveAll();
     void SetAutoload(bool on);
+    // The skin's description file and start picture. Where they leave no
+    // zone to reach the Start menu or the main menu by, the built-in zones
+    // stretched over the picture shown take their place.
+    void LoadSkin();
     // Stores the choice first (so that a broken skin is reported again at the
     // next start), then loads it.
     void ApplySkin(const std::string& folder, const std::string& file);
@@ -84,5 +88,6 @@ public:
     void ShutDown();
 
 private:
+    void KeepMenusReachable();
     const char* FileOf(const FavouriteList& list) const;
 };

@@ -21,6 +21,7 @@ StartButtonWindow::StartButtonWindow(Program& app) : TForm("TForm1"), App(app)
     InitClientWidth = Picture.Width;
     InitClientHeight = Picture.Height;
     Pictures = {&Picture};
+    UseBuiltInZones(App.Skin, uint16_t(Picture.Width), uint16_t(Picture.Height));
     PowerOffItem.RadioItem = ScreenSaverItem.RadioItem = true;
     PowerOffItem.Checked = true;
 }
@@ -92,20 +93,22 @@ void StartButtonWindow::SessionEnding()
     SetSystemStartButtonShown(true);
 }
 
+// The system's Start button is hidden only once ours is ready to take its
+// place: a skin that is slow to load must not leave the user with neither.
 void StartButtonWindow::FormCreate()
 {
-    AttachToShell();
-    App.ReadSettings();
     try {
-        ReadSkinFile(App.SkinFilePath(), App.Skin);
-        LoadStartPicture();
+        App.ReadSettings();
+        App.LoadSkin();
     } catch (...) {
         // The start-up ends at the error box, the built-in picture shown:
         // without zones of its own the button would answer nothing, and the
         // user would have neither Start button nor a way to another skin.
         UseBuiltInZones(App.Skin, uint16_t(Picture.Width), uint16_t(Picture.Height));
+        AttachToShell();
         throw;
     }
+    AttachToShell();
 }
 
 void StartButtonWindow::FormClose()
@@ -207,8 +210,7 @@ void StartButtonWindow::ChoosePanelButtons()
             App.SaveAll();
             App.RebuildPanel();
             App.SaveAll();
-            ReadSkinFile(App.SkinFilePath(), App.Skin);
-            LoadStartPicture();
+            App.LoadSkin();
         }
     }
     App.SaveAll();

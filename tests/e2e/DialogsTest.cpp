@@ -192,6 +192,30 @@ TEST(Dialogs, AddFoldersThroughTheTreeWithTheDefaultName)
     EXPECT_EQ(nullptr, s.Q.ErrorBox());
 }
 
+// The name dialog starts each time as it did the first: the same keys give
+// the name typed, not the default.
+TEST(Dialogs, TheSameKeysNameTheSecondFavouriteAsTheFirst)
+{
+    Session s("Dialogs.NameTwice");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND panel = s.ShowPanel();
+    for (const char* typed : {"First", "Second"}) {
+        ChooseFromMenu(s, panel, 5, 0);  // "Add dir"
+        HWND tree = WaitWindow(s.Q, "TFormDir");
+        ASSERT_TRUE(tree);
+        HWND name = nullptr;
+        ASSERT_TRUE(ClickUntil(Middle(ButtonOf(tree, "Add")),
+                               [&] { return (name = s.Q.Window("TNameForm")) && IsWindowVisible(name); }));
+        Sleep(300);
+        PressKey(VK_TAB);
+        TypeText(typed);
+        PressKey(VK_RETURN);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(tree); })) << typed;
+    }
+    const std::string dir = s.App.Dir.substr(0, s.App.Dir.size() - 1);
+    EXPECT_EQ(Entries({{"First", dir}, {"Second", dir}}), ReadBytes(s.App.File("Dirs.qvl")));
+}
+
 TEST(Dialogs, AddFilesThroughTheOpenDialog)
 {
     const std::string dir = InstallDir("Dialogs.AddFile");
@@ -276,6 +300,59 @@ TEST(Dialogs, DeleteTheMiddleEntryOfThree)
     PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(s.Q.WaitExit());
     EXPECT_EQ("", ReadBytes(s.App.File("Dirs.qvl")));
+}
+
+// A delete dialog edits the list it was opened for, whatever is done beneath
+// it: a panel made anew under it takes no input until it closes, and a second
+// delete dialog does not open.
+TEST(Dialogs, ADeleteDialogEditsOnlyTheListItWasOpenedFor)
+{
+    const std::string dirs = Entries({{"D1", "C:\\windows"}, {"D2", "C:\\users"}});
+    const std::string apps = Entries({{"A1", "notepad"}, {"A2", "regedit"}});
+    Session s("Dialogs.DeleteUnder", "", {{"Dirs.qvl", dirs}, {"Apps.qvl", apps}});
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND panel = s.ShowPanel();
+    ChooseFromMenu(s, panel, 5, 1);  // "Delete dir"
+    HWND del = WaitWindow(s.Q, "TDelForm");
+    ASSERT_TRUE(del);
+
+    Command(s.StartButton(), CmdChoosePanelButtons);
+    HWND chooser = WaitWindow(s.Q, "TPosForm");
+    ASSERT_TRUE(chooser);
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, "Apply")), [&] { return !IsWindow(chooser); }));
+    HWND fresh = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        for (HWND w : TopLevelWindows(s.Q.Pid()))
+            if (ClassOf(w) == "TForm2" && w != panel)
+                fresh = w;
+        return fresh != nullptr;
+    })) << "a panel anew beside the one whose dialog is open";
+    s.ClickZone(3);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(fresh) != FALSE; }));
+    EXPECT_FALSE(IsWindowEnabled(fresh));
+    const POINT programs = ButtonCentre(fresh, s.App, 6);
+    ClickAt(programs.x, programs.y);
+    Sleep(500);
+    EXPECT_EQ(nullptr, PopupMenuOf(s.Q.Pid())) << "the program button takes no click";
+    Command(fresh, CmdProgramMenu + DeletePosition);  // "Delete file", however it comes
+    Sleep(500);
+    int open = 0;
+    for (HWND w : TopLevelWindows(s.Q.Pid()))
+        open += ClassOf(w) == "TDelForm";
+    EXPECT_EQ(1, open);
+    Screenshot("Dialogs.DeleteUnder");
+
+    HWND list = Child(del, "ListBox");
+    EXPECT_EQ(std::vector<std::string>({"D1", "D2"}), ListLines(list));
+    ASSERT_TRUE(ClickUntil(ListLine(list, 0, 13), [&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == 0; }));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(del, "Delete")), [&] { return ListLines(list).size() == 1; }));
+    EXPECT_EQ(std::vector<std::string>({"D2"}), ListLines(list));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(del, "OK")), [&] { return !IsWindow(del); }));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(fresh) != FALSE; })) << "usable once the dialog is closed";
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+    EXPECT_EQ(Entries({{"D2", "C:\\users"}}), ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(apps, ReadBytes(s.App.File("Apps.qvl")));
 }
 
 TEST(Dialogs, ChooserMovesApplyAndKeepsADeletion)

@@ -147,3 +147,90 @@ TEST(Skins, MissingOrDamagedStartPicture)
     EXPECT_EQ(before.cx, WindowSize(s.StartButton()).cx);
     EXPECT_EQ(before.cy, WindowSize(s.StartButton()).cy);
 }
+
+namespace {
+void Le32(uint32_t v, std::string& out)
+{
+    for (int i = 0; i < 4; ++i)
+        out += char(v >> (8 * i));
+}
+
+// A 1-bit bitmap, side x side, of see-through maroon and white pixels by turns.
+std::string Checkerboard(int side)
+{
+    const uint32_t stride = uint32_t(side + 31) / 32 * 4;
+    std::string f = "BM";
+    Le32(62 + stride * uint32_t(side), f);
+    Le32(0, f);
+    Le32(62, f);
+    Le32(40, f);
+    Le32(uint32_t(side), f);
+    Le32(uint32_t(side), f);
+    f += std::string("\x01\x00\x01\x00", 4);
+    for (int i = 0; i < 6; ++i)
+        Le32(0, f);
+    Le32(0x800000, f);  // maroon
+    Le32(0xFFFFFF, f);
+    for (int y = 0; y < side; ++y) {
+        std::string row(stride, char(y % 2 ? 0x55 : 0xAA));
+        f += row;
+    }
+    return f;
+}
+} // namespace
+
+// Every other pixel see-through: the button is made within a second or two,
+// and the system's Start button is never hidden before ours is on screen.
+TEST(Skins, APictureOfManyHolesIsShownAtOnce)
+{
+    for (int side : {256, 4096}) {
+        const std::string name = "Skins.Holes" + std::to_string(side);
+        Session s(name, "monitor=0\r\n", {{"Skins\\xpdefault\\normal.bmp", Checkerboard(side)}});
+        const DWORD began = GetTickCount();
+        bool neither = false;
+        HWND ours = nullptr;
+        const bool shown = WaitFor(
+            [&] {
+                ours = s.Q.Window("TForm1");
+                const bool oursShown = ours && IsWindowVisible(ours);
+                neither = neither || (!IsWindowVisible(s.Tray.Start) && !oursShown);
+                return oursShown;
+            },
+            5000);
+        ASSERT_TRUE(shown) << side;
+        EXPECT_LT(GetTickCount() - began, 3000u) << side;
+        EXPECT_FALSE(neither) << side << ": the Start button hidden before ours was shown";
+        if (side == 256) {
+            EXPECT_EQ(side, WindowSize(ours).cx);
+        }
+        EXPECT_EQ(nullptr, s.Q.ErrorBox());
+        EXPECT_FALSE(IsWindowVisible(s.Tray.Start));
+        Screenshot(name);
+    }
+}
+
+// A description file cut to nothing, or to four numbers, still leaves the
+// arrow's place to open the main menu, and its Exit gives the Start button back.
+TEST(Skins, AnEmptyOrShortDescriptionStillReachesTheMainMenu)
+{
+    for (const char* qvs : {"", "34\r\n0\r\n0\r\n68\r\n"}) {
+        Session s(std::string("Skins.ShortDescription") + (*qvs ? "4" : "0"), "monitor=0\r\n",
+                  {{"Skins\\xpdefault\\xpdef.qvs", qvs}});
+        ASSERT_TRUE(s.Q.WaitStarted());
+        EXPECT_EQ(nullptr, s.Q.ErrorBox());
+        // The built-in zones on the skin's 96-pixel picture: the arrow at 67 to 81.
+        const RECT r = WindowRect(s.StartButton());
+        ClickAt(600, 200);
+        ClickAt(r.left + 74, (r.top + r.bottom) / 2);
+        ASSERT_TRUE(WaitFor([&] { return PopupMenuOf(s.Q.Pid()) != nullptr; })) << "no main menu";
+        PressKey(VK_UP);  // from the bottom: "Exit"
+        PressKey(VK_RETURN);
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (box = s.Q.ErrorBox()) != nullptr; }));
+        EXPECT_EQ("You really want to close Quorvel ?", BoxMessage(box));
+        SetForegroundWindow(box);
+        PressKey(VK_RETURN);
+        ASSERT_TRUE(s.Q.WaitExit());
+        EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
+    }
+}

@@ -33,10 +33,23 @@ struct TimerDialog {
 void Type(const std::string& digits)
 {
     PressKey(VK_END);
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 12; ++i)
         PressKey(VK_BACK);
     for (char c : digits)
         PressKey(WORD(c));
+}
+
+// Shows the timer dialog with the panel's timer button.
+HWND OpenTimer(Session& s, POINT& timerButton)
+{
+    const HWND form = s.Q.Window("TTimerForm");
+    HWND panel = s.ShowPanel();
+    ClickOn(panel);  // not on a button: the frame
+    timerButton = ButtonCentre(panel, s.App, 8);
+    if (!form || !ClickUntil(timerButton, [&] { return IsWindowVisible(form) != FALSE; }))
+        return nullptr;
+    Sleep(300);
+    return form;
 }
 } // namespace
 
@@ -44,14 +57,11 @@ TEST(Timer, TheDialogCountsWhileHiddenAndKeepsItsFieldInRange)
 {
     Session s("Timer.Dialog");
     ASSERT_TRUE(s.Q.WaitStarted());
-    const HWND form = s.Q.Window("TTimerForm");
-    ASSERT_TRUE(form) << "made at the start";
-    EXPECT_FALSE(IsWindowVisible(form));
-    HWND panel = s.ShowPanel();
-    ClickOn(panel);  // not on a button: the frame
-    const POINT timerButton = ButtonCentre(panel, s.App, 8);
-    ASSERT_TRUE(ClickUntil(timerButton, [&] { return IsWindowVisible(form) != FALSE; }));
-    Sleep(300);
+    ASSERT_TRUE(s.Q.Window("TTimerForm")) << "made at the start";
+    EXPECT_FALSE(IsWindowVisible(s.Q.Window("TTimerForm")));
+    POINT timerButton;
+    const HWND form = OpenTimer(s, timerButton);
+    ASSERT_TRUE(form);
     TimerDialog t(form);
     ASSERT_TRUE(t.Form && t.Label && t.Field && t.Arrows && t.Start && t.Hide);
     EXPECT_EQ("Timer", TextOf(t.Form));
@@ -131,5 +141,54 @@ TEST(Timer, TheDialogCountsWhileHiddenAndKeepsItsFieldInRange)
     PostMessageA(t.Form, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(t.Form); }));
     EXPECT_FALSE(s.Q.WaitExit(300));
+    EXPECT_EQ(nullptr, s.Q.ErrorBox());
+}
+
+// A number typed too long, one pasted with letters, or none at all: Start
+// counts from the range's end or refuses, and no minute shuts anything down.
+TEST(Timer, AMistypedNumberNeverArmsAShutdown)
+{
+    Session s("Timer.Mistyped");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    POINT timerButton;
+    const TimerDialog t(OpenTimer(s, timerButton));
+    ASSERT_TRUE(t.Form && t.Field && t.Start);
+
+    // As a user slips: a click into the field, End, eight nines after "100".
+    ClickOn(t.Field);
+    PressKey(VK_END);
+    TypeText("99999999");
+    EXPECT_EQ("10099999999", TextOf(t.Field));
+    ClickOn(t.Start);
+    EXPECT_TRUE(WaitFor([&] { return TextOf(t.Start) == "Stop"; }, 2000));
+    EXPECT_EQ("30000", TextOf(t.Field)) << "clamped on Start";
+    t.Tick();
+    EXPECT_EQ("29999", TextOf(t.Field));
+    ClickOn(t.Start);
+    EXPECT_TRUE(WaitFor([&] { return TextOf(t.Start) == "Start"; }, 2000));
+
+    // Left with Tab, a number past 32 bits is clamped too.
+    ClickOn(t.Field);
+    Type("4294967296");
+    PressKey(VK_TAB);
+    EXPECT_EQ("30000", TextOf(t.Field));
+
+    // Letters do not go into the field from the keyboard; pasted, and with
+    // the field emptied, Start refuses.
+    ClickOn(t.Field);
+    Type("");
+    TypeText("30000abc");
+    EXPECT_EQ("30000", TextOf(t.Field));
+    for (const char* text : {"30000abc", ""}) {
+        SendMessageA(t.Field, WM_SETTEXT, 0, LPARAM(text));
+        ClickOn(t.Start);
+        Sleep(300);
+        EXPECT_EQ("Start", TextOf(t.Start)) << text;
+        EXPECT_EQ(text, TextOf(t.Field));
+        t.Tick();
+        t.Tick();
+    }
+    Screenshot("Timer.Refused");
+    EXPECT_FALSE(s.Q.WaitExit(1000)) << "no shutdown";
     EXPECT_EQ(nullptr, s.Q.ErrorBox());
 }

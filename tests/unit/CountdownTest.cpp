@@ -53,22 +53,43 @@ TEST(Countdown, EditingWhileRunningChangesWhatRemains)
     c.FieldChanged("5");
     EXPECT_EQ(5, TicksToShutdown(c, 10));
 
-    // Cleared: reads 0, the tick takes it to -1, shows "0", which reads 0 again: due.
+    // Cleared to type anew: the count goes on from where it was, and the
+    // tick shows it again.
     Countdown cleared;
     cleared.Toggle();
     cleared.FieldChanged("");
-    EXPECT_EQ(0, cleared.Remaining);
-    EXPECT_TRUE(cleared.Tick());
-    EXPECT_EQ("0", cleared.Field);
+    EXPECT_EQ(100, cleared.Remaining);
+    EXPECT_FALSE(cleared.Tick());
+    EXPECT_EQ("99", cleared.Field);
 
-    // Typed out of range: read as typed, shown clamped after the next tick.
-    Countdown big;
-    big.Toggle();
-    big.FieldChanged("40000");
-    EXPECT_EQ(40000, big.Remaining);
-    big.Tick();
-    EXPECT_EQ("30000", big.Field);
-    EXPECT_EQ(30000, big.Remaining);
+    // Typed out of range, however long: the range's end.
+    for (const char* typed : {"40000", "10099999999", "4294967296"}) {
+        Countdown big;
+        big.Toggle();
+        big.FieldChanged(typed);
+        EXPECT_EQ(30000, big.Remaining) << typed;
+        big.Tick();
+        EXPECT_EQ("29999", big.Field) << typed;
+    }
+}
+
+TEST(Countdown, StartWithoutANumberStartsNothing)
+{
+    for (const char* text : {"", "30000abc", "abc", "-", "1 2"}) {
+        Countdown c;
+        c.FieldChanged(text);
+        EXPECT_FALSE(c.Toggle()) << text;
+        EXPECT_FALSE(c.Running) << text;
+        EXPECT_EQ(-1, TicksToShutdown(c, 3)) << text;
+    }
+    Countdown c;
+    c.FieldChanged("99999999999999999999");
+    EXPECT_TRUE(c.Toggle());
+    EXPECT_EQ(30000, c.Remaining) << "a long number is above the range, not nothing";
+    c.FieldChanged("$A");
+    c.Toggle();
+    c.Toggle();
+    EXPECT_EQ(10, c.Remaining) << "a number the range allows keeps its meaning";
 }
 
 TEST(Countdown, StopZeroesAndStartTakesTheFieldAgain)
@@ -91,9 +112,17 @@ TEST(Countdown, FieldTextRules)
     EXPECT_EQ("0", SpinText(-7));
     EXPECT_EQ("30000", SpinText(30001));
     EXPECT_EQ("250", SpinText(250));
-    EXPECT_EQ(-7, SpinValue("-7")) << "read without clamping";
-    EXPECT_EQ(0, SpinValue("abc"));
-    EXPECT_EQ(0, SpinValue("99999999999")) << "beyond 32 bits is no number";
+    int32_t v = 7;
+    EXPECT_FALSE(SpinRead("abc", v));
+    EXPECT_FALSE(SpinRead("", v));
+    EXPECT_EQ(7, v) << "no number leaves the value alone";
+    EXPECT_TRUE(SpinRead("-7", v));
+    EXPECT_EQ(0, v);
+    EXPECT_TRUE(SpinRead("-99999999999", v));
+    EXPECT_EQ(0, v);
+    EXPECT_EQ("30000", SpinLeave("10099999999"));
+    EXPECT_EQ("$10", SpinLeave("$10")) << "in range, as typed";
+    EXPECT_EQ("30000abc", SpinLeave("30000abc")) << "no number: left for Start to refuse";
     EXPECT_EQ("30000", SpinLeave("123456"));
     EXPECT_EQ("0", SpinLeave("-3"));
     EXPECT_EQ("42", SpinLeave("42"));

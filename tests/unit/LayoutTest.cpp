@@ -61,3 +61,38 @@ TEST(PanelLayout, EdgeSlots)
     EXPECT_EQ(13 + 26 * 254, ButtonHome(skin, 255, 11).Left);
     EXPECT_EQ(255 * 65535 + 22 + 65535 * 256, PanelBounds(Slots(65535, 65535), 255, 768, 11).Width);
 }
+
+TEST(HitZone, AZoneIsReachableWhereItWinsInsideThePicture)
+{
+    SkinMetrics skin;
+    skin.StartWidth = 96;
+    skin.StartHeight = 30;
+    EXPECT_FALSE(ZoneReachable(skin, MainMenuHit)) << "an empty description file";
+    skin.StartMenuZone = {0, 0, 68, 30};
+    skin.MainMenuZone = {67, 0, 81, 30};
+    skin.PanelZone = {80, 0, 96, 30};
+    for (ZoneHit z : {StartMenuHit, MainMenuHit, PanelHit})
+        EXPECT_TRUE(ZoneReachable(skin, z)) << z;
+    skin.MainMenuZone = {96, 0, 120, 30};
+    EXPECT_FALSE(ZoneReachable(skin, MainMenuHit)) << "right of the picture";
+    skin.MainMenuZone = {82, 2, 90, 20};
+    EXPECT_FALSE(ZoneReachable(skin, MainMenuHit)) << "wholly under zone 3";
+    skin.MainMenuZone = {0, 0, 200, 30};
+    EXPECT_FALSE(ZoneReachable(skin, StartMenuHit)) << "wholly under zone 2";
+    EXPECT_TRUE(ZoneReachable(skin, MainMenuHit));
+}
+
+TEST(HitZone, TheBuiltInZonesStretchOverAnyPicture)
+{
+    SkinMetrics skin;
+    UseBuiltInZones(skin, 95, 31);
+    EXPECT_EQ(68, skin.StartMenuZone.Right) << "the built-in picture's own zones";
+    EXPECT_EQ(67, skin.MainMenuZone.Left);
+    EXPECT_EQ(81, skin.MainMenuZone.Right);
+    EXPECT_EQ(80, skin.PanelZone.Left);
+    for (uint16_t width : {40, 90, 100, 400}) {
+        UseBuiltInZones(skin, width, 30);
+        for (ZoneHit z : {StartMenuHit, MainMenuHit, PanelHit})
+            EXPECT_TRUE(ZoneReachable(skin, z)) << width << " " << z;
+    }
+}

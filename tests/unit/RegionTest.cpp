@@ -72,3 +72,20 @@ TEST(WindowRules, OnlyOtherProgramsVisibleUnownedTitledWindows)
     w.TitleLength = 0;
     EXPECT_FALSE(WindowQualifies(w));
 }
+
+TEST(Region, APictureOfMoreHolesThanTheBoundIsShownWhole)
+{
+    // A checkerboard: one rectangle for every other pixel, none merge.
+    const int side = 256;
+    std::vector<uint32_t> px(size_t(side) * side);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            px[size_t(y) * side + x] = (x + y) % 2 ? K : G;
+    const auto whole = OpaqueRuns(px.data(), side, side, K);
+    ASSERT_EQ(1u, whole.size());
+    EXPECT_EQ(side * side, Area(whole));
+    // At the bound itself the shape is kept: eight rows of the board.
+    const auto kept = OpaqueRuns(px.data(), side, 8, K, 8 * side / 2);
+    EXPECT_EQ(size_t(8 * side / 2), kept.size());
+    EXPECT_EQ(8 * side / 2, Area(kept));
+}

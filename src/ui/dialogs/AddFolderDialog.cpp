@@ -5,7 +5,6 @@
 
 #include "../../base/Scoped.h"
 #include "../../model/Favourites.h"
-#include "../../model/FolderTree.h"
 #include "../../platform/Platform.h"
 #include "../Program.h"
 
@@ -101,13 +100,15 @@ void AddFolderDialog::ShowCurrentFolder()
 {
     Path = CurrentFolder();
     Subfolders = SubfoldersOf(Path);
-    FolderList.Clear();
-    const std::vector<FolderLine> lines = FolderLines(Path, Subfolders);
-    for (const FolderLine& l : lines)
-        FolderList.Add(l.Text);
+    Lines = FolderLines(Path, Subfolders);
+    std::vector<std::string> texts;
+    texts.reserve(Lines.size());
+    for (const FolderLine& l : Lines)
+        texts.push_back(l.Text);
+    FolderList.SetLines(texts);
     // The open folder is the highlighted line, as the user left it.
     int open = 0;
-    while (size_t(open + 1) < lines.size() && lines[size_t(open + 1)].Open)
+    while (size_t(open + 1) < Lines.size() && Lines[size_t(open + 1)].Open)
         ++open;
     FolderList.SetItemIndex(open);
 
@@ -136,10 +137,9 @@ void AddFolderDialog::DrawLine(const DRAWITEMSTRUCT& item) const
 {
     if (int(item.itemID) < 0)
         return;
-    const std::vector<FolderLine> lines = FolderLines(Path, Subfolders);
-    if (item.itemID >= lines.size())
+    if (item.itemID >= Lines.size())
         return;
-    const FolderLine& l = lines[item.itemID];
+    const FolderLine& l = Lines[item.itemID];
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     const HDC dc = item.hDC;
     FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));

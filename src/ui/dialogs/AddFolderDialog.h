@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../../model/FolderTree.h"
 #include "../../toolkit/Controls.h"
 #include "../../toolkit/Form.h"
 
@@ -35,4 +36,5 @@ private:
     TButton CloseButton;
     std::string Path;  // the open folder
     std::vector<std::string> Subfolders;
+    std::vector<FolderLine> Lines;  // what the list shows, drawn from here
 };

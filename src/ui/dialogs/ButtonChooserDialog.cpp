@@ -5,9 +5,10 @@ enum : UINT { IdShownList = 100, IdShow, IdHide, IdUnusedList, IdApply, IdCancel
 
 void Fill(TListBox& box, const std::vector<int>& items)
 {
-    box.Clear();
+    std::vector<std::string> names;
     for (int k : items)
-        box.Add(ButtonNames[k]);
+        names.push_back(ButtonNames[k]);
+    box.SetLines(names);
 }
 } // namespace
 

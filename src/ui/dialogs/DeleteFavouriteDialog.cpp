@@ -23,9 +23,10 @@ void DeleteFavouriteDialog::FormCreate()
 
 void DeleteFavouriteDialog::ShowNames()
 {
-    NameList.Clear();
+    std::vector<std::string> names;
     for (unsigned n = 1; n <= List.Count; ++n)
-        NameList.Add(List.Entry[n].Name);
+        names.push_back(List.Entry[n].Name);
+    NameList.SetLines(names);
 }
 
 void DeleteFavouriteDialog::FormShow()

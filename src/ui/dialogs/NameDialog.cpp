@@ -24,6 +24,9 @@ void NameDialog::FormShow()
         UseDefaultButton.Create(Handle, "Default", 240, 8, 65, 25, IdDefault);
     }
     NameEdit.SetText("");
+    // The same keys must do the same every time: where the last use left the
+    // focus, Tab would pass the name field by and the name typed be lost.
+    ResetKeyboard();
 }
 
 // Escape (IDCANCEL) is not among these: the dialog cannot be escaped.

@@ -66,10 +66,16 @@ void ShutdownTimerDialog::SetMinuteTimer(bool enabled)
         SetTimer(Handle, MinuteTimer, Minute, nullptr);
 }
 
-// "Start" / "Stop"
+// "Start" / "Stop". What Start counts down from is what the field shows:
+// pulled into the range first, and nothing at all for text that is no number.
 void ShutdownTimerDialog::ToggleCountdown()
 {
-    State.Toggle();
+    if (!State.Running)
+        MinutesLeft();
+    if (!State.Toggle()) {
+        MessageBeep(MB_ICONEXCLAMATION);
+        return;
+    }
     StartStopButton.SetText(StartStopCaption[State.Running]);
     SetMinuteTimer(State.Running);
 }
@@ -90,10 +96,6 @@ void ShutdownTimerDialog::MinutesLeft()
 
 void ShutdownTimerDialog::MinutePassed()
 {
-    // A stray timer message while idle (none comes from the timer itself)
-    // must not start a countdown of its own.
-    if (!State.Running)
-        return;
     const bool due = State.Tick();
     if (Minutes.Text() != State.Field)
         Minutes.SetText(State.Field);
