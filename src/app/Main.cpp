@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <string>
 
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
@@ -30,15 +31,29 @@ void Terminated()
     GiveStartButtonBack();
     std::abort();
 }
+
+bool IsRestoreSwitch(const char* commandLine)
+{
+    std::string word = commandLine;
+    word.erase(0, word.find_first_not_of(" \t"));
+    word.erase(word.find_last_not_of(" \t") + 1);
+    return lstrcmpiA(word.c_str(), "/restore") == 0;
+}
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
     // A second instance would take the first one's button for the Start
     // button and, at its exit, show the wrong window: it leaves at once.
     CreateMutexA(nullptr, FALSE, "Quorvel.StartButton");
     if (GetLastError() == ERROR_ALREADY_EXISTS)
         return 0;
+    // "/restore": for a script or a shortcut after Quorvel was killed, the
+    // Start button back and nothing else.
+    if (IsRestoreSwitch(commandLine)) {
+        GiveStartButtonBack();
+        return 0;
+    }
 
     RunTimeFilter = SetUnhandledExceptionFilter(Crashed);
     std::set_terminate(Terminated);

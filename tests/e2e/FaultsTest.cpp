@@ -130,6 +130,37 @@ TEST(Faults, CrashGivesTheStartButtonBack)
     CloseHandle(process);
 }
 
+// Killed so that nothing of it ran, Quorvel leaves the Start button hidden;
+// "/restore" gives it back and touches nothing while a Quorvel runs.
+TEST(Faults, RestoreGivesTheStartButtonBackUnlessQuorvelRuns)
+{
+    Session s("Restore", "monitor=0\r\n");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    ASSERT_FALSE(IsWindowVisible(s.Tray.Start));
+    auto restore = [&] {
+        PROCESS_INFORMATION pi = Launch(s.App.Exe(), "/restore", s.App.Dir);
+        const bool ended = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
+        DWORD code = 1;
+        GetExitCodeProcess(pi.hProcess, &code);
+        EndProcess(pi);
+        return ended && code == 0;
+    };
+    EXPECT_TRUE(restore());
+    Sleep(300);
+    EXPECT_FALSE(IsWindowVisible(s.Tray.Start)) << "the running Quorvel keeps its place";
+    EXPECT_TRUE(IsWindowVisible(s.StartButton()));
+
+    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, s.Q.Pid());
+    ASSERT_TRUE(process);
+    TerminateProcess(process, 1);
+    CloseHandle(process);
+    ASSERT_TRUE(s.Q.WaitExit());
+    EXPECT_FALSE(IsWindowVisible(s.Tray.Start)) << "a kill leaves it hidden";
+    EXPECT_TRUE(restore());
+    EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
+    EXPECT_EQ("monitor=0\r\n", ReadBytes(s.App.File("Settings.ini"))) << "nothing else is touched";
+}
+
 TEST(Faults, ReadOnlyFilesAreLeftAsTheyWereAndNothingInMemoryIsLost)
 {
     const std::string dirs = "Work\nC:\\Work\n", apps = "Pad\nC:\\pad.exe\n";
