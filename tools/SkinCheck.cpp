@@ -35,7 +35,8 @@ int ZoneField(int zone, ZoneEdge edge)
 }
 std::vector<int> ZoneFields(int zone)
 {
-    return {ZoneField(zone, LeftEdge), ZoneField(zone, TopEdge), ZoneField(zone, RightEdge), ZoneField(zone, BottomEdge)};
+    return {ZoneField(zone, LeftEdge), ZoneField(zone, TopEdge), ZoneField(zone, RightEdge),
+            ZoneField(zone, BottomEdge)};
 }
 
 const char* const ZoneRoles[4] = {"", "opens the Start menu", "opens the main menu", "shows and hides the panel"};
@@ -261,15 +262,14 @@ bool Checker::ReadDescription(const std::string& file)
         return false;
     }
 
-    for (const Word& w : Words)
+    const size_t count = std::min<size_t>(Words.size(), 16);
+    for (size_t i = 0; i < count; ++i) {
+        const Word& w = Words[i];
         if (w.Hidden > 0)
             Warning(file + ", line " + N(w.Line) + ": the line goes on after a lone CR (an old Macintosh line end), "
                     "which the program does not take for the end of a line: it reads \"" + Shown(w.Text) +
                     "\" and ignores the " + N(w.Hidden) + (w.Hidden == 1 ? " word" : " words") +
                     " after it; save the file with CR LF or LF line ends");
-    const size_t count = std::min<size_t>(Words.size(), 16);
-    for (size_t i = 0; i < count; ++i) {
-        const Word& w = Words[i];
         const std::string where = file + ", line " + N(w.Line) + " (" + FieldNames[i] + "): ";
         int32_t value = 0;
         if (w.Text.size() > MaxSkinWord || !TryStrToInt(w.Text, value)) {
@@ -282,16 +282,19 @@ bool Checker::ReadDescription(const std::string& file)
     }
     if (Words.size() < 16) {
         std::vector<std::string> missing(FieldNames + Words.size(), FieldNames + 16);
-        Warning(file + " holds " + N(Words.size()) + (Words.size() == 1 ? " number" : " numbers") +
-                (Words.empty() ? "" : (Words.size() == 1 ? " (on line " : " (the last on line ") + N(Words.back().Line) + ")") +
-                ", not 16: the program reads " +
-                (Words.empty() ? std::string("all of them") : Listed(missing)) + " as 0");
+        const std::string last = Words.empty() ? ""
+                                 : (Words.size() == 1 ? " (on line " : " (the last on line ") +
+                                       N(Words.back().Line) + ")";
+        Warning(file + " holds " + N(Words.size()) + (Words.size() == 1 ? " number" : " numbers") + last +
+                ", not 16: the program reads " + (Words.empty() ? std::string("all of them") : Listed(missing)) +
+                " as 0");
     } else if (Words.size() > 16) {
         Warning(file + ", line " + N(Words[16].Line) + ": everything after the sixteenth number is ignored");
     }
     if (failure.empty())
         return true;
-    if (std::find(Unreadable, Unreadable + 16, true) == Unreadable + 16) {  // the lines looked fine, yet the reader refused them
+    if (std::find(Unreadable, Unreadable + 16, true) == Unreadable + 16) {
+        // The lines looked fine, yet the reader refused them.
         Error(file + ": " + failure);
         return false;
     }
@@ -444,11 +447,12 @@ void Checker::CheckZones(const DibImage* start)
         if (z.Bottom > start->Height)
             past.push_back(ZoneField(i, BottomEdge));
         if (!past.empty())
-            Warning(At(past) + ZoneName(i) + " reaches past the start picture (" + pictureSize + ") to right " + N(z.Right) +
-                    ", bottom " + N(z.Bottom) + "; the part outside cannot be clicked");
+            Warning(At(past) + ZoneName(i) + " reaches past the start picture (" + pictureSize + ") to right " +
+                    N(z.Right) + ", bottom " + N(z.Bottom) + "; the part outside cannot be clicked");
         if (opaque[i] == 0) {
-            Error(At(ZoneFields(i)) + ZoneName(i) + " covers only see-through (maroon 128, 0, 0) pixels of normal.bmp, where the start "
-                                "button lets clicks through; it can never be clicked");
+            Error(At(ZoneFields(i)) + ZoneName(i) +
+                  " covers only see-through (maroon 128, 0, 0) pixels of normal.bmp, where the start button lets "
+                  "clicks through; it can never be clicked");
             continue;
         }
         if (won[i] == 0) {
@@ -470,8 +474,9 @@ void Checker::CheckZones(const DibImage* start)
             std::vector<int> fields = ZoneFields(i);
             for (int f : ZoneFields(j))
                 fields.push_back(f);
-            Warning(At(fields) + "zones " + N(i) + " and " + N(j) + " overlap at x " + N(both.L) + ".." + N(both.R - 1) + ", y " +
-                    N(both.T) + ".." + N(both.B - 1) + "; zone " + N(j) + " (" + ZoneRoles[j] + ") wins there");
+            Warning(At(fields) + "zones " + N(i) + " and " + N(j) + " overlap at x " + N(both.L) + ".." +
+                    N(both.R - 1) + ", y " + N(both.T) + ".." + N(both.B - 1) + "; zone " + N(j) + " (" +
+                    ZoneRoles[j] + ") wins there");
         }
 }
 
@@ -486,19 +491,20 @@ void Checker::CheckPanel(const DibImage* back)
     const bool heightKnown = Readable({PanelHeightField}), widthKnown = Readable({ButtonWidthField, ButtonGapField});
     const bool topKnown = heightKnown && Readable({ButtonTopField});
     const std::string heightLine = At({PanelHeightField}), topLines = At({PanelHeightField, ButtonTopField});
-    if (!heightKnown)
-        ;
-    else if (height == 0)
-        Error(heightLine + "PanelHeight is 0: the panel has no height, and neither it nor its buttons can be seen");
-    else if (back && back->Height > height)
-        Error(heightLine + "back.bmp is " + N(back->Height) + " pixels high, but " + panelHeight +
-              ": the bottom rows of both end pieces are cut off");
-    else if (back && back->Height < height)
-        Warning(heightLine + "back.bmp is " + N(back->Height) + " pixels high, but the panel " + N(height) +
-                " (PanelHeight): the panel's green background shows below both end pieces");
+    if (heightKnown) {
+        if (height == 0)
+            Error(heightLine + "PanelHeight is 0: the panel has no height, and neither it nor its buttons can be seen");
+        else if (back && back->Height > height)
+            Error(heightLine + "back.bmp is " + N(back->Height) + " pixels high, but " + panelHeight +
+                  ": the bottom rows of both end pieces are cut off");
+        else if (back && back->Height < height)
+            Warning(heightLine + "back.bmp is " + N(back->Height) + " pixels high, but the panel " + N(height) +
+                    " (PanelHeight): the panel's green background shows below both end pieces");
+    }
     if (topKnown && height > 0 && top >= height)
-        Error(topLines + "ButtonTop " + N(top) + " puts every button at or below the panel's bottom edge (PanelHeight " +
-              N(height) + "): no button can be seen");
+        Error(topLines + "ButtonTop " + N(top) +
+              " puts every button at or below the panel's bottom edge (PanelHeight " + N(height) +
+              "): no button can be seen");
 
     std::vector<ButtonGroup> groups;
     auto add = [&groups](Severity level, const std::string& place, const std::string& tail, int k) {
@@ -516,15 +522,13 @@ void Checker::CheckPanel(const DibImage* back)
         const ButtonPlace at = ButtonHome(Skin, Config.ButtonSlot[k], frame);
         // Where the next slot begins; after the last slot the right end piece does.
         const int32_t next = ButtonHome(Skin, uint8_t(Config.ButtonSlot[k] + 1), frame).Left;
-        if (!widthKnown)
-            ;
-        else if (at.Left + w > next)
+        if (widthKnown && at.Left + w > next)
             add(Severity::Error, At({ButtonWidthField, ButtonGapField}),
                 N(w) + " pixels wide, more than the " + N(next - at.Left) + " from one slot to the next (ButtonWidth " +
                     N(slotWidth) + " + ButtonGap " + N(gap) +
                     "): drawn over the button to its right, or over the right end piece in the last slot",
                 k);
-        else if (w > slotWidth)
+        else if (widthKnown && w > slotWidth)
             add(Severity::Warning, At({ButtonWidthField}),
                 N(w) + " pixels wide, wider than a slot (ButtonWidth " + N(slotWidth) + "): it reaches into the gap",
                 k);
@@ -545,10 +549,12 @@ void Checker::CheckPanel(const DibImage* back)
         Out.push_back({g.Level, g.Place + Who(g.Buttons) + " " + g.Tail});
 
     if (widthKnown && panel.Width > SmallScreenWidth)
-        Warning(At({ButtonWidthField, ButtonGapField}) + "with all eight buttons the panel is " + N(panel.Width) + " pixels wide, wider than a 640 x 480 screen");
+        Warning(At({ButtonWidthField, ButtonGapField}) + "with all eight buttons the panel is " + N(panel.Width) +
+                " pixels wide, wider than a 640 x 480 screen");
     if (heightKnown && panel.Top < 0)
-        Warning(heightLine + "the panel (PanelHeight " + N(height) + ") above the start button (" + N(Skin.StartHeight) +
-                " high) does not fit on a 640 x 480 screen: its top " + N(-panel.Top) + " rows are off the screen");
+        Warning(heightLine + "the panel (PanelHeight " + N(height) + ") above the start button (" +
+                N(Skin.StartHeight) + " high) does not fit on a 640 x 480 screen: its top " + N(-panel.Top) +
+                " rows are off the screen");
 }
 
 } // namespace

@@ -108,7 +108,8 @@ TEST(SkinCheck, ShortDescriptionFileNamesTheFieldsReadAsZero)
 
     dir.Write("xpdef.qvs", "");
     EXPECT_EQ("xpdef.qvs holds 0 numbers, not 16: the program reads all of them as 0", dir.Check(Severity::Warning)[0]);
-    EXPECT_EQ("xpdef.qvs, after the last line: PanelHeight is 0: the panel has no height, and neither it nor its buttons can be seen",
+    EXPECT_EQ("xpdef.qvs, after the last line: PanelHeight is 0: the panel has no height, and neither it nor its "
+              "buttons can be seen",
               dir.Check(Severity::Error).at(3));  // after the three empty zones
 }
 
@@ -140,7 +141,8 @@ TEST(SkinCheck, ZonesOutsideEmptyOrOverlapping)
     EXPECT_EQ((std::vector<std::string>{
                   "xpdef.qvs, lines 6 and 8: zone 2 (opens the main menu) is empty: right 68 is only one past left "
                   "67, and a point on an edge is outside",
-                  "xpdef.qvs, line 10: zone 3 (shows and hides the panel) lies outside the start picture (96 x 30): left 100, top 0; it "
+                  "xpdef.qvs, line 10: zone 3 (shows and hides the panel) lies outside the start picture (96 x 30): "
+                  "left 100, top 0; it "
                   "can never be clicked"}),
               dir.Check(Severity::Error));
 
@@ -148,7 +150,8 @@ TEST(SkinCheck, ZonesOutsideEmptyOrOverlapping)
     EXPECT_EQ((std::vector<std::string>{
                   "xpdef.qvs, line 12: zone 3 (shows and hides the panel) reaches past the start picture (96 x 30) "
                   "to right 120, bottom 30; the part outside cannot be clicked",
-                  "xpdef.qvs, lines 2 to 9: zones 1 and 2 overlap at x 61..67, y 1..29; zone 2 (opens the main menu) wins there"}),
+                  "xpdef.qvs, lines 2 to 9: zones 1 and 2 overlap at x 61..67, y 1..29; zone 2 (opens the main menu) "
+                  "wins there"}),
               dir.Check(Severity::Warning));
 
     dir.Numbers({34, 10, 5, 20, 25, 67, 0, 81, 30, 0, 0, 60, 30, 26, 2, 5});
@@ -188,8 +191,8 @@ TEST(SkinCheck, ButtonsPastThePanelsBottom)
     ASSERT_EQ(1u, errors.size());
     EXPECT_NE(std::string::npos, errors[0].find("its bottom 10 rows are cut off"));
     dir.Set(15, 34);
-    EXPECT_EQ((std::vector<std::string>{"xpdef.qvs, lines 1 and 16: ButtonTop 34 puts every button at or below the panel's bottom edge "
-                                        "(PanelHeight 34): no button can be seen"}),
+    EXPECT_EQ((std::vector<std::string>{"xpdef.qvs, lines 1 and 16: ButtonTop 34 puts every button at or below the "
+                                        "panel's bottom edge (PanelHeight 34): no button can be seen"}),
               dir.Check(Severity::Error));
     dir.Set(15, 10);  // ends on the edge: fine until pressed
     EXPECT_TRUE(dir.Check(Severity::Error).empty());
