@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 
 #include "model/HitZone.h"
 #include "model/Settings.h"
@@ -25,6 +26,19 @@ const char* const FieldNames[16] = {
     "Zone3.Left", "Zone3.Top", "Zone3.Right", "Zone3.Bottom",
     "ButtonWidth", "ButtonGap", "ButtonTop",
 };
+// Where a number stands in the description file, counted from 0.
+enum Field : int { PanelHeightField = 0, ButtonWidthField = 13, ButtonGapField = 14, ButtonTopField = 15 };
+enum ZoneEdge : int { LeftEdge, TopEdge, RightEdge, BottomEdge };
+int ZoneField(int zone, ZoneEdge edge)
+{
+    return 1 + 4 * (zone - 1) + edge;
+}
+std::vector<int> ZoneFields(int zone)
+{
+    return {ZoneField(zone, LeftEdge), ZoneField(zone, TopEdge), ZoneField(zone, RightEdge),
+            ZoneField(zone, BottomEdge)};
+}
+
 const char* const ZoneRoles[4] = {"", "opens the Start menu", "opens the main menu", "shows and hides the panel"};
 const char* const ButtonFiles[9] = {"",        "cdrom.bmp", "exitbut.bmp", "closeall.bmp", "minall.bmp",
                                     "dir.bmp", "app.bmp",   "monik.bmp",   "timer.bmp"};
@@ -75,11 +89,13 @@ std::string Listed(const std::vector<std::string>& items)
 struct Word {
     int Line;
     std::string Text;  // whole, not cut to what the reader keeps
+    size_t Hidden;     // words after a lone CR on the same line
 };
 
 // The words ReadSkinFrom takes, one from each line that has one, with the
 // line each stands on: the reader skips empty lines, so the sixteenth number
-// need not be on line 16.
+// need not be on line 16. A CR without its LF ends a word for the reader but
+// not a line, so whatever follows it on the line never reaches the program.
 std::vector<Word> WordsOf(const std::string& path)
 {
     std::string data;
@@ -87,15 +103,22 @@ std::vector<Word> WordsOf(const std::string& path)
     char buffer[16384];
     for (size_t n; data.size() < MaxDescription && (n = in.Read(buffer, sizeof buffer)) > 0;)
         data.append(buffer, n);
+    const char* const blanks = " \t\r";
     std::vector<Word> out;
     int line = 1;
     for (size_t at = 0; at <= data.size(); ++line) {
         const size_t end = std::min(data.find('\n', at), data.size());
-        TextReader lineReader = TextReader::FromMemory(data.substr(at, end - at));
-        const std::string word = lineReader.ReadWord(std::string::npos);
-        if (!word.empty())
-            out.push_back({line, word});
+        const std::string text = data.substr(at, end - at);
         at = end + 1;
+        const size_t start = text.find_first_not_of(blanks);
+        if (start == std::string::npos)
+            continue;
+        const size_t stop = std::min(text.find_first_of(blanks, start), text.size());
+        size_t hidden = 0;
+        for (size_t p = text.find('\r', stop); (p = text.find_first_not_of(blanks, p)) != std::string::npos;
+             p = text.find_first_of(blanks, p))
+            ++hidden;
+        out.push_back({line, text.substr(start, stop - start), hidden});
     }
     return out;
 }
@@ -129,7 +152,7 @@ std::string EmptyReason(uint16_t low, uint16_t high, const char* lowName, const 
 // Problems that several buttons share are one line, not eight.
 struct ButtonGroup {
     Severity Level;
-    std::string Tail;
+    std::string Place, Tail;
     std::vector<int> Buttons;
 };
 
@@ -158,13 +181,17 @@ private:
     void Error(const std::string& text) { Out.push_back({Severity::Error, text}); }
     void Warning(const std::string& text) { Out.push_back({Severity::Warning, text}); }
     std::string PathOf(const std::string& name) const;
+    std::string At(const std::vector<int>& fields) const;
+    bool Readable(const std::vector<int>& fields) const;
     bool ReadDescription(const std::string& file);
     bool Picture(const std::string& name, const std::string& role, DibImage& image);
     void CheckButtonPictures();
     void CheckZones(const DibImage* start);
     void CheckPanel(const DibImage* back);
 
-    std::string Folder;
+    std::string Folder, File;
+    std::vector<Word> Words;
+    bool Unreadable[16] = {};  // not a number: the program stops there
     // What the program would hold for this skin, with its default settings.
     SkinMetrics Skin;
     const Settings Config = DefaultSettings("");
@@ -186,10 +213,41 @@ std::string Checker::PathOf(const std::string& name) const
     return exact;
 }
 
+// "xpdef.qvs, line 8: ", "xpdef.qvs, lines 2 to 5 and 10 to 13: ": the lines
+// of the numbers a finding is about (`fields` ascending); a number past the
+// file's end has none.
+std::string Checker::At(const std::vector<int>& fields) const
+{
+    std::vector<std::string> spans;
+    size_t lines = 0;
+    for (size_t i = 0; i < fields.size() && size_t(fields[i]) < Words.size();) {
+        size_t j = i;
+        while (j + 1 < fields.size() && fields[j + 1] == fields[j] + 1 && size_t(fields[j + 1]) < Words.size())
+            ++j;
+        if (j - i >= 2) {
+            spans.push_back(N(Words[fields[i]].Line) + " to " + N(Words[fields[j]].Line));
+            lines += 2;
+        } else {
+            for (size_t k = i; k <= j; ++k, ++lines)
+                spans.push_back(N(Words[fields[k]].Line));
+        }
+        i = j + 1;
+    }
+    if (spans.empty())
+        return File + ", after the last line: ";
+    return File + (lines == 1 ? ", line " : ", lines ") + Listed(spans) + ": ";
+}
+
+bool Checker::Readable(const std::vector<int>& fields) const
+{
+    return std::none_of(fields.begin(), fields.end(), [this](int f) { return Unreadable[f]; });
+}
+
 // The numbers come from the program's own reader; the lines only say where a
-// problem stands. Returns whether Skin now holds what the program would use.
+// problem stands. Returns whether Skin now holds numbers worth checking.
 bool Checker::ReadDescription(const std::string& file)
 {
+    File = file;
     const std::string path = PathOf(file);
     std::string failure;
     try {
@@ -197,41 +255,63 @@ bool Checker::ReadDescription(const std::string& file)
     } catch (const EInOutError& e) {
         failure = e.what();
     }
-    std::vector<Word> words;
     try {
-        words = WordsOf(path);
+        Words = WordsOf(path);
     } catch (const EInOutError&) {
         Error(file + ": " + failure);
         return false;
     }
 
-    bool ok = true;
-    const size_t count = std::min<size_t>(words.size(), 16);
+    const size_t count = std::min<size_t>(Words.size(), 16);
     for (size_t i = 0; i < count; ++i) {
-        const Word& w = words[i];
+        const Word& w = Words[i];
+        if (w.Hidden > 0)
+            Warning(file + ", line " + N(w.Line) + ": the line goes on after a lone CR (an old Macintosh line end), "
+                    "which the program does not take for the end of a line: it reads \"" + Shown(w.Text) +
+                    "\" and ignores the " + N(w.Hidden) + (w.Hidden == 1 ? " word" : " words") +
+                    " after it; save the file with CR LF or LF line ends");
         const std::string where = file + ", line " + N(w.Line) + " (" + FieldNames[i] + "): ";
         int32_t value = 0;
         if (w.Text.size() > MaxSkinWord || !TryStrToInt(w.Text, value)) {
             Error(where + "\"" + Shown(w.Text) + "\": " + InOutErrorText(ioInvalidInput));
-            ok = false;
+            Unreadable[i] = true;
             continue;
         }
         if (value < 0 || value > 65535)
             Warning(where + N(value) + " is read as " + N(uint16_t(value)));
     }
-    if (words.size() < 16) {
-        std::vector<std::string> missing(FieldNames + words.size(), FieldNames + 16);
-        Warning(file + " holds " + N(words.size()) + (words.size() == 1 ? " number" : " numbers") +
-                ", not 16: the program reads " +
-                (words.empty() ? std::string("all of them") : Listed(missing)) + " as 0");
-    } else if (words.size() > 16) {
-        Warning(file + ", line " + N(words[16].Line) + ": everything after the sixteenth number is ignored");
+    if (Words.size() < 16) {
+        std::vector<std::string> missing(FieldNames + Words.size(), FieldNames + 16);
+        const std::string last = Words.empty() ? ""
+                                 : (Words.size() == 1 ? " (on line " : " (the last on line ") +
+                                       N(Words.back().Line) + ")";
+        Warning(file + " holds " + N(Words.size()) + (Words.size() == 1 ? " number" : " numbers") + last +
+                ", not 16: the program reads " + (Words.empty() ? std::string("all of them") : Listed(missing)) +
+                " as 0");
+    } else if (Words.size() > 16) {
+        Warning(file + ", line " + N(Words[16].Line) + ": everything after the sixteenth number is ignored");
     }
-    if (ok && !failure.empty()) {  // the lines looked fine, yet the reader refused them
+    if (failure.empty())
+        return true;
+    if (std::find(Unreadable, Unreadable + 16, true) == Unreadable + 16) {
+        // The lines looked fine, yet the reader refused them.
         Error(file + ": " + failure);
-        ok = false;
+        return false;
     }
-    return ok;
+    // The program stops at the first word that is no number; the author still
+    // learns, at once, what the others would do. Everything that hangs on such
+    // a word is left out: its zone takes no click, the panel checks that need
+    // it are skipped.
+    std::string numbers;
+    for (size_t i = 0; i < count; ++i)
+        numbers += (Unreadable[i] ? std::string("0") : Words[i].Text) + "\n";
+    TextReader reader = TextReader::FromMemory(numbers);
+    ReadSkinFrom(reader, Skin);
+    Zone* const zones[4] = {nullptr, &Skin.StartMenuZone, &Skin.MainMenuZone, &Skin.PanelZone};
+    for (int i = 1; i <= 3; ++i)
+        if (!Readable(ZoneFields(i)))
+            *zones[i] = Zone{};
+    return true;
 }
 
 // Loaded as the program loads a picture, with the texts of its error box.
@@ -336,10 +416,15 @@ void Checker::CheckZones(const DibImage* start)
     for (int i = 1; i <= 3; ++i) {
         const Zone& z = *zones[i];
         quiet[i] = true;
+        if (!Readable(ZoneFields(i)))
+            continue;
         if (InsideOf(z).Empty()) {
-            Error(ZoneName(i) + " is empty: " +
-                  (z.Left + 1 >= z.Right ? EmptyReason(z.Left, z.Right, "left", "right")
-                                         : EmptyReason(z.Top, z.Bottom, "top", "bottom")));
+            const bool across = z.Left + 1 >= z.Right;
+            Error(At(across ? std::vector<int>{ZoneField(i, LeftEdge), ZoneField(i, RightEdge)}
+                            : std::vector<int>{ZoneField(i, TopEdge), ZoneField(i, BottomEdge)}) +
+                  ZoneName(i) + " is empty: " +
+                  (across ? EmptyReason(z.Left, z.Right, "left", "right")
+                          : EmptyReason(z.Top, z.Bottom, "top", "bottom")));
             continue;
         }
         if (!start) {
@@ -347,16 +432,27 @@ void Checker::CheckZones(const DibImage* start)
             continue;
         }
         if (seen[i].Empty()) {
-            Error(ZoneName(i) + " lies outside the start picture (" + pictureSize + "): left " + N(z.Left) +
+            std::vector<int> past;
+            if (z.Left + 1 >= start->Width)
+                past.push_back(ZoneField(i, LeftEdge));
+            if (z.Top + 1 >= start->Height)
+                past.push_back(ZoneField(i, TopEdge));
+            Error(At(past) + ZoneName(i) + " lies outside the start picture (" + pictureSize + "): left " + N(z.Left) +
                   ", top " + N(z.Top) + "; it can never be clicked");
             continue;
         }
-        if (z.Right > start->Width || z.Bottom > start->Height)
-            Warning(ZoneName(i) + " reaches past the start picture (" + pictureSize + ") to right " + N(z.Right) +
-                    ", bottom " + N(z.Bottom) + "; the part outside cannot be clicked");
+        std::vector<int> past;
+        if (z.Right > start->Width)
+            past.push_back(ZoneField(i, RightEdge));
+        if (z.Bottom > start->Height)
+            past.push_back(ZoneField(i, BottomEdge));
+        if (!past.empty())
+            Warning(At(past) + ZoneName(i) + " reaches past the start picture (" + pictureSize + ") to right " +
+                    N(z.Right) + ", bottom " + N(z.Bottom) + "; the part outside cannot be clicked");
         if (opaque[i] == 0) {
-            Error(ZoneName(i) + " covers only see-through (maroon 128, 0, 0) pixels of normal.bmp, where the start "
-                                "button lets clicks through; it can never be clicked");
+            Error(At(ZoneFields(i)) + ZoneName(i) +
+                  " covers only see-through (maroon 128, 0, 0) pixels of normal.bmp, where the start button lets "
+                  "clicks through; it can never be clicked");
             continue;
         }
         if (won[i] == 0) {
@@ -364,7 +460,7 @@ void Checker::CheckZones(const DibImage* start)
             for (int j = i + 1; j <= 3; ++j)
                 if (!seen[i].Meet(seen[j]).Empty())
                     over.push_back("zone " + N(j));
-            Error(ZoneName(i) + " lies wholly under " + Listed(over) +
+            Error(At(ZoneFields(i)) + ZoneName(i) + " lies wholly under " + Listed(over) +
                   ", and where zones overlap the later one wins; it can never be clicked");
             continue;
         }
@@ -375,8 +471,12 @@ void Checker::CheckZones(const DibImage* start)
             const Box both = seen[i].Meet(seen[j]);
             if (quiet[i] || quiet[j] || both.Empty())
                 continue;
-            Warning("zones " + N(i) + " and " + N(j) + " overlap at x " + N(both.L) + ".." + N(both.R - 1) + ", y " +
-                    N(both.T) + ".." + N(both.B - 1) + "; zone " + N(j) + " (" + ZoneRoles[j] + ") wins there");
+            std::vector<int> fields = ZoneFields(i);
+            for (int f : ZoneFields(j))
+                fields.push_back(f);
+            Warning(At(fields) + "zones " + N(i) + " and " + N(j) + " overlap at x " + N(both.L) + ".." +
+                    N(both.R - 1) + ", y " + N(both.T) + ".." + N(both.B - 1) + "; zone " + N(j) + " (" +
+                    ZoneRoles[j] + ") wins there");
         }
 }
 
@@ -388,24 +488,30 @@ void Checker::CheckPanel(const DibImage* back)
     const PanelRect panel = PanelBounds(Skin, Config.ButtonCount, SmallScreenHeight, frame);
     const int32_t height = Skin.PanelHeight, top = Skin.ButtonTop;
     const std::string panelHeight = "the panel only " + N(height) + " (PanelHeight)";
-    if (height == 0)
-        Error("PanelHeight is 0: the panel has no height, and neither it nor its buttons can be seen");
-    else if (back && back->Height > height)
-        Error("back.bmp is " + N(back->Height) + " pixels high, but " + panelHeight +
-              ": the bottom rows of both end pieces are cut off");
-    else if (back && back->Height < height)
-        Warning("back.bmp is " + N(back->Height) + " pixels high, but the panel " + N(height) +
-                " (PanelHeight): the panel's green background shows below both end pieces");
-    if (height > 0 && top >= height)
-        Error("ButtonTop " + N(top) + " puts every button at or below the panel's bottom edge (PanelHeight " +
-              N(height) + "): no button can be seen");
+    const bool heightKnown = Readable({PanelHeightField}), widthKnown = Readable({ButtonWidthField, ButtonGapField});
+    const bool topKnown = heightKnown && Readable({ButtonTopField});
+    const std::string heightLine = At({PanelHeightField}), topLines = At({PanelHeightField, ButtonTopField});
+    if (heightKnown) {
+        if (height == 0)
+            Error(heightLine + "PanelHeight is 0: the panel has no height, and neither it nor its buttons can be seen");
+        else if (back && back->Height > height)
+            Error(heightLine + "back.bmp is " + N(back->Height) + " pixels high, but " + panelHeight +
+                  ": the bottom rows of both end pieces are cut off");
+        else if (back && back->Height < height)
+            Warning(heightLine + "back.bmp is " + N(back->Height) + " pixels high, but the panel " + N(height) +
+                    " (PanelHeight): the panel's green background shows below both end pieces");
+    }
+    if (topKnown && height > 0 && top >= height)
+        Error(topLines + "ButtonTop " + N(top) +
+              " puts every button at or below the panel's bottom edge (PanelHeight " + N(height) +
+              "): no button can be seen");
 
     std::vector<ButtonGroup> groups;
-    auto add = [&groups](Severity level, const std::string& tail, int k) {
+    auto add = [&groups](Severity level, const std::string& place, const std::string& tail, int k) {
         for (ButtonGroup& g : groups)
             if (g.Level == level && g.Tail == tail)
                 return g.Buttons.push_back(k);
-        groups.push_back({level, tail, {k}});
+        groups.push_back({level, place, tail, {k}});
     };
     const int32_t slotWidth = Skin.ButtonWidth, gap = Skin.ButtonGap;
     for (int k = 1; k <= 8; ++k) {
@@ -416,37 +522,39 @@ void Checker::CheckPanel(const DibImage* back)
         const ButtonPlace at = ButtonHome(Skin, Config.ButtonSlot[k], frame);
         // Where the next slot begins; after the last slot the right end piece does.
         const int32_t next = ButtonHome(Skin, uint8_t(Config.ButtonSlot[k] + 1), frame).Left;
-        if (at.Left + w > next)
-            add(Severity::Error,
+        if (widthKnown && at.Left + w > next)
+            add(Severity::Error, At({ButtonWidthField, ButtonGapField}),
                 N(w) + " pixels wide, more than the " + N(next - at.Left) + " from one slot to the next (ButtonWidth " +
                     N(slotWidth) + " + ButtonGap " + N(gap) +
                     "): drawn over the button to its right, or over the right end piece in the last slot",
                 k);
-        else if (w > slotWidth)
-            add(Severity::Warning,
+        else if (widthKnown && w > slotWidth)
+            add(Severity::Warning, At({ButtonWidthField}),
                 N(w) + " pixels wide, wider than a slot (ButtonWidth " + N(slotWidth) + "): it reaches into the gap",
                 k);
-        if (height == 0 || at.Top >= height)
+        if (!topKnown || height == 0 || at.Top >= height)
             continue;
         if (at.Top + h > height)
-            add(Severity::Error,
+            add(Severity::Error, topLines,
                 N(h) + " pixels high: from ButtonTop " + N(top) + " it passes the panel's bottom edge (PanelHeight " +
                     N(height) + ") and its bottom " + N(at.Top + h - height) + " rows are cut off",
                 k);
         else if (at.Top + h == height)
-            add(Severity::Warning,
+            add(Severity::Warning, topLines,
                 N(h) + " pixels high and ends on the panel's bottom edge: pressed, it moves one pixel down and "
                        "loses its bottom row",
                 k);
     }
     for (const ButtonGroup& g : groups)
-        Out.push_back({g.Level, Who(g.Buttons) + " " + g.Tail});
+        Out.push_back({g.Level, g.Place + Who(g.Buttons) + " " + g.Tail});
 
-    if (panel.Width > SmallScreenWidth)
-        Warning("with all eight buttons the panel is " + N(panel.Width) + " pixels wide, wider than a 640 x 480 screen");
-    if (panel.Top < 0)
-        Warning("the panel (PanelHeight " + N(height) + ") above the start button (" + N(Skin.StartHeight) +
-                " high) does not fit on a 640 x 480 screen: its top " + N(-panel.Top) + " rows are off the screen");
+    if (widthKnown && panel.Width > SmallScreenWidth)
+        Warning(At({ButtonWidthField, ButtonGapField}) + "with all eight buttons the panel is " + N(panel.Width) +
+                " pixels wide, wider than a 640 x 480 screen");
+    if (heightKnown && panel.Top < 0)
+        Warning(heightLine + "the panel (PanelHeight " + N(height) + ") above the start button (" +
+                N(Skin.StartHeight) + " high) does not fit on a 640 x 480 screen: its top " + N(-panel.Top) +
+                " rows are off the screen");
 }
 
 } // namespace
@@ -486,4 +594,48 @@ std::string Summary(const std::vector<Finding>& all)
 bool HasErrors(const std::vector<Finding>& all)
 {
     return std::any_of(all.begin(), all.end(), [](const Finding& f) { return f.Level == Severity::Error; });
+}
+
+int RunSkinCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> names;
+    bool strict = false;
+    for (const std::string& a : args)
+        if (a == "--strict")
+            strict = true;
+        else
+            names.push_back(a);
+    if (names.empty() || names.size() > 2) {
+        err << "usage: skincheck [--strict] <skin folder> [description file]\n"
+               "  without a description file, the folder's one *.qvs file is checked\n"
+               "  exit status: 0 no errors, 1 errors, 2 bad usage\n"
+               "  --strict: warnings count as errors (exit status 1), for a script that wants a flawless skin\n";
+        return 2;
+    }
+    const std::string& folder = names[0];
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        err << "skincheck: " << folder << " is not a folder\n";
+        return 2;
+    }
+    std::string file = names.size() == 2 ? names[1] : "";
+    if (file.empty()) {
+        const std::vector<std::string> found = DescriptionFiles(folder);
+        if (found.size() > 1) {
+            err << "skincheck: " << folder << " holds several description files:";
+            for (const std::string& name : found)
+                err << " " << name;
+            err << "; name the one to check\n";
+            return 2;
+        }
+        if (!found.empty())
+            file = found[0];
+    }
+
+    const std::vector<Finding> findings = CheckSkin(folder, file);
+    for (const Finding& f : findings)
+        out << FormatFinding(f) << "\n";
+    out << Join(folder, file) << ": " << Summary(findings) << (strict ? " (--strict: warnings count as errors)" : "")
+        << "\n";
+    return HasErrors(findings) || (strict && !findings.empty()) ? 1 : 0;
 }

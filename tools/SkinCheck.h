@@ -3,6 +3,7 @@
 // all. The checks run the program's own readers, hit test and panel layout,
 // so their verdicts are the program's.
 #pragma once
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -23,3 +24,9 @@ std::vector<Finding> CheckSkin(const std::string& folder, const std::string& fil
 std::string FormatFinding(const Finding& f);          // "error: ..." or "warning: ..."
 std::string Summary(const std::vector<Finding>& all);  // "1 error, 2 warnings"
 bool HasErrors(const std::vector<Finding>& all);
+
+// The command line: skincheck [--strict] <skin folder> [description file].
+// Findings and the summary go to `out`, complaints about the arguments to
+// `err`. Returns the exit status: 0 no errors, 1 errors (under --strict also
+// warnings), 2 bad usage.
+int RunSkinCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
