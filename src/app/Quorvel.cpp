@@ -48,6 +48,7 @@ void Terminated()
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    ProtectLibrarySearch();
     // A second instance would take the first one's button for the Start
     // button and, at its exit, show the wrong window: it leaves at once.
     CreateMutexA(nullptr, FALSE, "Quorvel.StartButton");

@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include <string>
+#include <vector>
 
 // Taskbar and Start button.
 HWND FindTaskbar();
@@ -52,8 +53,12 @@ void DeleteRunValue(const char* name);
 
 // A function of a system library, loaded at its first use, or nullptr. The
 // libraries Quorvel needs only now and then (dialogs, the shell, multimedia,
-// common controls) cost it nothing at start-up.
+// common controls) cost it nothing at start-up. Only the system's own copy is
+// ever loaded, never one beside the program.
 FARPROC LateProc(const char* library, const char* name);
+// Takes the current folder out of the search for libraries, where the system
+// allows it; called first thing.
+void ProtectLibrarySearch();
 template <typename F>
 F Late(const char* library, const char* name)
 {
@@ -61,8 +66,13 @@ F Late(const char* library, const char* name)
 }
 // The common controls (tooltips, arrows), registered before the first is made.
 bool NeedCommonControls();
-// The system's file-open dialog; false when cancelled or unavailable.
+// The system's file-open dialog; false when cancelled or unavailable. The
+// filter's labels are Windows-1251 texts; the chosen file comes back in the
+// system's ANSI code page. Of `ofn`, the owner, filter and its index, file,
+// initial folder and flags are used.
 bool ChooseFile(OPENFILENAMEA& ofn);
+// `length` characters of `text` in Unicode, ending in a zero.
+std::vector<wchar_t> Widened(UINT codePage, const char* text, size_t length);
 
 // The system.
 bool QueryOsVersion(OSVERSIONINFOA& info);
