@@ -7,7 +7,7 @@ target_compile_definitions(Quorvel PRIVATE ${QV_WIN_DEFS})
 # relocations.
 target_compile_options(Quorvel PRIVATE -Wall -Wextra -Os -ffunction-sections -fdata-sections)
 target_link_options(Quorvel PRIVATE -static -s -mwindows -Wl,--gc-sections -Wl,--disable-reloc-section
-  -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+  -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0 -Wl,--entry,_QuorvelStart)
 set_target_properties(Quorvel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QV_OUT})
 # The compiled resources follow the pictures and cursors they hold.
 file(GLOB QV_RES_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.bmp ${CMAKE_SOURCE_DIR}/res/*.ico
@@ -24,4 +24,4 @@ add_custom_target(skins ALL
 add_executable(Baseline WIN32 ${CMAKE_SOURCE_DIR}/bench/Baseline.cpp)
 target_compile_options(Baseline PRIVATE -Wall -Wextra -Os)
 target_link_options(Baseline PRIVATE -static -s -mwindows
-  -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+  -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0 -Wl,--entry,_QuorvelStart)

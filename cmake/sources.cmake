@@ -54,6 +54,7 @@ set(QV_WIN32
   src/lists/UnitApps.cpp
   src/lists/DelDirUnit.cpp
   src/app/Quorvel.cpp
+  src/app/RunTimeLibrary.cpp
 )
 list(TRANSFORM QV_WIN32 PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 

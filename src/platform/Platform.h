@@ -56,6 +56,12 @@ void DeleteRunValue(const char* name);
 // common controls) cost it nothing at start-up. Only the system's own copy is
 // ever loaded, never one beside the program.
 FARPROC LateProc(const char* library, const char* name);
+// Loaded by name, Windows looks in the program's folder first: a file of the
+// same name put there (a download folder is full of them) would run its code
+// in ours. By full path only the system's copy loads, and its own imports are
+// looked for in the system folder first too. Uses nothing but the system, so
+// it serves before the run time is started. `library` has at most 14 letters.
+HMODULE LoadSystemLibrary(const char* library);
 // Takes the current folder out of the search for libraries, where the system
 // allows it; called first thing.
 void ProtectLibrarySearch();

@@ -1,15 +1,5 @@
 #include "Platform.h"
 
-namespace {
-FARPROC KernelProc(const char* name)
-{
-    return GetProcAddress(GetModuleHandleA("kernel32.dll"), name);
-}
-
-// Loaded by name, Windows looks in the program's folder first: a file of the
-// same name put there (a download folder is full of them) would run its code
-// in ours. By full path only the system's copy loads, and its own imports are
-// looked for in the system folder too.
 HMODULE LoadSystemLibrary(const char* library)
 {
     char path[MAX_PATH + 16];
@@ -19,6 +9,12 @@ HMODULE LoadSystemLibrary(const char* library)
     path[n] = '\\';
     lstrcpynA(path + n + 1, library, 15);
     return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+namespace {
+FARPROC KernelProc(const char* name)
+{
+    return GetProcAddress(GetModuleHandleA("kernel32.dll"), name);
 }
 
 // The XP common controls 6 (the visual styles) come only by name, which the
