@@ -19,19 +19,27 @@ namespace {
 // before the program's first instruction, so that one cannot be played here.
 const char* const Planted[] = {"winmm", "comdlg32", "shell32", "comctl32"};
 
-// Wine's search order for `names` made Windows' in the programs started
-// while it lasts; Wine otherwise takes its built-in copy of a system library
-// whatever lies beside the program.
+// Windows' search order for these names in every Quorvel.exe started while
+// it lasts; Wine otherwise takes its built-in copy of a system library
+// whatever lies beside the program. (WINEDLLOVERRIDES set here would not
+// reach the program: Wine reads it from the Unix environment.)
 class NativeFirst {
 public:
-    explicit NativeFirst(const std::string& names) : Saved(Env("WINEDLLOVERRIDES"))
+    NativeFirst()
     {
-        SetEnvironmentVariableA("WINEDLLOVERRIDES", (Saved + ";" + names + "=n,b").c_str());
+        RegCreateKeyExA(HKEY_CURRENT_USER, Key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &Overrides, nullptr);
+        for (const char* name : Planted)
+            RegSetValueExA(Overrides, name, 0, REG_SZ, reinterpret_cast<const BYTE*>("native,builtin"), 15);
     }
-    ~NativeFirst() { SetEnvironmentVariableA("WINEDLLOVERRIDES", Saved.c_str()); }
+    ~NativeFirst()
+    {
+        RegCloseKey(Overrides);
+        RegDeleteKeyA(HKEY_CURRENT_USER, Key);
+    }
 
 private:
-    std::string Saved;
+    static constexpr const char* Key = "Software\\Wine\\AppDefaults\\Quorvel.exe\\DllOverrides";
+    HKEY Overrides = nullptr;
 };
 
 std::string DriverDir()
@@ -96,12 +104,9 @@ TEST(Libraries, NoneBesideTheProgramLoadsOnAnyPathAndTheXpStylesStay)
     ASSERT_FALSE(standIn.empty());
     const std::string notes = InstallDir("Libraries.Planted") + "notes.txt";
     Files files = {{"notes.txt", "planted\r\n"}, {"Apps.qvl", "Notes\r\n" + notes + "\r\n"}};
-    std::string names;
-    for (const char* name : Planted) {
+    for (const char* name : Planted)
         files.push_back({std::string(name) + ".dll", standIn});
-        names += (names.empty() ? "" : ",") + std::string(name);
-    }
-    NativeFirst order(names);
+    NativeFirst order;
     Session s("Libraries.Planted", "cdrom=Q\r\nmonitor=1\r\n", files);
     ASSERT_TRUE(s.Q.WaitStarted());
     HWND panel = s.ShowPanel();
