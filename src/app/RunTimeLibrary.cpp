@@ -1,11 +1,12 @@
 // The C run-time library, msvcrt.dll, is not protected as a known library on
 // every system the program runs on (Wine protects none): imported by name, a
 // copy of it beside the program would be loaded, and its code run, before the
-// program's first instruction. So the program imports nothing from it. Its entry point loads
-// the system's copy by full path, fills in the functions that the run time's
-// start-up, the standard library and the program call, and only then starts
-// the run time as usual. A function missing from the list below is imported
-// again by the linker, which the exe check refuses.
+// program's first instruction. So the program imports nothing from it: its
+// entry point loads the system's copy by full path, fills in the functions
+// that the run time's start-up, the standard library and the program call,
+// and only then starts the run time as usual. A function missing from the
+// list below is imported by name again by the linker, which the exe check
+// refuses.
 #include <windows.h>
 
 #include "../platform/Platform.h"
