@@ -76,6 +76,10 @@ set(QV_E2E_RUN ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR}/e2e ${QV
 foreach(mode winxp win98)
   add_test(NAME e2e.testtray.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*:Faults.*")
 endforeach()
+# System libraries planted beside the program, in each family.
+foreach(mode winxp win98)
+  add_test(NAME e2e.libraries.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "Libraries.*")
+endforeach()
 # Killed while saving, two hundred times in each family.
 foreach(mode winxp win98)
   add_test(NAME e2e.durability.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "Durability.*")

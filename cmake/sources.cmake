@@ -54,6 +54,7 @@ set(QV_WIN32
   src/ui/dialogs/AddFolderDialog.cpp
   src/ui/dialogs/DeleteFavouriteDialog.cpp
   src/app/Main.cpp
+  src/app/RunTimeLibrary.cpp
 )
 list(TRANSFORM QV_WIN32 PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 

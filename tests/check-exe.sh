@@ -12,6 +12,11 @@ echo "$dump" | grep -Eq '^MinorSubsystemVersion[[:space:]]+0$' || fail "subsyste
 allowed='kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll advapi32.dll winmm.dll msvcrt.dll'
 dlls=$(echo "$dump" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
 [ -n "$dlls" ] || fail "no imports found"
+# The run time's library is loaded by full path at the entry point: a function
+# missing from the list there brings its import by name back.
+case " $(echo $dlls) " in
+    *" msvcrt.dll "*) fail "imports msvcrt.dll by name (see src/app/RunTimeLibrary.cpp)" ;;
+esac
 for d in $dlls; do
     case " $allowed " in
         *" $d "*) ;;

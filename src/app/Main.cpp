@@ -43,6 +43,7 @@ bool IsRestoreSwitch(const char* commandLine)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
+    ProtectLibrarySearch();
     // A second instance would take the first one's button for the Start
     // button and, at its exit, show the wrong window: it leaves at once.
     CreateMutexA(nullptr, FALSE, "Quorvel.StartButton");

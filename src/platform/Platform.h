@@ -51,8 +51,18 @@ void DeleteRunValue(const char* name);
 
 // A function of a system library, loaded at its first use, or nullptr. The
 // libraries Quorvel needs only now and then (dialogs, the shell, multimedia,
-// common controls) cost it nothing at start-up.
+// common controls) cost it nothing at start-up. Only the system's own copy is
+// ever loaded, never one beside the program.
 FARPROC LateProc(const char* library, const char* name);
+// Loaded by name, Windows looks in the program's folder first: a file of the
+// same name put there (a download folder is full of them) would run its code
+// in ours. By full path only the system's copy loads, and its own imports are
+// looked for in the system folder first too. Uses nothing but the system, so
+// it serves before the run time is started. `library` has at most 14 letters.
+HMODULE LoadSystemLibrary(const char* library);
+// Takes the current folder out of the search for libraries, where the system
+// allows it; called first thing.
+void ProtectLibrarySearch();
 template <typename F>
 F Late(const char* library, const char* name)
 {
@@ -61,12 +71,15 @@ F Late(const char* library, const char* name)
 // The common controls (tooltips, arrows), registered before the first is made.
 bool NeedCommonControls();
 // The system's file-open dialog: `filter` as the dialog takes it (pairs of
-// label and pattern, each ending in a zero), nullptr for every file;
-// `initialFolder` nullptr for where the last dialog was left. False when
-// cancelled or unavailable.
+// label and pattern, each ending in a zero; the labels are Windows-1251
+// texts), nullptr for every file; `initialFolder` nullptr for where the last
+// dialog was left. The chosen file comes back in the system's ANSI code page.
+// False when cancelled or unavailable.
 bool ChooseFile(HWND owner, const char* filter, const char* initialFolder, std::string& path);
 // The roots of the drives present ("C:\", "D:\", ...).
 std::vector<std::string> DriveRoots();
+// `length` characters of `text` in Unicode, ending in a zero.
+std::vector<wchar_t> Widened(UINT codePage, const char* text, size_t length);
 
 // The system.
 bool QueryOsVersion(OSVERSIONINFOA& info);

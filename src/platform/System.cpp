@@ -4,10 +4,63 @@
 
 #include "../base/Scoped.h"
 
+HMODULE LoadSystemLibrary(const char* library)
+{
+    char path[MAX_PATH + 16];
+    const UINT n = GetSystemDirectoryA(path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
+        return nullptr;
+    path[n] = '\\';
+    lstrcpynA(path + n + 1, library, 15);
+    return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+namespace {
+FARPROC KernelProc(const char* name)
+{
+    return GetProcAddress(GetModuleHandleA("kernel32.dll"), name);
+}
+
+// The XP common controls 6 (the visual styles) come only by name, which the
+// activation context of our manifest sends to the side-by-side store, never to
+// the program's folder; a full path would give version 5. The 95 family has
+// no activation contexts.
+bool Redirected(const char* library)
+{
+    // The structure as XP knows it; later systems take this size too.
+    struct SectionData {
+        ULONG Size, FormatVersion;
+        void* Data;
+        ULONG Length;
+        void* GlobalData;
+        ULONG GlobalLength;
+        void* Base;
+        ULONG TotalLength;
+        HANDLE Context;
+        ULONG RosterIndex;
+    };
+    const ULONG dllRedirection = 2;
+    using Find = BOOL(WINAPI*)(DWORD, const GUID*, ULONG, LPCSTR, SectionData*);
+    static const auto find = reinterpret_cast<Find>(reinterpret_cast<void*>(KernelProc("FindActCtxSectionStringA")));
+    SectionData data = {};
+    data.Size = sizeof data;
+    return IsNtFamily() && find && find(0, nullptr, dllRedirection, library, &data);
+}
+} // namespace
+
+void ProtectLibrarySearch()
+{
+    // XP SP1 and later: the current folder is searched no more.
+    using SetDirectory = BOOL(WINAPI*)(LPCSTR);
+    if (const auto set = reinterpret_cast<SetDirectory>(reinterpret_cast<void*>(KernelProc("SetDllDirectoryA"))))
+        set("");
+}
+
 FARPROC LateProc(const char* library, const char* name)
 {
-    const HMODULE loaded = GetModuleHandleA(library);
-    const HMODULE module = loaded ? loaded : LoadLibraryA(library);
+    HMODULE module = GetModuleHandleA(library);
+    if (!module)
+        module = Redirected(library) ? LoadLibraryA(library) : LoadSystemLibrary(library);
     return module ? GetProcAddress(module, name) : nullptr;
 }
 
@@ -22,9 +75,53 @@ bool NeedCommonControls()
     return ready;
 }
 
+std::vector<wchar_t> Widened(UINT codePage, const char* text, size_t length)
+{
+    std::vector<wchar_t> wide(length + 1, L'\0');
+    const int n = MultiByteToWideChar(codePage, 0, text, int(length), wide.data(), int(length));
+    wide.resize(size_t(n) + 1);
+    return wide;
+}
+
+namespace {
+// The filter's pairs of texts with the empty one that ends them.
+size_t FilterLength(const char* filter)
+{
+    const char* end = filter;
+    while (*end)
+        end += lstrlenA(end) + 1;
+    return size_t(end - filter) + 1;
+}
+
+bool ChooseFileInUnicode(const OPENFILENAMEA& ofn, std::string& path)
+{
+    static const auto open = Late<BOOL(WINAPI*)(OPENFILENAMEW*)>("comdlg32.dll", "GetOpenFileNameW");
+    if (!open)
+        return false;
+    const auto filter = Widened(1251, ofn.lpstrFilter, FilterLength(ofn.lpstrFilter));
+    const auto dir = ofn.lpstrInitialDir ? Widened(CP_ACP, ofn.lpstrInitialDir, lstrlenA(ofn.lpstrInitialDir))
+                                         : std::vector<wchar_t>();
+    std::vector<wchar_t> file(MAX_PATH, L'\0');
+    OPENFILENAMEW w = {};
+    w.lStructSize = sizeof w;
+    w.hwndOwner = ofn.hwndOwner;
+    w.lpstrFilter = filter.data();
+    w.lpstrFile = file.data();
+    w.nMaxFile = DWORD(file.size());
+    w.lpstrInitialDir = dir.empty() ? nullptr : dir.data();
+    w.Flags = ofn.Flags;
+    if (!open(&w))
+        return false;
+    char ansi[MAX_PATH] = "";
+    if (WideCharToMultiByte(CP_ACP, 0, file.data(), -1, ansi, sizeof ansi, nullptr, nullptr) <= 0)
+        return false;
+    path = ansi;
+    return true;
+}
+} // namespace
+
 bool ChooseFile(HWND owner, const char* filter, const char* initialFolder, std::string& path)
 {
-    static const auto open = Late<BOOL(WINAPI*)(OPENFILENAMEA*)>("comdlg32.dll", "GetOpenFileNameA");
     char file[MAX_PATH] = "";
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = sizeof ofn;
@@ -34,6 +131,11 @@ bool ChooseFile(HWND owner, const char* filter, const char* initialFolder, std::
     ofn.nMaxFile = sizeof file;
     ofn.lpstrInitialDir = initialFolder;
     ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
+    // A filter's labels are the program's own texts: on the NT family the
+    // Unicode dialog shows them right on a system of any code page.
+    if (filter && IsNtFamily())
+        return ChooseFileInUnicode(ofn, path);
+    static const auto open = Late<BOOL(WINAPI*)(OPENFILENAMEA*)>("comdlg32.dll", "GetOpenFileNameA");
     if (!open || !open(&ofn))
         return false;
     path = file;

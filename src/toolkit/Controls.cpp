@@ -57,10 +57,7 @@ HFONT DialogFont(unsigned style, int points, BYTE charset)
 
 WideText OwnText(const std::string& text)
 {
-    WideText wide(text.size() + 1, L'\0');
-    const int n = MultiByteToWideChar(1251, 0, text.data(), int(text.size()), wide.data(), int(text.size()));
-    wide.resize(size_t(n) + 1);
-    return wide;
+    return Widened(1251, text.data(), text.size());
 }
 
 bool ShownInUnicode(const std::string& text)

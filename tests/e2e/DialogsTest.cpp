@@ -555,3 +555,24 @@ TEST(Dialogs, TheTwentiethAddGreysAddDirUntilThePanelIsMadeAnew)
     ChooseFromMenu(s, panel, 5, 0);
     EXPECT_TRUE(WaitWindow(s.Q, "TFormDir"));
 }
+
+TEST(Dialogs, SkinFileLabelReadsRightOnAnyCodePageAndTheChosenSkinApplies)
+{
+    Session s("Dialogs.SkinFile", "skin=xpdef.qvs\r\n");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    Command(s.StartButton(), CmdChooseSkinFile);
+    HWND open = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (open = s.Q.ErrorBox()) != nullptr; }));
+    Sleep(500);
+    // The file-type box as the user reads it: "Skin files", in Russian.
+    HWND types = GetDlgItem(open, 0x470);
+    ASSERT_TRUE(types);
+    EXPECT_TRUE(Shows1251(types, "\xD4\xE0\xE9\xEB\xFB \xF1\xEA\xE8\xED\xEE\xE2"));
+    Screenshot("Dialogs.SkinFile");
+    SetForegroundWindow(open);
+    TypeText(s.App.Dir + "Skins\\win98\\win98.qvs");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }));
+    EXPECT_TRUE(WaitFor([&] { return s.Saved("skin=") == "skin=win98.qvs"; }));
+    EXPECT_EQ("skindir=" + s.App.Dir + "Skins\\win98\\", s.Saved("skindir="));
+}

@@ -50,6 +50,30 @@ HWND ButtonOf(HWND form, const std::string& text)
     return Child(form, "Button", 0, text);
 }
 
+namespace {
+struct TitleSearch {
+    std::string Part;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchTitle(HWND w, LPARAM p)
+{
+    TitleSearch& f = *reinterpret_cast<TitleSearch*>(p);
+    if (IsWindowVisible(w) && TextOf(w).find(f.Part) != std::string::npos) {
+        f.Found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND WindowTitled(const std::string& part)
+{
+    TitleSearch f = {part, nullptr};
+    EnumWindows(MatchTitle, LPARAM(&f));
+    return f.Found;
+}
+
 HWND PopupMenuOf(DWORD pid)
 {
     for (HWND w : TopLevelWindows(pid))

@@ -18,6 +18,8 @@ void Command(HWND form, unsigned id);
 // one with that text; and its button with that caption.
 HWND Child(HWND form, const std::string& cls, int nth = 0, const std::string& text = "");
 HWND ButtonOf(HWND form, const std::string& text);
+// A visible top-level window whose title holds `part`.
+HWND WindowTitled(const std::string& part);
 // The visible pop-up menu window of a process, or nullptr.
 HWND PopupMenuOf(DWORD pid);
 

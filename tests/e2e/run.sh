@@ -20,7 +20,7 @@ shots=$work/screenshots
 if [ -n "$QV_LOCALE" ]; then runs=$runs-$QV_LOCALE shots=$shots/$QV_LOCALE; fi
 rm -rf "$runs"
 mkdir -p "$runs" "$shots"
-cp "$driver" "$(dirname "$driver")/TestTaskbar.exe" "$runs/"
+cp "$driver" "$(dirname "$driver")/TestTaskbar.exe" "$(dirname "$driver")/StandIn.dll" "$runs/"
 export QV_PRODUCT="$(winepath -w "$product")"
 export QV_WORK="$(winepath -w "$runs")"
 export QV_SHOTS="$(winepath -w "$shots")"
