@@ -91,18 +91,17 @@ void TApplication::Run()
     }
 }
 
-void TApplication::RunUntil(const std::function<bool()>& done)
+bool TApplication::HandleNextMessage()
 {
     MSG msg;
-    while (!done()) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0)
-                PostQuitMessage(int(msg.wParam));  // for the main loop
-            return;
-        }
-        Deliver(msg);
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+        if (got == 0)
+            PostQuitMessage(int(msg.wParam));  // for the main loop
+        return false;
     }
+    Deliver(msg);
+    return true;
 }
 
 void TApplication::ProcessMessages()

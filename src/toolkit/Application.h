@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <exception>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,8 +22,15 @@ public:
     // Shows the main window and runs until it has closed.
     void Run();
     void ProcessMessages();
-    // Handles messages until `done` holds, or the program is ending.
-    void RunUntil(const std::function<bool()>& done);
+    // Handles messages until `done()` holds, or the program is ending.
+    template <typename Done>
+    void RunUntil(Done done)
+    {
+        while (!done() && HandleNextMessage()) {
+        }
+    }
+    // Waits for a message and handles it; false when the program is ending.
+    bool HandleNextMessage();
     void Terminate();
     void ShowException(const std::exception& e);
     void ShowError(const std::string& text);

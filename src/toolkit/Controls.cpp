@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <map>
 #include <utility>
 
 #include "../base/Scoped.h"
@@ -44,14 +43,21 @@ std::string ItemText(HWND list, UINT lengthMsg, UINT textMsg, int index)
 
 HFONT DialogFont(unsigned style, int points, BYTE charset)
 {
-    static std::map<std::pair<unsigned, int>, HFONT> fonts;
-    HFONT& font = fonts[{style | unsigned(charset) << 8, points}];
-    if (!font) {
-        const int height = -MulDiv(points, GetDeviceCaps(WindowDC(nullptr), LOGPIXELSY), 72);
-        font = CreateFontA(height, 0, 0, 0, style & fsBold ? FW_BOLD : FW_NORMAL, FALSE, (style & fsUnderline) != 0,
-                           FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
-    }
+    // Made once each and kept: a handful of cuts, looked up down a list.
+    struct Made {
+        unsigned Key;
+        HFONT Font;
+    };
+    static std::vector<Made> fonts;
+    const unsigned key = style | unsigned(charset) << 8 | unsigned(points) << 16;
+    for (const Made& m : fonts)
+        if (m.Key == key)
+            return m.Font;
+    const int height = -MulDiv(points, GetDeviceCaps(WindowDC(nullptr), LOGPIXELSY), 72);
+    const HFONT font = CreateFontA(height, 0, 0, 0, style & fsBold ? FW_BOLD : FW_NORMAL, FALSE,
+                                   (style & fsUnderline) != 0, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+    fonts.push_back({key, font});
     return font;
 }
 

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <map>
 
 #include "../../res/resource.h"
 #include "../base/Scoped.h"
@@ -428,12 +427,14 @@ LRESULT TForm::ControlColor(UINT msg, HDC dc, HWND control)
     if (c)
         SetTextColor(dc, c->FontColor);
     SetBkColor(dc, back);
-    // A brush per colour, kept for the program's life: there are a handful.
-    static std::map<COLORREF, HBRUSH> brushes;
-    HBRUSH& brush = brushes[back];
-    if (!brush)
-        brush = CreateSolidBrush(back);
-    return LRESULT(brush);
+    // A brush per colour, kept for the program's life: there are a handful,
+    // too few for more than a look down a list.
+    static std::vector<std::pair<COLORREF, HBRUSH>> brushes;
+    for (const auto& b : brushes)
+        if (b.first == back)
+            return LRESULT(b.second);
+    brushes.push_back({back, CreateSolidBrush(back)});
+    return LRESULT(brushes.back().second);
 }
 
 namespace {
