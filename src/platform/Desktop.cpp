@@ -85,8 +85,11 @@ void SetCdDoor(char letter, bool open)
     mci(o.wDeviceID, MCI_CLOSE, 0, 0);
 }
 
-bool WriteRunValue(const char* name, const std::string& data)
+bool WriteRunValue(const char* name, const std::string& program)
 {
+    // Unquoted, "C:\Program Files\Quorvel\Quorvel.exe" would first be tried
+    // as C:\Program.exe at every logon.
+    const std::string data = '"' + program + '"';
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, RunKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
         return false;

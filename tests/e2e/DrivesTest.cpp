@@ -30,7 +30,7 @@ TEST(Drives, FullDiskLeavesTheOldFilesAndLaterSavesWhatMemoryKept)
     ASSERT_TRUE(q.WaitStarted());
     HWND form1 = q.Window("TForm1");
     Command(form1, idN4);  // in memory until the next save
-    ASSERT_TRUE(WaitFor([&] { return RunValue() == app.Exe(); }));
+    ASSERT_TRUE(WaitFor([&] { return RunValue() == app.RunCommand(); }));
 
     Command(form1, idN12);  // "Start of prompt" saves at once
     HWND box = nullptr;

@@ -85,6 +85,7 @@ TEST(Installer, SilentInstallStartAndUninstallKeepOnlyTheUsersFiles)
     const std::string setup = Env("QV_SETUP");
     ASSERT_FALSE(setup.empty()) << "QV_SETUP names the installer";
     const std::string dir = Env("ProgramFiles") + "\\Quorvel";
+    ASSERT_NE(std::string::npos, dir.find(' ')) << "the autostart value below must be quoted";
     RemoveTree(dir);  // a run that stopped half-way
     ClearRunValue();
 
@@ -111,7 +112,7 @@ TEST(Installer, SilentInstallStartAndUninstallKeepOnlyTheUsersFiles)
     ASSERT_TRUE(q.WaitStarted());
     HWND form1 = q.Window("TForm1");
     Command(form1, idN4);
-    EXPECT_TRUE(WaitFor([&] { return RunValue() == dir + "\\Quorvel.exe"; })) << RunValue();
+    EXPECT_TRUE(WaitFor([&] { return RunValue() == app.RunCommand(); })) << RunValue();
     EXPECT_FALSE(IsWindowVisible(tray.Start));
 
     // Uninstalled silently while it runs (in place, so that its exit code is
