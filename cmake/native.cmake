@@ -60,6 +60,11 @@ set(QV_DRIVER ${CMAKE_BINARY_DIR}/win32-driver/QuorvelE2E.exe)
 
 add_test(NAME exe.imports_and_header
   COMMAND ${CMAKE_SOURCE_DIR}/tests/check-exe.sh ${QV_PRODUCT}/Quorvel.exe)
+# The packages built twice from fresh copies of the tree at other paths: the
+# same bytes each time (about a minute and a half: the product only).
+add_test(NAME package.reproducible
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/reproducible.sh ${CMAKE_BINARY_DIR}/reproducible)
+set_tests_properties(package.reproducible PROPERTIES TIMEOUT 900)
 
 # End-to-end scenarios: each runs the driver under Wine in a fresh Wine
 # session, on a test taskbar of our own (Windows XP and Windows 98 modes) or
