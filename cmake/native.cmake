@@ -86,6 +86,9 @@ set_tests_properties(e2e.drives PROPERTIES SKIP_RETURN_CODE 77)
 # Program Files.
 add_test(NAME e2e.installer COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/install.sh
          ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp)
+# The Windows skin checker on good and broken skins, against the Linux one.
+add_test(NAME e2e.skincheck COMMAND ${CMAKE_SOURCE_DIR}/tests/skincheck-wine.sh
+         ${CMAKE_BINARY_DIR}/e2e $<TARGET_FILE:skincheck> ${QV_PRODUCT}/skincheck.exe)
 # Days of use compressed: a thousand skin changes, a thousand chooser applies.
 add_test(NAME e2e.soak COMMAND ${QV_E2E_RUN} winxp plain "Soak.*")
 add_test(NAME e2e.wineshell COMMAND ${QV_E2E_RUN} winxp shell "WineShell.*")

@@ -2,7 +2,7 @@
 ; passes what changes from one build to the next:
 ;   VERSION   the version users see ("2.1")
 ;   VERSION4  the same in the four numbers of a version resource ("2.1.0.0")
-;   SRC       the staged program folder: Quorvel.exe and Skins\
+;   SRC       the staged program folder: Quorvel.exe, skincheck.exe and Skins\
 ;   FILES     the generated list of the skin files, for both directions
 ;   OUTFILE   where the installer goes
 
@@ -180,6 +180,7 @@ Section "Quorvel" SecMain
 
   SetOutPath "$INSTDIR"
   File "${SRC}\Quorvel.exe"
+  File "${SRC}\skincheck.exe"
   !define QvFile "!insertmacro InstallSkinFile"
   !define QvDir "!insertmacro KeepSkinDir"
   !include "${FILES}"
@@ -291,6 +292,7 @@ Section "Uninstall"
     keep:
   ${EndIf}
 
+  Delete "$INSTDIR\skincheck.exe"
   !define QvFile "!insertmacro RemoveSkinFile"
   !define QvDir "!insertmacro RemoveSkinDir"
   !include "${FILES}"

@@ -93,8 +93,8 @@ TEST(Installer, SilentInstallStartAndUninstallKeepOnlyTheUsersFiles)
     // Start-menu entry and an Add/Remove Programs entry.
     ASSERT_EQ(0u, RunToEnd(setup, "/S", Env("QV_WORK")));
     const std::vector<std::string> installed = FilesBelow(dir);
-    EXPECT_EQ(50u, installed.size());  // Quorvel.exe, Uninstall.exe, 4 x 12 skin files
-    for (const char* f : {"Quorvel.exe", "Uninstall.exe", "Skins\\xpdefault\\xpdef.qvs", "Skins\\win98\\normal.bmp",
+    EXPECT_EQ(51u, installed.size());  // Quorvel.exe, skincheck.exe, Uninstall.exe, 4 x 12 skin files
+    for (const char* f : {"Quorvel.exe", "skincheck.exe", "Uninstall.exe", "Skins\\xpdefault\\xpdef.qvs", "Skins\\win98\\normal.bmp",
                           "Skins\\xpbutton\\xpbutblue.qvs", "Skins\\xpclassic\\timer.bmp"})
         EXPECT_TRUE(Exists(dir + "\\" + f)) << f;
     const std::string programs =
