@@ -82,10 +82,12 @@ endforeach()
 add_test(NAME e2e.drives COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/drives.sh
          ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp)
 set_tests_properties(e2e.drives PROPERTIES SKIP_RETURN_CODE 77)
-# The installer and the uninstaller, silent, around the program started from
-# Program Files.
-add_test(NAME e2e.installer COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/install.sh
-         ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp)
+# The installer and the uninstaller around the program started from Program
+# Files and a copy running elsewhere.
+foreach(mode winxp win98)
+  add_test(NAME e2e.installer.${mode} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/install.sh
+           ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} ${mode})
+endforeach()
 # The Windows skin checker on good and broken skins, against the Linux one.
 add_test(NAME e2e.skincheck COMMAND ${CMAKE_SOURCE_DIR}/tests/skincheck-wine.sh
          ${CMAKE_BINARY_DIR}/e2e $<TARGET_FILE:skincheck> ${QV_PRODUCT}/skincheck.exe)
