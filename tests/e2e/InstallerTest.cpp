@@ -227,7 +227,9 @@ TEST(Installer, ACopyRunningElsewhereIsLeftAloneAndTheLastPageStartsTheInstalled
         }));
         HWND install = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (install = Control(wizard, "&Install")) != nullptr; }));
-        ClickOn(install);
+        // The button is disabled while the files are copied, then says Finish.
+        EXPECT_TRUE(ClickUntil(Middle(install),
+                               [&] { return !IsWindowEnabled(install) || TextOf(install) != "&Install"; }));
         HWND offer = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (offer = Control(wizard, "Start Quorvel")) != nullptr; }, 30000));
         EXPECT_EQ(BST_CHECKED, SendMessageA(offer, BM_GETCHECK, 0, 0));
@@ -240,8 +242,8 @@ TEST(Installer, ACopyRunningElsewhereIsLeftAloneAndTheLastPageStartsTheInstalled
         PostMessageA(copy.Window("TForm1"), WM_CLOSE, 0, 0);
         ASSERT_TRUE(copy.WaitExit());
         WriteBytes(dir + "\\Settings.ini", "autorun=false\r\n");
-        ClickOn(Control(wizard, "&Finish"));
-        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(pi.hProcess, 10000));
+        EXPECT_TRUE(ClickUntil(Middle(Control(wizard, "&Finish")),
+                               [&] { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; }));
         EndProcess(pi);
     }
     DWORD installed = 0;
