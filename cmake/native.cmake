@@ -80,13 +80,13 @@ foreach(mode winxp win98)
 endforeach()
 # A full drive and a read-only one: small file systems mounted for the run.
 add_test(NAME e2e.drives COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/drives.sh
-         ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp)
+         ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp "Drives.*")
 set_tests_properties(e2e.drives PROPERTIES SKIP_RETURN_CODE 77)
 # The installer and the uninstaller around the program started from Program
 # Files and a copy running elsewhere.
 foreach(mode winxp win98)
   add_test(NAME e2e.installer.${mode} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/install.sh
-           ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} ${mode})
+           ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} ${mode} "Installer.*")
 endforeach()
 # The Windows skin checker on good and broken skins, against the Linux one.
 add_test(NAME e2e.skincheck COMMAND ${CMAKE_SOURCE_DIR}/tests/skincheck-wine.sh
@@ -100,8 +100,10 @@ set_tests_properties(e2e.dialogs.english PROPERTIES ENVIRONMENT QV_LOCALE=C.UTF-
 # A shutdown ends the Wine session: checked from outside, once per family.
 foreach(mode winxp win98)
   add_test(NAME e2e.shutdown.${mode} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/shutdown.sh
-           ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} ${mode})
+           ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} ${mode} "Shutdown.*")
 endforeach()
+# Every scenario of the driver is in some entry's filter above.
+add_test(NAME e2e.suites COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/suites.sh ${CMAKE_BINARY_DIR} ${QV_DRIVER})
 get_property(e2e_tests DIRECTORY PROPERTY TESTS)
 foreach(t ${e2e_tests})
   if(t MATCHES "^e2e\\.")
