@@ -67,6 +67,11 @@ set(QV_DRIVER ${CMAKE_BINARY_DIR}/win32-driver/QuorvelE2E.exe)
 
 add_test(NAME exe.imports_and_header
   COMMAND ${CMAKE_SOURCE_DIR}/tests/check-exe.sh ${QV_PRODUCT}/Quorvel.exe)
+# The packages built twice from fresh copies of the tree at other paths: the
+# same bytes each time (about a minute and a half: the product only).
+add_test(NAME package.reproducible
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/reproducible.sh ${CMAKE_BINARY_DIR}/reproducible)
+set_tests_properties(package.reproducible PROPERTIES TIMEOUT 900)
 
 # End-to-end scenarios: each runs the driver under Wine in a fresh Wine
 # session, on a test taskbar of our own (Windows XP and Windows 98 modes) or
@@ -86,12 +91,17 @@ foreach(mode winxp win98)
 endforeach()
 # A full drive and a read-only one: small file systems mounted for the run.
 add_test(NAME e2e.drives COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/drives.sh
-         ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp)
+         ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp "Drives.*")
 set_tests_properties(e2e.drives PROPERTIES SKIP_RETURN_CODE 77)
-# The installer and the uninstaller, silent, around the program started from
-# Program Files.
-add_test(NAME e2e.installer COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/install.sh
-         ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp)
+# The installer and the uninstaller around the program started from Program
+# Files and a copy running elsewhere.
+foreach(mode winxp win98)
+  add_test(NAME e2e.installer.${mode} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/install.sh
+           ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} ${mode} "Installer.*")
+endforeach()
+# The Windows skin checker on good and broken skins, against the Linux one.
+add_test(NAME e2e.skincheck COMMAND ${CMAKE_SOURCE_DIR}/tests/skincheck-wine.sh
+         ${CMAKE_BINARY_DIR}/e2e $<TARGET_FILE:skincheck> ${QV_PRODUCT}/skincheck.exe)
 # Days of use compressed: a thousand skin changes, a thousand chooser applies.
 add_test(NAME e2e.soak COMMAND ${QV_E2E_RUN} winxp plain "Soak.*")
 add_test(NAME e2e.wineshell COMMAND ${QV_E2E_RUN} winxp shell "WineShell.*")
@@ -101,8 +111,10 @@ set_tests_properties(e2e.dialogs.english PROPERTIES ENVIRONMENT QV_LOCALE=C.UTF-
 # A shutdown ends the Wine session: checked from outside, once per family.
 foreach(mode winxp win98)
   add_test(NAME e2e.shutdown.${mode} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/shutdown.sh
-           ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} ${mode})
+           ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} ${mode} "Shutdown.*")
 endforeach()
+# Every scenario of the driver is in some entry's filter above.
+add_test(NAME e2e.suites COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/suites.sh ${CMAKE_BINARY_DIR} ${QV_DRIVER})
 get_property(e2e_tests DIRECTORY PROPERTY TESTS)
 foreach(t ${e2e_tests})
   if(t MATCHES "^e2e\\.")

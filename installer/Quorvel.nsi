@@ -2,7 +2,7 @@
 ; passes what changes from one build to the next:
 ;   VERSION   the version users see ("2.1")
 ;   VERSION4  the same in the four numbers of a version resource ("2.1.0.0")
-;   SRC       the staged program folder: Quorvel.exe and Skins\
+;   SRC       the staged program folder: Quorvel.exe, skincheck.exe and Skins\
 ;   FILES     the generated list of the skin files, for both directions
 ;   OUTFILE   where the installer goes
 
@@ -21,6 +21,7 @@
 Unicode false
 
 !include LogicLib.nsh
+!include MUI2.nsh
 !include WinMessages.nsh
 !include WinVer.nsh
 !include Win\WinNT.nsh
@@ -30,6 +31,8 @@ Unicode false
 !define HOMEPAGE "http://bryndale.example/"
 !define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define TH32CS_SNAPMODULE 8
+!define MODULEENTRY32_SIZE 548
 
 Name "Quorvel"
 Caption "Quorvel ${VERSION} Setup"
@@ -51,7 +54,17 @@ SetCompressorDictSize 1
 ; installation with Retry and Cancel instead of being skipped in silence.
 AllowSkipFiles off
 
-LoadLanguageFile "${NSISDIR}\Contrib\Language files\English.nlf"
+; The last page offers to start Quorvel, except where it would run with this
+; installer's administrator rights (see the end of the section).
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Quorvel.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Start Quorvel"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW OfferToStart
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
 
 VIProductVersion ${VERSION4}
 VIFileVersion ${VERSION4}
@@ -62,12 +75,7 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "Quorvel ${VERSION} Setu
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION4}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${COPYRIGHT}"
 
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
-
-Var AppWnd      ; the running program's hidden TApplication window
+Var AppWnd      ; the hidden TApplication window of the Quorvel being replaced
 Var WasRunning  ; 1 once this run has closed a running Quorvel
 
 ; Program Files, the All Users Start menu and HKLM need an administrator on
@@ -99,13 +107,54 @@ Var WasRunning  ; 1 once this run has closed a running Quorvel
     ${Loop}
   FunctionEnd
 
+  ; The exe that process $0 runs, in $R0; "" where the system cannot tell.
+  ; The first module of a Toolhelp snapshot is the exe, on the 95 family and
+  ; on NT from 2000 on; NT 4 has no Toolhelp.
+  Function ${UN}ImageOf
+    StrCpy $R0 ""
+    System::Call "kernel32::CreateToolhelp32Snapshot(i ${TH32CS_SNAPMODULE}, i r0) i .R1"
+    ${IfThen} $R1 == "error" ${|} Return ${|}
+    ${IfThen} $R1 = -1 ${|} Return ${|}
+    System::Call "*(i ${MODULEENTRY32_SIZE}, i, i, i, i, i, i, i, &t256, &t260) p .R2"
+    System::Call "kernel32::Module32First(i R1, p R2) i .R3"
+    ${If} $R3 <> 0
+      System::Call "*$R2(i, i, i, i, i, i, i, i, &t256, &t260 .R0)"
+    ${EndIf}
+    System::Free $R2
+    System::Call "kernel32::CloseHandle(i R1)"
+  FunctionEnd
+
+  ; The TApplication window of a Quorvel started from the exe this run
+  ; replaces or removes, in $AppWnd (0: none), its process in $0. A copy
+  ; running from elsewhere (a zip unpacked in another folder) is left alone.
+  ; Where the system cannot tell which exe a process runs, every Quorvel is
+  ; taken for this one, as its exe may be locked.
+  Function ${UN}FindOurQuorvel
+    GetFullPathName /SHORT $R5 "$INSTDIR\Quorvel.exe"
+    StrCpy $AppWnd 0
+    ${Do}
+      FindWindow $AppWnd "TApplication" "Quorvel" 0 $AppWnd
+      ${IfThen} $AppWnd = 0 ${|} Return ${|}
+      System::Call "user32::GetWindowThreadProcessId(p $AppWnd, *i .r0)"
+      Call ${UN}ImageOf
+      ${IfThen} $R0 == "" ${|} Return ${|}
+      ${IfThen} $R0 == "$INSTDIR\Quorvel.exe" ${|} Return ${|}
+      ; The 95 family may name a program by its short path.
+      GetFullPathName /SHORT $R4 $R0
+      ${If} $R4 != ""
+      ${AndIf} $R4 == $R5
+        Return
+      ${EndIf}
+    ${Loop}
+  FunctionEnd
+
   ; A running Quorvel locks its exe. It is asked to close as its own Exit
   ; would: it gives the system Start button back and saves the user's
   ; settings and lists. Killing it would leave the Start button hidden.
   ; Ends the installation or uninstallation if the program stays.
   Function ${UN}CloseQuorvel
     ${Do}
-      FindWindow $AppWnd "TApplication" "Quorvel"
+      Call ${UN}FindOurQuorvel
       ${IfThen} $AppWnd = 0 ${|} Return ${|}
       StrCpy $WasRunning 1
       DetailPrint "Closing the running Quorvel"
@@ -137,7 +186,7 @@ Var WasRunning  ; 1 once this run has closed a running Quorvel
         ${EndIf}
       ${EndIf}
       ${IfThen} $1 P<> 0 ${|} System::Call "kernel32::CloseHandle(p r1)" ${|}
-      FindWindow $AppWnd "TApplication" "Quorvel"
+      Call ${UN}FindOurQuorvel
       ${IfThen} $AppWnd = 0 ${|} Return ${|}
       DetailPrint "Quorvel is still running"
       MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Quorvel is still running and its files cannot be replaced or removed.$\n$\nPlease exit Quorvel from its menu, then choose Retry." /SD IDCANCEL IDRETRY retry
@@ -172,14 +221,14 @@ FunctionEnd
 Section "Quorvel" SecMain
   SectionIn RO
   SetShellVarContext all
-  ; Only an earlier installation here can be locked by a running Quorvel;
-  ; a copy running from somewhere else is left alone.
+  ; Only an earlier installation here can be locked by a running Quorvel.
   ${If} ${FileExists} "$INSTDIR\Quorvel.exe"
     Call CloseQuorvel
   ${EndIf}
 
   SetOutPath "$INSTDIR"
   File "${SRC}\Quorvel.exe"
+  File "${SRC}\skincheck.exe"
   !define QvFile "!insertmacro InstallSkinFile"
   !define QvDir "!insertmacro KeepSkinDir"
   !include "${FILES}"
@@ -212,14 +261,23 @@ Section "Quorvel" SecMain
     Abort "Installation incomplete."
   ${EndIf}
 
-  ; It was running before: it runs again, the new version. A later Windows
-  ; would start it with this installer's administrator rights, which a
-  ; program that lives in the user's taskbar should not have.
+  ; It was running before: it runs again, the new version; with the pages
+  ; shown, the last one offers that. A later Windows would start it with
+  ; this installer's administrator rights, which a program that lives in
+  ; the user's taskbar should not have.
   ${If} $WasRunning = 1
+  ${AndIf} ${Silent}
   ${AndIfNot} ${AtLeastWinVista}
     Exec '"$INSTDIR\Quorvel.exe"'
   ${EndIf}
 SectionEnd
+
+Function OfferToStart
+  ${If} ${AtLeastWinVista}
+    SendMessage $mui.FinishPage.Run ${BM_SETCHECK} ${BST_UNCHECKED} 0
+    ShowWindow $mui.FinishPage.Run ${SW_HIDE}
+  ${EndIf}
+FunctionEnd
 
 ; What the program writes beside itself: settings, the favourite folders and
 ; programs, and what a save cut short leaves of them.
@@ -291,6 +349,7 @@ Section "Uninstall"
     keep:
   ${EndIf}
 
+  Delete "$INSTDIR\skincheck.exe"
   !define QvFile "!insertmacro RemoveSkinFile"
   !define QvDir "!insertmacro RemoveSkinDir"
   !include "${FILES}"

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
-#include <filesystem>
-#include <ostream>
 
 #include "model/HitZone.h"
 #include "model/Settings.h"
@@ -14,8 +12,6 @@
 #include "base/Convert.h"
 #include "base/Errors.h"
 #include "base/Files.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -65,7 +61,8 @@ std::string Lower(std::string s)
 
 std::string Join(const std::string& folder, const std::string& name)
 {
-    return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
+    return folder.empty() || folder.back() == '/' || folder.back() == PathSeparator ? folder + name
+                                                                                   : folder + PathSeparator + name;
 }
 
 // A word of the description file as a user can read it in one line; a long
@@ -203,13 +200,12 @@ private:
 std::string Checker::PathOf(const std::string& name) const
 {
     const std::string exact = Join(Folder, name);
-    std::error_code ec;
-    if (fs::exists(exact, ec))
+    if (FileExists(exact))
         return exact;
     const std::string wanted = Lower(name);
-    for (fs::directory_iterator it(Folder, ec), end; !ec && it != end; it.increment(ec))
-        if (Lower(it->path().filename().string()) == wanted)
-            return it->path().string();
+    for (const std::string& file : FilesIn(Folder))
+        if (Lower(file) == wanted)
+            return Join(Folder, file);
     return exact;
 }
 
@@ -562,12 +558,9 @@ void Checker::CheckPanel(const DibImage* back)
 std::vector<std::string> DescriptionFiles(const std::string& folder)
 {
     std::vector<std::string> out;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (Lower(it->path().extension().string()) == ".qvs" && it->is_regular_file(ec))
+    for (const std::string& name : FilesIn(folder))
+        if (name.size() > 4 && Lower(name.substr(name.size() - 4)) == ".qvs")
             out.push_back(name);
-    }
     std::sort(out.begin(), out.end());
     return out;
 }
@@ -596,7 +589,7 @@ bool HasErrors(const std::vector<Finding>& all)
     return std::any_of(all.begin(), all.end(), [](const Finding& f) { return f.Level == Severity::Error; });
 }
 
-int RunSkinCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunSkinCheck(const std::vector<std::string>& args, std::string& out, std::string& err)
 {
     std::vector<std::string> names;
     bool strict = false;
@@ -606,26 +599,25 @@ int RunSkinCheck(const std::vector<std::string>& args, std::ostream& out, std::o
         else
             names.push_back(a);
     if (names.empty() || names.size() > 2) {
-        err << "usage: skincheck [--strict] <skin folder> [description file]\n"
+        err += "usage: skincheck [--strict] <skin folder> [description file]\n"
                "  without a description file, the folder's one *.qvs file is checked\n"
                "  exit status: 0 no errors, 1 errors, 2 bad usage\n"
                "  --strict: warnings count as errors (exit status 1), for a script that wants a flawless skin\n";
         return 2;
     }
     const std::string& folder = names[0];
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec)) {
-        err << "skincheck: " << folder << " is not a folder\n";
+    if (!FolderExists(folder)) {
+        err += "skincheck: " + folder + " is not a folder\n";
         return 2;
     }
     std::string file = names.size() == 2 ? names[1] : "";
     if (file.empty()) {
         const std::vector<std::string> found = DescriptionFiles(folder);
         if (found.size() > 1) {
-            err << "skincheck: " << folder << " holds several description files:";
+            err += "skincheck: " + folder + " holds several description files:";
             for (const std::string& name : found)
-                err << " " << name;
-            err << "; name the one to check\n";
+                err += " " + name;
+            err += "; name the one to check\n";
             return 2;
         }
         if (!found.empty())
@@ -634,8 +626,8 @@ int RunSkinCheck(const std::vector<std::string>& args, std::ostream& out, std::o
 
     const std::vector<Finding> findings = CheckSkin(folder, file);
     for (const Finding& f : findings)
-        out << FormatFinding(f) << "\n";
-    out << Join(folder, file) << ": " << Summary(findings) << (strict ? " (--strict: warnings count as errors)" : "")
-        << "\n";
+        out += FormatFinding(f) + "\n";
+    out += Join(folder, file) + ": " + Summary(findings) + (strict ? " (--strict: warnings count as errors)" : "") +
+           "\n";
     return HasErrors(findings) || (strict && !findings.empty()) ? 1 : 0;
 }

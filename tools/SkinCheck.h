@@ -3,7 +3,6 @@
 // all. The checks run the program's own readers, hit test and panel layout,
 // so their verdicts are the program's.
 #pragma once
-#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -29,4 +28,4 @@ bool HasErrors(const std::vector<Finding>& all);
 // Findings and the summary go to `out`, complaints about the arguments to
 // `err`. Returns the exit status: 0 no errors, 1 errors (under --strict also
 // warnings), 2 bad usage.
-int RunSkinCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunSkinCheck(const std::vector<std::string>& args, std::string& out, std::string& err);

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds Quorvel and packs it for users, in build/dist/: a zip to unpack
-# anywhere (a Quorvel\ folder with Quorvel.exe and Skins\) and an installer.
+# anywhere (a Quorvel\ folder with Quorvel.exe, the skin checker skincheck.exe
+# and Skins\) and an installer.
 # The same commit gives the same bytes: file times are the commit's.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -32,7 +33,7 @@ exe_version=$(i686-w64-mingw32-windres -i "$app/Quorvel.exe" -O rc 2>/dev/null |
 # A pristine copy: only what ships, with fixed times and permissions.
 rm -rf "$stage"
 mkdir -p "$stage/Quorvel" "$dist"
-cp "$app/Quorvel.exe" "$stage/Quorvel/"
+cp "$app/Quorvel.exe" "$app/skincheck.exe" "$stage/Quorvel/"
 cp -R "$app/Skins" "$stage/Quorvel/"
 # The build's Skins\ is the repository's skins/ less its dot files; anything
 # else (a half-done copy by another build) must not ship.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class InFile {
 public:
@@ -20,6 +21,12 @@ private:
 };
 
 bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+// The names of the files (not the sub-folders) in a folder, in no order;
+// none if it cannot be read.
+std::vector<std::string> FilesIn(const std::string& folder);
+// What joins a folder and a name in a path: '\\' on Windows.
+extern const char PathSeparator;
 
 // Creates the file empty, or empties it.
 void CreateEmptyFile(const std::string& path);

@@ -1,6 +1,7 @@
 // The file layer of the native build (unit tests, fuzzers, tools), with
 // errno mapped to the Windows codes the program reports.
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -69,6 +70,30 @@ size_t InFile::Read(char* buffer, size_t size)
     if (n < 0)
         Fail();
     return size_t(n);
+}
+
+const char PathSeparator = '/';
+
+bool FolderExists(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::vector<std::string> FilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return names;
+    while (const dirent* e = readdir(dir)) {
+        struct stat st;
+        const std::string path = folder + "/" + e->d_name;
+        if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            names.push_back(e->d_name);
+    }
+    closedir(dir);
+    return names;
 }
 
 bool FileExists(const std::string& path)

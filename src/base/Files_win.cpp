@@ -128,6 +128,28 @@ size_t InFile::Read(char* buffer, size_t size)
     return got;
 }
 
+const char PathSeparator = '\\';
+
+bool FolderExists(const std::string& path)
+{
+    const DWORD attr = GetFileAttributesA(path.c_str());
+    return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<std::string> FilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA f;
+    const ScopedFind find(FindFirstFileA((folder + "\\*").c_str(), &f));
+    if (!find)
+        return names;
+    do
+        if (!(f.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(f.cFileName);
+    while (FindNextFileA(find.Get(), &f));
+    return names;
+}
+
 bool FileExists(const std::string& path)
 {
     RecoverAside(path);

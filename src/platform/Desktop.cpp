@@ -96,8 +96,11 @@ ScopedKey OpenRunKey()
 }
 } // namespace
 
-bool WriteRunValue(const char* name, const std::string& data)
+bool WriteRunValue(const char* name, const std::string& program)
 {
+    // Unquoted, "C:\Program Files\Quorvel\Quorvel.exe" would first be tried
+    // as C:\Program.exe at every logon.
+    const std::string data = '"' + program + '"';
     const ScopedKey key = OpenRunKey();
     if (!key)
         return false;

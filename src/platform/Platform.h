@@ -44,9 +44,9 @@ void ShellOpen(HWND owner, const std::string& target);
 // The CD tray of drive `letter`, through the multimedia interface.
 void SetCdDoor(char letter, bool open);
 
-// The Run value under HKEY_LOCAL_MACHINE. Writing reports failure; a
-// failed delete is of no interest.
-bool WriteRunValue(const char* name, const std::string& data);
+// The Run value under HKEY_LOCAL_MACHINE, naming `program` in quotes.
+// Writing reports failure; a failed delete is of no interest.
+bool WriteRunValue(const char* name, const std::string& program);
 void DeleteRunValue(const char* name);
 
 // A function of a system library, loaded at its first use, or nullptr. The

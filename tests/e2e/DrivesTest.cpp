@@ -30,7 +30,7 @@ TEST(Drives, FullDiskLeavesTheOldFilesAndLaterSavesWhatMemoryKept)
     ASSERT_TRUE(q.WaitStarted());
     HWND startButton = q.Window("TForm1");
     Command(startButton, CmdAutoload);  // in memory until the next save
-    ASSERT_TRUE(WaitFor([&] { return RunValue() == app.Exe(); }));
+    ASSERT_TRUE(WaitFor([&] { return RunValue() == app.RunCommand(); }));
 
     Command(startButton, CmdMonitorScreenSaver);  // "Start of prompt" saves at once
     HWND box = nullptr;

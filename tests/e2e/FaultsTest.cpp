@@ -42,7 +42,7 @@ TEST(Faults, TaskbarRestartPutsTheButtonIntoTheNewTaskbarAndKeepsTheState)
     Session s("TaskbarRestart", "autorun=false\r\n");
     ASSERT_TRUE(s.Q.WaitStarted());
     Command(s.StartButton(), CmdAutoload);  // in memory until the next save
-    ASSERT_TRUE(WaitFor([&] { return RunValue() == s.App.Exe(); }));
+    ASSERT_TRUE(WaitFor([&] { return RunValue() == s.App.RunCommand(); }));
     HWND panel = s.ShowPanel();
     ASSERT_TRUE(IsWindowVisible(panel));
 
@@ -94,7 +94,7 @@ TEST(Faults, LogoffSavesAndGivesTheStartButtonBack)
     Session s("Logoff", "autorun=false\r\n", {{"Dirs.qvl", "Work\nC:\\Work\n"}});
     ASSERT_TRUE(s.Q.WaitStarted());
     Command(s.StartButton(), CmdAutoload);
-    ASSERT_TRUE(WaitFor([&] { return RunValue() == s.App.Exe(); }));
+    ASSERT_TRUE(WaitFor([&] { return RunValue() == s.App.RunCommand(); }));
     // As the system does: every top-level window is asked, then told.
     const std::vector<HWND> windows = TopLevelWindows(s.Q.Pid());
     for (HWND w : windows) {

@@ -417,6 +417,16 @@ void ClearRunValue()
     }
 }
 
+void PlantRunValue(const std::string& data)
+{
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, nullptr, 0,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+        RegSetValueExA(key, "Quorvel", 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()), DWORD(data.size() + 1));
+        RegCloseKey(key);
+    }
+}
+
 std::string RunValue()
 {
     HKEY key;

@@ -41,6 +41,8 @@ public:
     static Install At(const std::string& dir);
     std::string Dir;  // ends with a backslash
     std::string Exe() const { return Dir + "Quorvel.exe"; }
+    // What "Autoloading" writes: the exe's path in quotes.
+    std::string RunCommand() const { return "\"" + Exe() + "\""; }
     std::string File(const std::string& name) const { return Dir + name; }
 
 private:
@@ -97,6 +99,7 @@ std::string BoxMessage(HWND box);
 // The "Quorvel" value under HKLM's Run key: its data, "<none>" or "<no key>".
 std::string RunValue();
 void ClearRunValue();
+void PlantRunValue(const std::string& data);
 
 // Real input through SendInput.
 void PressKey(WORD vk);

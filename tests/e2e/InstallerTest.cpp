@@ -1,10 +1,12 @@
-// Quorvel as a user gets it from its installer: installed silently into
-// Program Files, started from there, uninstalled silently while it runs.
+// Quorvel as a user gets it from its installer: installed into Program
+// Files, started from there, upgraded and uninstalled while it runs, beside a
+// copy from the zip in a folder of its own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "Harness.h"
+#include <tlhelp32.h>
 #include "Session.h"
 #include "ui/Commands.h"
 
@@ -60,6 +62,55 @@ std::vector<std::string> FilesBelow(const std::string& dir)
     return out;
 }
 
+// The exe of a process, as the system names it.
+std::string ImageOf(DWORD pid)
+{
+    const HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+    if (snap == INVALID_HANDLE_VALUE)
+        return "<no snapshot>";
+    MODULEENTRY32 m = {};
+    m.dwSize = sizeof m;
+    const std::string exe = Module32First(snap, &m) ? m.szExePath : "<no module>";
+    CloseHandle(snap);
+    return exe;
+}
+
+bool SamePath(const std::string& a, const std::string& b)
+{
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+// The process of the running Quorvel (there is one at most), or 0.
+DWORD RunningQuorvel()
+{
+    DWORD pid = 0;
+    if (HWND app = FindWindowA("TApplication", "Quorvel"))
+        GetWindowThreadProcessId(app, &pid);
+    return pid;
+}
+
+struct ControlSearch {
+    std::string Text;
+    HWND Found;
+};
+
+BOOL CALLBACK FindControl(HWND w, LPARAM p)
+{
+    auto* s = reinterpret_cast<ControlSearch*>(p);
+    if (TextOf(w) == s->Text && IsWindowVisible(w))
+        s->Found = w;
+    return !s->Found;
+}
+
+// A visible control of the installer's pages, which are dialogs within its
+// window, by its text.
+HWND Control(HWND wizard, const std::string& text)
+{
+    ControlSearch search = {text, nullptr};
+    EnumChildWindows(wizard, FindControl, LPARAM(&search));
+    return search.Found;
+}
+
 void RemoveTree(const std::string& dir)
 {
     WIN32_FIND_DATAA f;
@@ -85,6 +136,7 @@ TEST(Installer, SilentInstallStartAndUninstallKeepOnlyTheUsersFiles)
     const std::string setup = Env("QV_SETUP");
     ASSERT_FALSE(setup.empty()) << "QV_SETUP names the installer";
     const std::string dir = Env("ProgramFiles") + "\\Quorvel";
+    ASSERT_NE(std::string::npos, dir.find(' ')) << "the autostart value below must be quoted";
     RemoveTree(dir);  // a run that stopped half-way
     ClearRunValue();
 
@@ -92,8 +144,8 @@ TEST(Installer, SilentInstallStartAndUninstallKeepOnlyTheUsersFiles)
     // Start-menu entry and an Add/Remove Programs entry.
     ASSERT_EQ(0u, RunToEnd(setup, "/S", Env("QV_WORK")));
     const std::vector<std::string> installed = FilesBelow(dir);
-    EXPECT_EQ(50u, installed.size());  // Quorvel.exe, Uninstall.exe, 4 x 12 skin files
-    for (const char* f : {"Quorvel.exe", "Uninstall.exe", "Skins\\xpdefault\\xpdef.qvs", "Skins\\win98\\normal.bmp",
+    EXPECT_EQ(51u, installed.size());  // Quorvel.exe, skincheck.exe, Uninstall.exe, 4 x 12 skin files
+    for (const char* f : {"Quorvel.exe", "skincheck.exe", "Uninstall.exe", "Skins\\xpdefault\\xpdef.qvs", "Skins\\win98\\normal.bmp",
                           "Skins\\xpbutton\\xpbutblue.qvs", "Skins\\xpclassic\\timer.bmp"})
         EXPECT_TRUE(Exists(dir + "\\" + f)) << f;
     const std::string programs =
@@ -111,14 +163,27 @@ TEST(Installer, SilentInstallStartAndUninstallKeepOnlyTheUsersFiles)
     ASSERT_TRUE(q.WaitStarted());
     HWND startButton = q.Window("TForm1");
     Command(startButton, CmdAutoload);
-    EXPECT_TRUE(WaitFor([&] { return RunValue() == dir + "\\Quorvel.exe"; })) << RunValue();
+    EXPECT_TRUE(WaitFor([&] { return RunValue() == app.RunCommand(); })) << RunValue();
     EXPECT_FALSE(IsWindowVisible(tray.Start));
+
+    // Upgraded silently while it runs: closed, replaced and started again.
+    EXPECT_EQ(0u, RunToEnd(setup, "/S", Env("QV_WORK")));
+    EXPECT_TRUE(q.WaitExit()) << "the installer closes Quorvel";
+    DWORD again = 0;
+    EXPECT_TRUE(WaitFor([&] { return (again = RunningQuorvel()) != 0 && again != q.Pid(); }))
+        << "the installer starts Quorvel again";
+    EXPECT_TRUE(SamePath(app.Exe(), ImageOf(again))) << ImageOf(again);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(tray.Start); }));
+    const HANDLE restarted = OpenProcess(SYNCHRONIZE, FALSE, again);
+    // The value as an earlier version wrote it, unquoted.
+    PlantRunValue(app.Exe());
 
     // Uninstalled silently while it runs (in place, so that its exit code is
     // the work's): Quorvel is closed first, gives the Start button back and
     // saves; the program's files go, the user's stay.
     EXPECT_EQ(0u, RunToEnd(dir + "\\Uninstall.exe", "/S _?=" + dir, dir));
-    EXPECT_TRUE(q.WaitExit(0)) << "the uninstaller closes Quorvel";
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(restarted, 10000)) << "the uninstaller closes Quorvel";
+    CloseHandle(restarted);
     EXPECT_TRUE(IsWindowVisible(tray.Start));
     // Run in place, the uninstaller cannot delete itself; the close saved
     // both lists.
@@ -128,5 +193,83 @@ TEST(Installer, SilentInstallStartAndUninstallKeepOnlyTheUsersFiles)
     EXPECT_EQ("<none>", RunValue());
     EXPECT_EQ("<no key>", RegString(UninstallKey, "DisplayVersion"));
     EXPECT_FALSE(Exists(programs + "\\Quorvel"));
+    RemoveTree(dir);
+}
+
+TEST(Installer, ACopyRunningElsewhereIsLeftAloneAndTheLastPageStartsTheInstalledOne)
+{
+    const std::string setup = Env("QV_SETUP"), work = Env("QV_WORK");
+    ASSERT_FALSE(setup.empty()) << "QV_SETUP names the installer";
+    const std::string dir = Env("ProgramFiles") + "\\Quorvel";
+    RemoveTree(dir);
+    ClearRunValue();
+    ASSERT_EQ(0u, RunToEnd(setup, "/S", work));
+    EXPECT_EQ(0u, RunningQuorvel()) << "a first installation starts nothing by itself";
+
+    // The zip unpacked elsewhere, running, with autoloading on.
+    Install zip("Unpacked zip");
+    WriteBytes(zip.File("Settings.ini"), "autorun=true\r\n");
+    TestTaskbar tray(work + "\\installer-copy-tray.log", zip.File("Settings.ini"));
+    {
+        Quorvel copy(zip);
+        ASSERT_TRUE(copy.WaitStarted());
+        ASSERT_TRUE(WaitFor([&] { return RunValue() == zip.RunCommand(); })) << RunValue();
+
+        // An upgrade with its pages: the copy goes on running, and the last
+        // page offers to start the installed Quorvel.
+        PROCESS_INFORMATION pi = Launch(setup, "", work);
+        HWND wizard = nullptr;
+        ASSERT_TRUE(WaitFor([&] {
+            for (HWND w : TopLevelWindows(pi.dwProcessId))
+                if (ClassOf(w) == "#32770" && IsWindowVisible(w))
+                    wizard = w;
+            return wizard != nullptr;
+        }));
+        HWND install = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (install = Control(wizard, "&Install")) != nullptr; }));
+        // The button is disabled while the files are copied, then says Finish.
+        EXPECT_TRUE(ClickUntil(Middle(install),
+                               [&] { return !IsWindowEnabled(install) || TextOf(install) != "&Install"; }));
+        HWND offer = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (offer = Control(wizard, "Start Quorvel")) != nullptr; }, 30000));
+        EXPECT_EQ(BST_CHECKED, SendMessageA(offer, BM_GETCHECK, 0, 0));
+        Screenshot("Installer.LastPage");
+        EXPECT_FALSE(copy.WaitExit(0)) << "the upgrade closed the copy running elsewhere";
+        EXPECT_EQ(copy.Pid(), RunningQuorvel());
+        EXPECT_FALSE(IsWindowVisible(tray.Start));
+
+        // With the copy closed, Finish starts the installed one.
+        PostMessageA(copy.Window("TForm1"), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(copy.WaitExit());
+        WriteBytes(dir + "\\Settings.ini", "autorun=false\r\n");
+        EXPECT_TRUE(ClickUntil(Middle(Control(wizard, "&Finish")),
+                               [&] { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; }));
+        EndProcess(pi);
+    }
+    DWORD installed = 0;
+    ASSERT_TRUE(WaitFor([&] { return (installed = RunningQuorvel()) != 0; })) << "Finish started Quorvel";
+    EXPECT_TRUE(SamePath(dir + "\\Quorvel.exe", ImageOf(installed))) << ImageOf(installed);
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, installed);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(tray.Start); }));
+    HWND startButton = nullptr;
+    for (HWND w : TopLevelWindows(installed))
+        if (ClassOf(w) == "TForm1")
+            startButton = w;
+    PostMessageA(startButton, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process, 10000));
+    CloseHandle(process);
+
+    // Uninstalled while the copy runs again: the copy and its autostart
+    // value, which points at a program that is still there, stay.
+    Quorvel copy(zip);
+    ASSERT_TRUE(copy.WaitStarted());
+    ASSERT_TRUE(WaitFor([&] { return RunValue() == zip.RunCommand(); })) << RunValue();
+    EXPECT_EQ(0u, RunToEnd(dir + "\\Uninstall.exe", "/S _?=" + dir, dir));
+    EXPECT_FALSE(copy.WaitExit(0)) << "the uninstaller closed the copy running elsewhere";
+    EXPECT_FALSE(Exists(dir + "\\Quorvel.exe"));
+    EXPECT_EQ(zip.RunCommand(), RunValue());
+    PostMessageA(copy.Window("TForm1"), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(copy.WaitExit());
+    ClearRunValue();
     RemoveTree(dir);
 }

@@ -114,7 +114,7 @@ TEST(Panel, Zone2OpensTheMainMenuAtTheBottomLeftAndAutoloadingFollowsIt)
         ASSERT_TRUE(WaitFor([&] { return PopupMenuOf(s.Q.Pid()) == nullptr; }));
     }
     // "Autoloading", the first item, chosen from the keyboard: on, then off.
-    for (const std::string& want : {s.App.Exe(), std::string("<none>")}) {
+    for (const std::string& want : {s.App.RunCommand(), std::string("<none>")}) {
         s.ClickZone(2);
         ASSERT_TRUE(WaitFor([&] { return PopupMenuOf(s.Q.Pid()) != nullptr; }));
         PressKey(VK_DOWN);

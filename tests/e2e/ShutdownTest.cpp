@@ -13,7 +13,7 @@ TEST(Shutdown, AtZeroTheSettingsAndListsAreWrittenFirst)
     ASSERT_TRUE(s.Q.WaitStarted());
     // "Autoloading" changes the settings in memory; the file follows at the next save.
     Command(s.StartButton(), CmdAutoload);
-    ASSERT_TRUE(WaitFor([&] { return RunValue() == s.App.Exe(); }));
+    ASSERT_TRUE(WaitFor([&] { return RunValue() == s.App.RunCommand(); }));
     ASSERT_EQ("autorun=false", s.Saved("autorun="));
 
     HWND panel = s.ShowPanel();

@@ -105,7 +105,10 @@ TEST(TestTray, CloseShowsTheStartButtonBeforeSaving)
 
 TEST(TestTray, SettingsAreRewrittenAndTheRunValueFollowsThem)
 {
-    Install app(Name());
+    // In a folder with a space, whose bare path Windows would first try as a
+    // shorter program; an earlier version left the value unquoted.
+    Install app(Name() + " with space");
+    PlantRunValue(app.Exe());
     TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
     WriteBytes(app.File("Settings.ini"), "monitor=1\nbut8=1\r\nbut1=8\r\nnumapps=7\r\nAutorun=false\r\n"
                                          "no equals sign\r\nunknown=5\r\ncdrom=g:\r\nnumbut=264\r\n"
@@ -114,7 +117,7 @@ TEST(TestTray, SettingsAreRewrittenAndTheRunValueFollowsThem)
     {
         Quorvel q(app);
         ASSERT_TRUE(q.WaitStarted());
-        EXPECT_EQ(app.Exe(), RunValue());
+        EXPECT_EQ(app.RunCommand(), RunValue());
         Screenshot(Name());
         PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
         ASSERT_TRUE(q.WaitExit());

@@ -3,11 +3,11 @@
 # mounted here, each holding a copy of the program with its files, seen by
 # Wine through its Z: drive (DrivesTest.cpp drives it). Mounting needs root;
 # where the machine refuses it the run is skipped (exit code 77).
-# Usage: drives.sh <work dir> <product dir> <driver exe> winxp|win98
+# Usage: drives.sh <work dir> <product dir> <driver exe> winxp|win98 <gtest filter>
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$1"
 work=$(cd "$1" && pwd)
-product=$2 driver=$3 version=$4
+product=$2 driver=$3 version=$4 filter=$5
 full=$work/drives/full ro=$work/drives/ro
 cleanup() {
     umount "$full" 2>/dev/null
@@ -34,4 +34,4 @@ mount -o remount,ro "$ro"
 export QV_FULLDIR="Z:$(echo "$full/Quorvel/" | tr / '\\')"
 export QV_RODIR="Z:$(echo "$ro/Quorvel/" | tr / '\\')"
 export QV_FILLER="Z:$(echo "$full/filler" | tr / '\\')"
-"$here/run.sh" "$work" "$product" "$driver" "$version" plain "Drives.*"
+"$here/run.sh" "$work" "$product" "$driver" "$version" plain "$filter"

@@ -2,14 +2,15 @@
 # The shutdown timer reaching zero ends the whole Wine session, the test
 # driver included: the driver arms it (ShutdownTest.cpp), and this script
 # checks from outside what Quorvel left behind.
-# Usage: shutdown.sh <work dir> <product dir> <driver exe> winxp|win98
+# Usage: shutdown.sh <work dir> <product dir> <driver exe> winxp|win98 <gtest filter>
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$1"
 work=$(cd "$1" && pwd)
 version=$4
-out=$("$here/run.sh" "$work" "$2" "$3" "$version" plain "Shutdown.*" 2>&1)
+out=$("$here/run.sh" "$work" "$2" "$3" "$version" plain "$5" 2>&1)
 echo "$out" | grep -av fixme
-dir=$work/runs/Shutdown__-$version-plain/Shutdown
+# The scenario's folder, in the run's folder that run.sh names after the filter.
+dir=$(ls -td "$work"/runs/*-"$version"-plain/Shutdown | head -n 1)
 status=0
 check() {
     if eval "$2"; then echo "ok: $1"; else echo "FAILED: $1"; status=1; fi

@@ -281,9 +281,9 @@ TEST(SkinCheck, StrictCountsWarningsAsErrors)
     SkinCopy dir;
     dir.Numbers(XpDefault, 15);  // the program takes it, ButtonTop 0
     auto run = [&dir](std::vector<std::string> args, std::string& out) {
-        std::ostringstream o, e;
+        std::string o, e;
         const int status = RunSkinCheck(args, o, e);
-        out = o.str() + e.str();
+        out = o + e;
         return status;
     };
     std::string out;
