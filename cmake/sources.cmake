@@ -13,6 +13,7 @@ set(QV_PORTABLE
   src/panel/PanelLayout.cpp
   src/lists/LaunchList.cpp
   src/platform/WindowRules.cpp
+  src/platform/StartShape.cpp
   src/dialogs/Countdown.cpp
   src/dialogs/Chooser.cpp
   src/lists/ListEdit.cpp

@@ -20,7 +20,6 @@
 TForm1* Form1 = nullptr;
 
 HWND TrayWnd = nullptr;
-HWND StartWnd = nullptr;
 bool PanelShown = false;
 bool CdTrayOpen = false;
 bool AboutBusy = false;
@@ -67,9 +66,7 @@ LRESULT TForm1::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 void TForm1::Pusk(bool show)
 {
     TrayWnd = FindTaskbar();
-    StartWnd = FindStartButton(TrayWnd);
-    KeepStartButtonHidden(show ? nullptr : StartWnd);
-    ShowStartButton(StartWnd, show);
+    HideStartButton(TrayWnd, !show);
 }
 
 void TForm1::InitShell()
@@ -86,12 +83,7 @@ void TForm1::AttachToShell()
 {
     SetWindowPos(Handle, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Pusk(false);
-    if (!TrayWnd)
-        return;
-    if (IsWine())
-        OverlayTaskbar(Handle, TrayWnd);
-    else
-        EmbedInTaskbar(Handle, TrayWnd);
+    PlaceOnTaskbar(Handle, TrayWnd);
 }
 
 // Explorer restarted after a crash, or its taskbar went away and took our
@@ -154,7 +146,7 @@ void TForm1::PictureMouseMove(TImage& picture, int x, int y)
 void TForm1::Image1MouseDown(int x, int y)
 {
     switch (HitZone(x, y)) {
-    case 1: ClickStartButton(StartWnd); break;
+    case 1: OpenStartMenu(TrayWnd); break;
     case 2: PopupMenu1.Popup(Handle, 0, GetSystemMetrics(SM_CYSCREEN) - Skin.StartHeight); break;
     case 3:
         PanelShown = !PanelShown;
@@ -257,6 +249,8 @@ void TForm1::LoadStartPicture()
     Skin.StartWidth = uint16_t(Image1.Width);
     Skin.StartHeight = uint16_t(Image1.Height);
     SetClientSize(Skin.StartWidth, Skin.StartHeight);
+    // Centred anew for the picture's height on a taskbar thicker than it.
+    PlaceOnTaskbar(Handle, TrayWnd);
     ApplyColorKey();
     Invalidate();
 }

@@ -70,7 +70,6 @@ private:
 extern TForm1* Form1;
 
 extern HWND TrayWnd;
-extern HWND StartWnd;
 extern bool PanelShown;
 extern bool CdTrayOpen;
 extern bool AboutBusy;

@@ -26,8 +26,7 @@ namespace {
 // windows are looked at: our own state may be what is broken.
 void GiveStartButtonBack()
 {
-    KeepStartButtonHidden(nullptr);
-    ShowStartButton(FindStartButton(FindTaskbar()), true);
+    HideStartButton(FindTaskbar(), false);
 }
 
 LPTOP_LEVEL_EXCEPTION_FILTER RunTimeFilter = nullptr;
