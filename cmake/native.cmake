@@ -69,6 +69,11 @@ set(QV_E2E_RUN ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR}/e2e ${QV
 foreach(mode winxp win98)
   add_test(NAME e2e.testtray.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*:Faults.*")
 endforeach()
+# Taskbars shaped like those of Windows 7, 8.0, 10 and 11, with Wine reporting
+# Windows 7 and 10.
+foreach(mode win7 win10)
+  add_test(NAME e2e.shapes.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "Shapes/*")
+endforeach()
 # Killed while saving, two hundred times in each family.
 foreach(mode winxp win98)
   add_test(NAME e2e.durability.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "Durability.*")

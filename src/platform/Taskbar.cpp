@@ -115,9 +115,13 @@ void CALLBACK LookAgain(HWND, UINT, UINT_PTR, DWORD)
 {
     TaskbarTree tree;
     const StartChoice choice = LookAtTaskbar(IsWindow(RetryTray) ? RetryTray : nullptr, tree);
-    if (choice.Shape != StartShape::None || --RetriesLeft <= 0 || !IsWindow(RetryTray))
+    const HWND start = StartWindow(choice);
+    // A window is made first and shown after: one found not yet shown is
+    // looked at again, as its showing may go unreported (Wine).
+    const bool settled = choice.Shape != StartShape::None && (!start || IsWindowVisible(start));
+    if (settled || --RetriesLeft <= 0 || !IsWindow(RetryTray))
         StopRetrying();
-    if (const HWND start = StartWindow(choice))
+    if (start)
         Hide(start);
 }
 
