@@ -249,8 +249,7 @@ void TForm1::LoadStartPicture()
     Skin.StartWidth = uint16_t(Image1.Width);
     Skin.StartHeight = uint16_t(Image1.Height);
     SetClientSize(Skin.StartWidth, Skin.StartHeight);
-    // Centred anew for the picture's height on a taskbar thicker than it.
-    PlaceOnTaskbar(Handle, TrayWnd);
+    CentreOnTaskbar(Handle, TrayWnd);
     ApplyColorKey();
     Invalidate();
 }

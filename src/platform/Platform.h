@@ -25,9 +25,13 @@ void EmbedInTaskbar(HWND wnd, HWND tray);
 // taskbar's child, as the Start button it replaces. Since Vista it stays a
 // top-level window owned by the taskbar and laid over it, as shell extenders
 // put theirs: a child of Explorer's window shares Explorer's input queue, so
-// a Quorvel that hangs would hang the taskbar with it. Under Wine a child whose top-level window belongs
-// to another process is never drawn, so it is laid over there too.
+// a Quorvel that hangs would hang the taskbar with it. Under Wine a child
+// whose top-level window belongs to another process is never drawn, so it is
+// laid over there too. From Vista on it is centred across a taskbar thicker
+// than the picture (40 or 48 pixels).
 void PlaceOnTaskbar(HWND wnd, HWND tray);
+// From Vista on: centred anew after the button changed its size.
+void CentreOnTaskbar(HWND wnd, HWND tray);
 // Lets a registered message through to an elevated Quorvel from processes
 // of lower integrity (Explorer's "TaskbarCreated"); before Vista all pass.
 void AcceptFromAnyProcess(UINT msg);

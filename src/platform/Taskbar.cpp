@@ -186,8 +186,8 @@ void EmbedInTaskbar(HWND wnd, HWND tray)
 }
 
 namespace {
-// Owned by the taskbar, it always stays above it and goes away with it.
-void OverlayTaskbar(HWND wnd, HWND tray)
+// The button's place on screen, for its present size.
+POINT SpotOnScreen(HWND wnd, HWND tray)
 {
     RECT client = {}, own = {};
     GetClientRect(tray, &client);
@@ -196,6 +196,13 @@ void OverlayTaskbar(HWND wnd, HWND tray)
         ButtonSpot(client.right, client.bottom, own.right - own.left, own.bottom - own.top, IsVistaOrLater());
     POINT at = {spot.X, spot.Y};
     ClientToScreen(tray, &at);
+    return at;
+}
+
+// Owned by the taskbar, it always stays above it and goes away with it.
+void OverlayTaskbar(HWND wnd, HWND tray)
+{
+    const POINT at = SpotOnScreen(wnd, tray);
     SetOwner(wnd, tray);
     SetWindowPos(wnd, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -207,8 +214,16 @@ void PlaceOnTaskbar(HWND wnd, HWND tray)
         return;
     if (IsWine() || IsVistaOrLater())
         OverlayTaskbar(wnd, tray);
-    else if (GetParent(wnd) != tray)
+    else
         EmbedInTaskbar(wnd, tray);
+}
+
+void CentreOnTaskbar(HWND wnd, HWND tray)
+{
+    if (!IsVistaOrLater() || !tray || !IsWindow(tray))
+        return;
+    const POINT at = SpotOnScreen(wnd, tray);
+    SetWindowPos(wnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void AcceptFromAnyProcess(UINT msg)
