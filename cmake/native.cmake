@@ -85,6 +85,11 @@ endforeach()
 foreach(mode winxp win98)
   add_test(NAME e2e.libraries.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "Libraries.*")
 endforeach()
+# Taskbars shaped like those of Windows 7, 8.0, 10 and 11, with Wine reporting
+# Windows 7 and 10.
+foreach(mode win7 win10)
+  add_test(NAME e2e.shapes.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "Shapes/*")
+endforeach()
 # Killed while saving, two hundred times in each family.
 foreach(mode winxp win98)
   add_test(NAME e2e.durability.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "Durability.*")

@@ -13,6 +13,7 @@ set(QV_PORTABLE
   src/model/PanelLayout.cpp
   src/model/Favourites.cpp
   src/model/WindowRules.cpp
+  src/model/StartShape.cpp
   src/model/Countdown.cpp
   src/model/ButtonChooser.cpp
   src/model/FolderTree.cpp

@@ -13,8 +13,7 @@ namespace {
 // Only the shell's windows are looked at: our own state may be what is broken.
 void GiveStartButtonBack()
 {
-    KeepStartButtonHidden(nullptr);
-    ShowStartButton(FindStartButton(FindTaskbar()), true);
+    HideStartButton(FindTaskbar(), false);
 }
 
 LPTOP_LEVEL_EXCEPTION_FILTER RunTimeFilter = nullptr;

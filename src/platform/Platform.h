@@ -7,23 +7,33 @@
 
 // Taskbar and Start button.
 HWND FindTaskbar();
-// The taskbar's first child that is not a window of this process: once our
-// own button stands first among the taskbar's children, a plain GW_CHILD
-// would find it instead of the system Start button.
+// The taskbar's Start button as its window tree shows it (see StartShape.h),
+// never a window of this process; nullptr where there is none to hide.
 HWND FindStartButton(HWND tray);
 void ShowStartButton(HWND start, bool show);
-// Hides `start` again whenever its shell shows it (Explorer after some
-// settings changes); nullptr stops. Windows 95 has no means to watch it, and
-// Wine 8 reports no window shown: there it stays under the overlaid button.
-void KeepStartButtonHidden(HWND start);
-void ClickStartButton(HWND start);
+// Hides the Start button and keeps it hidden, or shows it again and stops
+// watching it. A taskbar without one yet is looked at again for a few
+// seconds.
+void HideStartButton(HWND tray, bool hide);
+// Zone 1: the system Start menu, hidden button or not.
+void OpenStartMenu(HWND tray);
 // Makes `wnd` a real child of the taskbar at its client (0, 0), above the
 // taskbar's other children.
 void EmbedInTaskbar(HWND wnd, HWND tray);
-// Under Wine a child whose top-level window belongs to another process is
-// never drawn, so there the button stays a top-level window, owned by the
-// taskbar (so it always stays above it) and laid over its client (0, 0).
-void OverlayTaskbar(HWND wnd, HWND tray);
+// Puts the button at the taskbar's left end. Up to XP it becomes the
+// taskbar's child, as the Start button it replaces. Since Vista it stays a
+// top-level window owned by the taskbar and laid over it, as shell extenders
+// put theirs: a child of Explorer's window shares Explorer's input queue, so
+// a Quorvel that hangs would hang the taskbar with it. Under Wine a child
+// whose top-level window belongs to another process is never drawn, so it is
+// laid over there too. From Vista on it is centred across a taskbar thicker
+// than the picture (40 or 48 pixels).
+void PlaceOnTaskbar(HWND wnd, HWND tray);
+// From Vista on: centred anew after the button changed its size.
+void CentreOnTaskbar(HWND wnd, HWND tray);
+// Lets a registered message through to an elevated Quorvel from processes
+// of lower integrity (Explorer's "TaskbarCreated"); before Vista all pass.
+void AcceptFromAnyProcess(UINT msg);
 
 // Window styles, owner and z-order.
 void AddExStyle(HWND wnd, DWORD style);
@@ -84,6 +94,8 @@ std::vector<wchar_t> Widened(UINT codePage, const char* text, size_t length);
 // The system.
 bool QueryOsVersion(OSVERSIONINFOA& info);
 bool IsNtFamily();
+// Windows Vista or later (NT 6).
+bool IsVistaOrLater();
 bool IsWine();
 std::string ExePath();
 // Enables the shutdown privilege of this process (the NT family needs it).

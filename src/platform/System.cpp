@@ -168,6 +168,15 @@ bool IsNtFamily()
     return nt;
 }
 
+bool IsVistaOrLater()
+{
+    static const bool later = [] {
+        OSVERSIONINFOA info;
+        return QueryOsVersion(info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion >= 6;
+    }();
+    return later;
+}
+
 bool IsWine()
 {
     static const bool wine = [] {

@@ -1,30 +1,61 @@
 #include "Platform.h"
+#include "../model/StartShape.h"
 
 HWND FindTaskbar()
 {
     return FindWindowA("Shell_TrayWnd", nullptr);
 }
 
-HWND FindStartButton(HWND tray)
+namespace {
+void Describe(HWND w, HWND tray, ShellWindow& facts)
+{
+    facts = {};
+    facts.Handle = uintptr_t(w);
+    GetClassNameA(w, facts.ClassName, sizeof facts.ClassName);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    facts.OwnProcess = pid == GetCurrentProcessId();
+    facts.Visible = IsWindowVisible(w) != FALSE;
+    facts.OwnedByTaskbar = GetWindow(w, GW_OWNER) == tray;
+    RECT r = {};
+    GetWindowRect(w, &r);
+    facts.Left = r.left;
+    facts.Top = r.top;
+    facts.Right = r.right;
+    facts.Bottom = r.bottom;
+}
+
+struct ThreadWalk {
+    HWND Tray;
+    TaskbarTree* Tree;
+};
+
+BOOL CALLBACK AddThreadWindow(HWND w, LPARAM param)
+{
+    const ThreadWalk& walk = *reinterpret_cast<ThreadWalk*>(param);
+    TaskbarTree& tree = *walk.Tree;
+    if (w != walk.Tray && tree.ThreadWindowCount < MaxShellWindows)
+        Describe(w, walk.Tray, tree.ThreadWindows[tree.ThreadWindowCount++]);
+    return TRUE;
+}
+
+// The choice points into `tree`.
+StartChoice LookAtTaskbar(HWND tray, TaskbarTree& tree)
 {
     if (!tray)
-        return nullptr;
-    for (HWND w = GetWindow(tray, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid != GetCurrentProcessId())
-            return w;
-    }
-    return nullptr;
+        return {StartShape::None, nullptr};
+    for (HWND w = GetWindow(tray, GW_CHILD); w && tree.ChildCount < MaxShellWindows; w = GetWindow(w, GW_HWNDNEXT))
+        Describe(w, tray, tree.Children[tree.ChildCount++]);
+    ThreadWalk walk = {tray, &tree};
+    EnumThreadWindows(GetWindowThreadProcessId(tray, nullptr), AddThreadWindow, LPARAM(&walk));
+    return ChooseStartButton(tree);
 }
 
-void ShowStartButton(HWND start, bool show)
+HWND StartWindow(const StartChoice& choice)
 {
-    if (start)
-        ShowWindow(start, show ? SW_SHOWNORMAL : SW_HIDE);
+    return choice.Start ? HWND(choice.Start->Handle) : nullptr;
 }
 
-namespace {
 HWND HiddenStart = nullptr;
 HWINEVENTHOOK ShowHook = nullptr;
 
@@ -34,8 +65,10 @@ void CALLBACK StartShown(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWOR
     if (wnd && wnd == start && object == OBJID_WINDOW && IsWindowVisible(start))
         ShowWindow(start, SW_HIDE);
 }
-} // namespace
 
+// Hides `start` again whenever its shell shows it (Explorer after some
+// settings changes); nullptr stops. Windows 95 has no means to watch it, and
+// Wine 8 reports no window shown: there it stays under the overlaid button.
 void KeepStartButtonHidden(HWND start)
 {
     using SetHook = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
@@ -57,14 +90,89 @@ void KeepStartButtonHidden(HWND start)
     ShowHook = setHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, StartShown, pid, 0, WINEVENT_OUTOFCONTEXT);
 }
 
+void Hide(HWND start)
+{
+    KeepStartButtonHidden(start);
+    ShowStartButton(start, false);
+}
+
+// A new taskbar builds its Start window some time after it announces itself
+// (later Windows build it lazily): it is looked for a few times, then no more.
+const UINT RetryMs = 250;
+const int RetryCount = 20;
+UINT_PTR Retry = 0;
+HWND RetryTray = nullptr;
+int RetriesLeft = 0;
+
+void StopRetrying()
+{
+    if (Retry)
+        KillTimer(nullptr, Retry);
+    Retry = 0;
+}
+
+void CALLBACK LookAgain(HWND, UINT, UINT_PTR, DWORD)
+{
+    TaskbarTree tree;
+    const StartChoice choice = LookAtTaskbar(IsWindow(RetryTray) ? RetryTray : nullptr, tree);
+    const HWND start = StartWindow(choice);
+    // A window is made first and shown after: one found not yet shown is
+    // looked at again, as its showing may go unreported (Wine).
+    const bool settled = choice.Shape != StartShape::None && (!start || IsWindowVisible(start));
+    if (settled || --RetriesLeft <= 0 || !IsWindow(RetryTray))
+        StopRetrying();
+    if (start)
+        Hide(start);
+}
+
 void ClickStartButton(HWND start)
 {
-    if (!start)
-        return;
     SendMessageA(start, WM_LBUTTONDOWN, MK_LBUTTON, 5);
     // Wine's Start button opens its menu on the release, Windows' on the press.
     if (IsWine())
         PostMessageA(start, WM_LBUTTONUP, 0, 5);
+}
+} // namespace
+
+HWND FindStartButton(HWND tray)
+{
+    TaskbarTree tree;
+    return StartWindow(LookAtTaskbar(tray, tree));
+}
+
+void ShowStartButton(HWND start, bool show)
+{
+    if (start)
+        ShowWindow(start, show ? SW_SHOWNORMAL : SW_HIDE);
+}
+
+void HideStartButton(HWND tray, bool hide)
+{
+    StopRetrying();
+    TaskbarTree tree;
+    const StartChoice choice = LookAtTaskbar(tray, tree);
+    const HWND start = StartWindow(choice);
+    if (hide) {
+        Hide(start);
+    } else {
+        KeepStartButtonHidden(nullptr);
+        ShowStartButton(start, true);
+    }
+    if (hide && tray && choice.Shape == StartShape::None) {
+        RetryTray = tray;
+        RetriesLeft = RetryCount;
+        Retry = SetTimer(nullptr, 0, RetryMs, LookAgain);
+    }
+}
+
+void OpenStartMenu(HWND tray)
+{
+    TaskbarTree tree;
+    const StartChoice choice = LookAtTaskbar(tray, tree);
+    if (OpensByClick(choice.Shape))
+        ClickStartButton(StartWindow(choice));
+    else if (tray)
+        PostMessageA(tray, WM_SYSCOMMAND, SC_TASKLIST, 0);
 }
 
 void EmbedInTaskbar(HWND wnd, HWND tray)
@@ -77,12 +185,54 @@ void EmbedInTaskbar(HWND wnd, HWND tray)
     SetWindowPos(wnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+namespace {
+// The button's place on screen, for its present size.
+POINT SpotOnScreen(HWND wnd, HWND tray)
+{
+    RECT client = {}, own = {};
+    GetClientRect(tray, &client);
+    GetWindowRect(wnd, &own);
+    const ClientSpot spot =
+        ButtonSpot(client.right, client.bottom, own.right - own.left, own.bottom - own.top, IsVistaOrLater());
+    POINT at = {spot.X, spot.Y};
+    ClientToScreen(tray, &at);
+    return at;
+}
+
+// Owned by the taskbar, it always stays above it and goes away with it.
 void OverlayTaskbar(HWND wnd, HWND tray)
 {
-    POINT origin = {0, 0};
-    ClientToScreen(tray, &origin);
+    const POINT at = SpotOnScreen(wnd, tray);
     SetOwner(wnd, tray);
-    SetWindowPos(wnd, HWND_TOPMOST, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(wnd, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+} // namespace
+
+void PlaceOnTaskbar(HWND wnd, HWND tray)
+{
+    if (!tray || !IsWindow(tray))
+        return;
+    if (IsWine() || IsVistaOrLater())
+        OverlayTaskbar(wnd, tray);
+    else
+        EmbedInTaskbar(wnd, tray);
+}
+
+void CentreOnTaskbar(HWND wnd, HWND tray)
+{
+    if (!IsVistaOrLater() || !tray || !IsWindow(tray))
+        return;
+    const POINT at = SpotOnScreen(wnd, tray);
+    SetWindowPos(wnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AcceptFromAnyProcess(UINT msg)
+{
+    using Filter = BOOL(WINAPI*)(UINT, DWORD);
+    static const auto filter = Late<Filter>("user32.dll", "ChangeWindowMessageFilter");
+    const DWORD add = 1;  // MSGFLT_ADD
+    if (filter)
+        filter(msg, add);
 }
 
 void AddExStyle(HWND wnd, DWORD style)

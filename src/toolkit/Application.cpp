@@ -31,6 +31,7 @@ LRESULT CALLBACK AppProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 void TApplication::Initialize(HINSTANCE instance)
 {
     Instance = instance;
+    AcceptFromAnyProcess(TaskbarCreated);
     WNDCLASSA wc = {};
     wc.lpfnWndProc = AppProc;
     wc.hInstance = instance;

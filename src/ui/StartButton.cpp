@@ -48,21 +48,14 @@ void StartButtonWindow::Command(UINT id, UINT)
 void StartButtonWindow::SetSystemStartButtonShown(bool shown)
 {
     Taskbar = FindTaskbar();
-    SystemStartButton = FindStartButton(Taskbar);
-    KeepStartButtonHidden(shown ? nullptr : SystemStartButton);
-    ShowStartButton(SystemStartButton, shown);
+    HideStartButton(Taskbar, !shown);
 }
 
 void StartButtonWindow::AttachToShell()
 {
     SetWindowPos(Handle, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetSystemStartButtonShown(false);
-    if (!Taskbar)
-        return;
-    if (IsWine())
-        OverlayTaskbar(Handle, Taskbar);
-    else
-        EmbedInTaskbar(Handle, Taskbar);
+    PlaceOnTaskbar(Handle, Taskbar);
 }
 
 // Explorer restarted after a crash, or its taskbar went away and took our
@@ -128,7 +121,7 @@ void StartButtonWindow::FormClose()
 void StartButtonWindow::PictureMouseDown(TImage&, MouseButton, int x, int y)
 {
     switch (HitZone(App.Skin, x, y)) {
-    case StartMenuHit: ClickStartButton(SystemStartButton); break;
+    case StartMenuHit: OpenStartMenu(Taskbar); break;
     case MainMenuHit: MainMenu.Popup(Handle, 0, GetSystemMetrics(SM_CYSCREEN) - App.Skin.StartHeight); break;
     case PanelHit: App.TogglePanel(); break;
     case NoZone: break;
@@ -146,6 +139,7 @@ void StartButtonWindow::LoadStartPicture()
     App.Skin.StartWidth = uint16_t(Picture.Width);
     App.Skin.StartHeight = uint16_t(Picture.Height);
     SetClientSize(App.Skin.StartWidth, App.Skin.StartHeight);
+    CentreOnTaskbar(Handle, Taskbar);
     ApplyColorKey();
     Invalidate();
 }

@@ -46,7 +46,6 @@ private:
     Program& App;
     TImage Picture;
     HWND Taskbar = nullptr;
-    HWND SystemStartButton = nullptr;
 
     // The main menu.
     TMenuItem AutoloadItem{CmdAutoload, "Autoloading"};

@@ -213,18 +213,34 @@ std::string BoxMessage(HWND box)
     return TextOf(GetDlgItem(box, 0xFFFF));
 }
 
-TestTaskbar::TestTaskbar(const std::string& log, const std::string& watched) : LogPath(log)
+TestTaskbar::TestTaskbar(const std::string& log, const std::string& watched, const std::string& shape)
+    : LogPath(log)
 {
     DeleteFileA(log.c_str());
     const std::string exe = Env("QV_TASKBAR");
-    Info = Launch(exe, "\"" + log + "\" \"" + watched + "\"", Env("QV_WORK"));
+    Info = Launch(exe, "\"" + log + "\" \"" + watched + "\"" + (shape.empty() ? "" : " " + shape), Env("QV_WORK"));
     WaitFor([this] {
         for (HWND w : TopLevelWindows(Info.dwProcessId))
             if (ClassOf(w) == "Shell_TrayWnd" && IsWindowVisible(w))
                 Tray = w;
         return Tray != nullptr;
     });
-    Start = Tray ? GetWindow(Tray, GW_CHILD) : nullptr;
+    Start = Part("start");
+}
+
+HWND TestTaskbar::Part(const std::string& name) const
+{
+    for (HWND top : TopLevelWindows(Info.dwProcessId)) {
+        if (TextOf(top) == name)
+            return top;
+        for (HWND w = GetWindow(top, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (pid == Info.dwProcessId && TextOf(w) == name)
+                return w;
+        }
+    }
+    return nullptr;
 }
 
 TestTaskbar::~TestTaskbar()
@@ -250,15 +266,7 @@ bool TestTaskbar::Restart()
                 Tray = w;
         return Tray != nullptr;
     });
-    // A button embedded in the meantime stands first: the Start button is the
-    // first child of the taskbar's own.
-    Start = nullptr;
-    for (HWND w = Tray ? GetWindow(Tray, GW_CHILD) : nullptr; w && !Start; w = GetWindow(w, GW_HWNDNEXT)) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid == Info.dwProcessId)
-            Start = w;
-    }
+    Start = Part("start");
     return Tray && !IsWindow(old);
 }
 

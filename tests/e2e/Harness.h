@@ -71,13 +71,17 @@ private:
 };
 
 // The test taskbar, in a process of its own so that windows the driver embeds
-// into it belong to another process, as Quorvel's do.
+// into it belong to another process, as Quorvel's do. `shape` picks a Windows
+// generation's shape ("win7 reverse", ...; see taskbar/TestTaskbar.cpp), XP's
+// when empty.
 class TestTaskbar {
 public:
-    TestTaskbar(const std::string& log, const std::string& watched);
+    TestTaskbar(const std::string& log, const std::string& watched, const std::string& shape = "");
     ~TestTaskbar();
     HWND Tray = nullptr;
-    HWND Start = nullptr;
+    HWND Start = nullptr;  // nullptr while a later shape has not made it yet
+    // A window of the taskbar's process by its caption ("start", "band", ...).
+    HWND Part(const std::string& name) const;
     std::vector<std::string> LogLines() const;
     // As Explorer after a crash: a new taskbar and "TaskbarCreated" broadcast.
     // Tray and Start then name the new windows.

@@ -1,0 +1,69 @@
+#include "StartShape.h"
+
+#include <cstring>
+
+namespace {
+bool Is(const ShellWindow& w, const char* cls)
+{
+    return std::strcmp(w.ClassName, cls) == 0;
+}
+
+bool Contains(const ShellWindow& outer, const ShellWindow& inner)
+{
+    return outer.Left <= inner.Left && outer.Top <= inner.Top && outer.Right >= inner.Right &&
+           outer.Bottom >= inner.Bottom;
+}
+
+const ShellWindow* FirstChild(const TaskbarTree& tree, const char* cls)
+{
+    for (int i = 0; i < tree.ChildCount; ++i) {
+        const ShellWindow& w = tree.Children[i];
+        if (!w.OwnProcess && Is(w, cls))
+            return &w;
+    }
+    return nullptr;
+}
+} // namespace
+
+StartChoice ChooseStartButton(const TaskbarTree& tree)
+{
+    if (const ShellWindow* start = FirstChild(tree, "Start")) {
+        // Hiding a window that another one draws over hides nothing the user
+        // sees, and showing it back at exit could put it above that one.
+        for (int i = 0; i < tree.ChildCount; ++i) {
+            const ShellWindow& w = tree.Children[i];
+            if (Is(w, "DesktopWindowContentBridge") && w.Visible && Contains(w, *start))
+                return {StartShape::Covered, nullptr};
+        }
+        return {StartShape::StartChild, start};
+    }
+    // Our own button may stand first once embedded: the first of the shell's.
+    for (int i = 0; i < tree.ChildCount; ++i)
+        if (!tree.Children[i].OwnProcess) {
+            if (Is(tree.Children[i], "Button"))
+                return {StartShape::ChildButton, &tree.Children[i]};
+            break;
+        }
+    // A top-level button owned by something else is part of another window
+    // of that thread (a dialog's), not the orb.
+    for (int i = 0; i < tree.ThreadWindowCount; ++i) {
+        const ShellWindow& w = tree.ThreadWindows[i];
+        if (!w.OwnProcess && w.OwnedByTaskbar && Is(w, "Button"))
+            return {StartShape::Orb, &w};
+    }
+    return {StartShape::None, nullptr};
+}
+
+bool OpensByClick(StartShape shape)
+{
+    return shape == StartShape::ChildButton;
+}
+
+ClientSpot ButtonSpot(int trayWidth, int trayHeight, int width, int height, bool centre)
+{
+    if (!centre)
+        return {0, 0};
+    if (trayWidth >= trayHeight)
+        return {0, trayHeight > height ? (trayHeight - height) / 2 : 0};
+    return {trayWidth > width ? (trayWidth - width) / 2 : 0, 0};
+}

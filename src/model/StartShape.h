@@ -1,0 +1,52 @@
+// Which window of the taskbar is its Start button, from what the taskbar's
+// window tree shows. Each Windows generation shapes it differently, and a
+// window that is not the Start button must never be hidden: on a tree nobody
+// knows, nothing is.
+#pragma once
+#include <cstdint>
+
+struct ShellWindow {
+    uintptr_t Handle;         // for the caller; never looked at here
+    char ClassName[64];
+    bool OwnProcess;          // Quorvel's own button, embedded or laid over
+    bool Visible;
+    bool OwnedByTaskbar;      // top-level windows: the taskbar is their owner
+    int Left, Top, Right, Bottom;  // on screen
+};
+
+// Gathered into fixed arrays, without the heap: the crash handler gathers
+// them too.
+const int MaxShellWindows = 32;
+struct TaskbarTree {
+    ShellWindow Children[MaxShellWindows];  // the taskbar's children, top first
+    int ChildCount = 0;
+    ShellWindow ThreadWindows[MaxShellWindows];  // top-level windows of the taskbar's thread
+    int ThreadWindowCount = 0;
+};
+
+enum class StartShape {
+    ChildButton,  // 95 to XP: the first child, of class "Button"
+    Orb,          // Vista, 7: a top-level "Button" of the taskbar's thread, owned by the taskbar
+    StartChild,   // 8.1, 10: a child of class "Start"
+    Covered,      // 11: a "Start" child under a content bridge that draws the taskbar
+    None,         // 8.0, a taskbar still being built, or a shape nobody knows
+};
+
+struct StartChoice {
+    StartShape Shape;
+    const ShellWindow* Start;  // the window to hide, or nullptr
+};
+StartChoice ChooseStartButton(const TaskbarTree& tree);
+
+// Only the old child button reliably opens the menu when clicked while
+// hidden; every other shape's taskbar is asked for its menu the way the
+// Start key asks it.
+bool OpensByClick(StartShape shape);
+
+// Where the button goes in the taskbar's client area: its left (or, on a
+// taskbar standing at a side of the screen, top) end, centred across a
+// taskbar thicker than the picture when `centre` is set.
+struct ClientSpot {
+    int X, Y;
+};
+ClientSpot ButtonSpot(int trayWidth, int trayHeight, int width, int height, bool centre);
