@@ -2,7 +2,7 @@
 ; passes what changes from one build to the next:
 ;   VERSION   the version users see ("2.1")
 ;   VERSION4  the same in the four numbers of a version resource ("2.1.0.0")
-;   SRC       the staged program folder: Quorvel.exe, skincheck.exe and Skins\
+;   SRC       the staged program folder: Quorvel.exe, skincheck.exe, ReadMe.txt and Skins\
 ;   FILES     the generated list of the skin files, for both directions
 ;   OUTFILE   where the installer goes
 
@@ -229,6 +229,7 @@ Section "Quorvel" SecMain
   SetOutPath "$INSTDIR"
   File "${SRC}\Quorvel.exe"
   File "${SRC}\skincheck.exe"
+  File "${SRC}\ReadMe.txt"
   !define QvFile "!insertmacro InstallSkinFile"
   !define QvDir "!insertmacro KeepSkinDir"
   !include "${FILES}"
@@ -350,6 +351,7 @@ Section "Uninstall"
   ${EndIf}
 
   Delete "$INSTDIR\skincheck.exe"
+  Delete "$INSTDIR\ReadMe.txt"
   !define QvFile "!insertmacro RemoveSkinFile"
   !define QvDir "!insertmacro RemoveSkinDir"
   !include "${FILES}"

@@ -33,7 +33,7 @@ exe_version=$(i686-w64-mingw32-windres -i "$app/Quorvel.exe" -O rc 2>/dev/null |
 # A pristine copy: only what ships, with fixed times and permissions.
 rm -rf "$stage"
 mkdir -p "$stage/Quorvel" "$dist"
-cp "$app/Quorvel.exe" "$app/skincheck.exe" "$stage/Quorvel/"
+cp "$app/Quorvel.exe" "$app/skincheck.exe" "$root/docs/ReadMe.txt" "$stage/Quorvel/"
 cp -R "$app/Skins" "$stage/Quorvel/"
 # The build's Skins\ is the repository's skins/ less its dot files; anything
 # else (a half-done copy by another build) must not ship.

@@ -144,8 +144,8 @@ TEST(Installer, SilentInstallStartAndUninstallKeepOnlyTheUsersFiles)
     // Start-menu entry and an Add/Remove Programs entry.
     ASSERT_EQ(0u, RunToEnd(setup, "/S", Env("QV_WORK")));
     const std::vector<std::string> installed = FilesBelow(dir);
-    EXPECT_EQ(51u, installed.size());  // Quorvel.exe, skincheck.exe, Uninstall.exe, 4 x 12 skin files
-    for (const char* f : {"Quorvel.exe", "skincheck.exe", "Uninstall.exe", "Skins\\xpdefault\\xpdef.qvs", "Skins\\win98\\normal.bmp",
+    EXPECT_EQ(52u, installed.size());  // Quorvel.exe, skincheck.exe, ReadMe.txt, Uninstall.exe, 4 x 12 skin files
+    for (const char* f : {"Quorvel.exe", "skincheck.exe", "ReadMe.txt", "Uninstall.exe", "Skins\\xpdefault\\xpdef.qvs", "Skins\\win98\\normal.bmp",
                           "Skins\\xpbutton\\xpbutblue.qvs", "Skins\\xpclassic\\timer.bmp"})
         EXPECT_TRUE(Exists(dir + "\\" + f)) << f;
     const std::string programs =
