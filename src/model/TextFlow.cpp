@@ -17,8 +17,7 @@ Flow LayOutFlow(const std::vector<FlowItem>& items, int top, int right, int bott
     Flow flow;
     for (size_t i = 0; i < items.size(); ++i) {
         const FlowItem& item = items[i];
-        const bool beside = i > 0 && item.Follows &&
-                            flow.Places.back().X + items[i - 1].Width + item.Width <= right;
+        const bool beside = i > 0 && item.Follows && flow.Places.back().X + items[i - 1].Width + item.Width <= right;
         if (beside) {
             flow.Places.push_back({flow.Places.back().X + items[i - 1].Width, 0});
             lines.back().Height = std::max(lines.back().Height, item.Height);

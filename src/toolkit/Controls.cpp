@@ -173,7 +173,6 @@ void TLabel::Create(HWND parent, const std::string& text, int x, int y, int widt
     }
 }
 
-
 void TButton::Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
                      bool isDefault)
 {

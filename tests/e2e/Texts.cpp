@@ -121,10 +121,10 @@ void ExpectTextsWhole(HWND dialog, const std::vector<ShownText>& texts)
 
         // Where the control draws its text, and whether it breaks it into lines.
         const bool cyrillic = std::any_of(want.Text.begin(), want.Text.end(), [](char ch) { return ch & 0x80; });
-        HFONT font = CreateFontW(-MulDiv(want.Points, dpi, 72), 0, 0, 0, want.Bold ? FW_BOLD : FW_NORMAL, FALSE,
-                                 want.Underline, FALSE, cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+        HFONT font =
+            CreateFontW(-MulDiv(want.Points, dpi, 72), 0, 0, 0, want.Bold ? FW_BOLD : FW_NORMAL, FALSE, want.Underline,
+                        FALSE, cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
         HGDIOBJ old = SelectObject(dc, font);
         const LONG style = GetWindowLongA(c.Handle, GWL_STYLE);
         const LONG type = style & BS_TYPEMASK;
@@ -153,7 +153,8 @@ void ExpectTextsWhole(HWND dialog, const std::vector<ShownText>& texts)
         // button draws it (the captions of group boxes and push buttons are
         // placed by the system).
         if (c.Class == "Static" || (type != BS_GROUPBOX && type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON)) {
-            const std::wstring last = wraps ? LastLine(dc, text, right - left) : text.substr(0, text.find_last_not_of(L' ') + 1);
+            const std::wstring last =
+                wraps ? LastLine(dc, text, right - left) : text.substr(0, text.find_last_not_of(L' ') + 1);
             const int x0 = left + Extent(dc, last.substr(0, last.size() - 1));
             const int x1 = std::min<int>(left + Extent(dc, last), width);
             int ink = 0;
