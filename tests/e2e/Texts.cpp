@@ -150,18 +150,25 @@ void ExpectTextsWhole(HWND dialog, const std::vector<ShownText>& texts)
         EXPECT_LE(need.bottom, bottom) << Utf8(text) << ": too tall for its control";
 
         // The last character's pixels, where a left-aligned label or radio
-        // button draws it (the captions of group boxes and push buttons are
-        // placed by the system).
+        // button draws it: labels from the top, radio buttons centred (the
+        // captions of group boxes and push buttons are placed by the system).
         if (c.Class == "Static" || (type != BS_GROUPBOX && type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON)) {
             const std::wstring last =
                 wraps ? LastLine(dc, text, right - left) : text.substr(0, text.find_last_not_of(L' ') + 1);
+            TEXTMETRICW metrics;
+            GetTextMetricsW(dc, &metrics);
+            const int lineHeight = metrics.tmHeight, lines = std::max(1, int(need.bottom) / lineHeight);
+            const int firstTop = c.Class == "Static" ? 0 : (height - lines * lineHeight) / 2;
+            const int y0 = std::max(firstTop + (lines - 1) * lineHeight, 0);
+            // What lies past the control or the client area is not its text.
+            const int y1 = std::min<int>({y0 + lineHeight, height, client.bottom - r.top});
             const int x0 = left + Extent(dc, last.substr(0, last.size() - 1));
-            const int x1 = std::min<int>(left + Extent(dc, last), width);
+            const int x1 = std::min<int>({left + Extent(dc, last), width, client.right - r.left});
             int ink = 0;
-            if (x1 > x0) {
-                POINT at = {r.left + x0, r.top};
+            if (x1 > x0 && y1 > y0) {
+                POINT at = {r.left + x0, r.top + y0};
                 ClientToScreen(dialog, &at);
-                const Picture seen = ScreenArea(at.x, at.y, x1 - x0, height);
+                const Picture seen = ScreenArea(at.x, at.y, x1 - x0, y1 - y0);
                 for (uint32_t px : seen.Pixels)
                     ink += px != background;
             }
