@@ -17,6 +17,7 @@ set(QV_PORTABLE
   src/model/Countdown.cpp
   src/model/ButtonChooser.cpp
   src/model/FolderTree.cpp
+  src/model/TextFlow.cpp
 )
 list(TRANSFORM QV_PORTABLE PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 
@@ -38,6 +39,7 @@ set(QV_TOOLKIT
   src/toolkit/Graphics.cpp
   src/toolkit/Menus.cpp
   src/toolkit/Controls.cpp
+  src/toolkit/Layout.cpp
 )
 list(TRANSFORM QV_TOOLKIT PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 

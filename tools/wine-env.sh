@@ -2,6 +2,7 @@
 # qv_prefix DIR: makes DIR a 32-bit Wine prefix with a Russian locale (its
 # ANSI code page is 1251, which the program's Cyrillic texts need) and a
 # taskbar as tall as Windows XP's.
+# QV_DPI sets the screen's dots per inch in it (96 unless given).
 # qv_display: makes sure a display is there, starting Xvfb when there is none.
 
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -32,6 +33,15 @@ qv_prefix() {
         wineserver -w
         touch "$WINEPREFIX/.quorvel-ready"
     fi
+    qv_dpi "${QV_DPI:-96}"
+}
+
+# qv_dpi N: the screen's dots per inch for the next Wine session (120 is
+# Large Fonts). Wine 8 reads the user's value, and the machine's where the
+# user has none: both are written, on every run, since runs share a prefix.
+qv_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
 }
 
 # qv_desktop NAME: the virtual desktop the next program starts in ("shell"

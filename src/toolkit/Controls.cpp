@@ -129,6 +129,39 @@ void TControl::SetFont(unsigned style, int points)
     SendMessageA(Handle, WM_SETFONT, WPARAM(font), TRUE);
 }
 
+SIZE TControl::TextSize(int maxWidth) const
+{
+    const WindowDC dc(Handle);
+    const ScopedSelection font(dc, HGDIOBJ(SendMessageA(Handle, WM_GETFONT, 0, 0)));
+    // Measured as shown: a Unicode control's text in Unicode.
+    std::wstring wide;
+    std::string narrow;
+    if (Cyrillic) {
+        wide.resize(size_t(GetWindowTextLengthW(Handle)) + 1);
+        wide.resize(size_t(GetWindowTextW(Handle, &wide[0], int(wide.size()))));
+    } else {
+        narrow = Text();
+    }
+    auto measure = [&](UINT format, int width) {
+        RECT r = {0, 0, width, 0};
+        format |= DT_CALCRECT | DT_NOPREFIX;
+        if (Cyrillic)
+            DrawTextW(dc, wide.c_str(), int(wide.size()), &r, format);
+        else
+            DrawTextA(dc, narrow.c_str(), int(narrow.size()), &r, format);
+        return SIZE{r.right, r.bottom};
+    };
+    // One line first: broken into lines, a text loses its closing spaces,
+    // which a link after it needs.
+    const SIZE line = measure(DT_SINGLELINE, 0);
+    return line.cx <= maxWidth ? line : measure(DT_WORDBREAK, maxWidth);
+}
+
+void TControl::SetBounds(int x, int y, int width, int height)
+{
+    SetWindowPos(Handle, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TLabel::Create(HWND parent, const std::string& text, int x, int y, int width, int height, unsigned style,
                     UINT clickId)
 {
@@ -143,16 +176,6 @@ void TLabel::Create(HWND parent, const std::string& text, int x, int y, int widt
     }
 }
 
-int TLabel::TextWidth() const
-{
-    const WindowDC dc(Handle);
-    const ScopedSelection font(dc, HGDIOBJ(SendMessageA(Handle, WM_GETFONT, 0, 0)));
-    RECT r = {0, 0, 0, 0};
-    const std::string text = Text();
-    DrawTextA(dc, text.c_str(), int(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    return r.right;
-}
-
 void TButton::Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
                      bool isDefault)
 {
@@ -163,8 +186,20 @@ void TButton::Create(HWND parent, const std::string& text, int x, int y, int wid
 void TRadioButton::Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
                           bool firstOfGroup)
 {
-    TControl::Create(parent, "BUTTON", text, WS_TABSTOP | BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), x,
-                     y, width, height, id);
+    TControl::Create(parent, "BUTTON", text,
+                     WS_TABSTOP | BS_AUTORADIOBUTTON | BS_MULTILINE | (firstOfGroup ? WS_GROUP : 0), x, y, width,
+                     height, id);
+}
+
+int TRadioButton::BoxWidth() const
+{
+    // The system's box and a digit's width of space: Windows and Wine leave
+    // a little less than that.
+    const WindowDC dc(Handle);
+    const ScopedSelection font(dc, HGDIOBJ(SendMessageA(Handle, WM_GETFONT, 0, 0)));
+    SIZE digit = {0, 0};
+    GetTextExtentPoint32A(dc, "0", 1, &digit);
+    return GetSystemMetrics(SM_CXMENUCHECK) + digit.cx;
 }
 
 bool TRadioButton::Checked() const

@@ -44,6 +44,11 @@ public:
     void SetText(const std::string& text);
     void SetEnabled(bool on);
     void SetFont(unsigned style, int points = 8);
+    // The size of its text in its font: on one line, or broken into lines no
+    // wider than `maxWidth` where one line would be wider.
+    SIZE TextSize(int maxWidth) const;
+    // Its place in the parent's client area.
+    void SetBounds(int x, int y, int width, int height);
 };
 
 // A text label. A link is underlined and navy with the hand pointer, and
@@ -52,8 +57,6 @@ class TLabel : public TControl {
 public:
     void Create(HWND parent, const std::string& text, int x, int y, int width, int height,
                 unsigned style = fsPlain, UINT clickId = 0);
-    // Width of its text in its font.
-    int TextWidth() const;
 };
 
 // A push button; the default one answers Enter.
@@ -63,10 +66,13 @@ public:
                 bool isDefault = false);
 };
 
+// Its text breaks into lines where it is wider than the button.
 class TRadioButton : public TControl {
 public:
     void Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
                 bool firstOfGroup);
+    // The room its round box takes before the text.
+    int BoxWidth() const;
     bool Checked() const;
     void SetChecked(bool on);
 };

@@ -6,6 +6,7 @@
 
 #include "Session.h"
 #include "StartButton.h"
+#include "Texts.h"
 #include "ui/Commands.h"
 
 namespace {
@@ -463,6 +464,45 @@ TEST(Dialogs, AboutOpensOnceHoweverOftenItIsAskedFor)
     Command(s.StartButton(), CmdAbout);
     about = WaitWindow(s.Q, "TAbout");
     EXPECT_TRUE(about) << "and again once closed";
+}
+
+// Every text of the first-run dialog and of About shows whole at the
+// screen's dots per inch (run at 96 and at 120, Large Fonts): the dialogs
+// keep their sizes and place their texts by their extents.
+TEST(Dialogs, FirstRunAndAboutShowEveryTextWhole)
+{
+    Install app("Dialogs.Texts");
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    Quorvel q(app);
+    HWND first = WaitWindow(q, "TFormFirst");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(354, ClientSize(first).cx);
+    EXPECT_EQ(199, ClientSize(first).cy);
+    Screenshot("Dialogs.Texts.FirstRun");
+    ExpectTextsWhole(first, {{"The first start of the program. ", true},
+                             {"It will be now chosen skin, suitable to kind of your system"},
+                             {"You easily can change it from item of menu \"Skins\", except for that"},
+                             {"Skins it is possible to create itself. More in detail on  "},
+                             {"Bryndale", true, true},
+                             {"Choose the current kind of your OS"},
+                             {"Standard Windows XP skin"},
+                             {"Classical skin Windows XP or OS Windows 98/Me/2000"},
+                             {"OK"}});
+    ASSERT_TRUE(q.WaitStarted());
+
+    Command(q.Window("TForm1"), CmdAbout);
+    HWND about = WaitWindow(q, "TAbout");
+    ASSERT_TRUE(about);
+    EXPECT_EQ(262, ClientSize(about).cx);
+    EXPECT_EQ(146, ClientSize(about).cy);
+    Screenshot("Dialogs.Texts.About");
+    ExpectTextsWhole(about, {{"Quorvel 2.1", true, false, 12},
+                             {"The author: Pavel Orlik"},
+                             {"April 2005 \xE3"},
+                             {"URL: "},
+                             {"http://bryndale.example/", false, true},
+                             {"E-mail: "},
+                             {"po@bryndale.example", false, true}});
 }
 
 TEST(Dialogs, ASkinChangeWhileANameIsAskedForLosesNothing)

@@ -16,8 +16,10 @@ if [ "$desktop" = shell ]; then qv_desktop shell; else qv_desktop Default; fi
 name=$(echo "$filter" | tr -c 'A-Za-z0-9\n' '_' | cut -c1-40)-$version-$desktop
 runs=$work/runs/$name
 shots=$work/screenshots
-# Another locale (QV_LOCALE) gets its own runs and screenshots.
+# Another locale (QV_LOCALE) or dots per inch (QV_DPI) gets its own runs and
+# screenshots.
 if [ -n "$QV_LOCALE" ]; then runs=$runs-$QV_LOCALE shots=$shots/$QV_LOCALE; fi
+if [ "${QV_DPI:-96}" != 96 ]; then runs=$runs-dpi$QV_DPI shots=$shots/dpi$QV_DPI; fi
 rm -rf "$runs"
 mkdir -p "$runs" "$shots"
 cp "$driver" "$(dirname "$driver")/TestTaskbar.exe" "$(dirname "$driver")/StandIn.dll" "$runs/"

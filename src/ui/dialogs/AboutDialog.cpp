@@ -4,24 +4,20 @@
 
 #include "../../../res/resource.h"
 #include "../../platform/Platform.h"
+#include "../../toolkit/Layout.h"
 #include "../Links.h"
 
 namespace {
 enum : UINT { IdUrlLink = 100, IdMailLink };
-const int TextLeft = 108;
-
-// A label followed at once by its link.
-void LinkAfter(TLabel& label, TLabel& link, HWND form, const std::string& text, int top, UINT id)
-{
-    const int left = TextLeft + label.TextWidth();
-    link.Create(form, text, left, top, 262 - left, 13, fsUnderline, id);
-}
+const int ClientWidth = 262, ClientHeight = 146;
+// The texts' column, right of the portrait, a little off the edges.
+const int TextLeft = 108, TextRight = ClientWidth - 4, TextBottom = ClientHeight - 4;
 } // namespace
 
 AboutDialog::AboutDialog() : TForm("TAbout")
 {
     // "About Quorvel 2.0", Windows-1251
-    DialogFrame("\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5 Quorvel 2.0", 262, 146);
+    DialogFrame("\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5 Quorvel 2.0", ClientWidth, ClientHeight);
     Color = RGB(192, 192, 192);
     Portrait.AutoSize = true;
     Portrait.Left = Portrait.Top = 8;
@@ -32,14 +28,24 @@ AboutDialog::AboutDialog() : TForm("TAbout")
 
 void AboutDialog::FormCreate()
 {
-    Title.Create(Handle, "Quorvel 2.1", TextLeft, 10, 150, 20, fsBold);
+    Title.Create(Handle, "Quorvel 2.1", 0, 0, 0, 0, fsBold);
     Title.SetFont(fsBold, 12);
-    Author.Create(Handle, std::string("The author: ") + AuthorName, TextLeft, 40, 150, 13);
-    Date.Create(Handle, "April 2005 \xE3", TextLeft, 58, 150, 13);  // "г", Windows-1251
-    UrlLabel.Create(Handle, "URL: ", TextLeft, 86, 40, 13);
-    LinkAfter(UrlLabel, UrlLink, Handle, HomePage, 86, IdUrlLink);
-    MailLabel.Create(Handle, "E-mail: ", TextLeft, 104, 40, 13);
-    LinkAfter(MailLabel, MailLink, Handle, AuthorMail, 104, IdMailLink);
+    Author.Create(Handle, std::string("The author: ") + AuthorName, 0, 0, 0, 0);
+    Date.Create(Handle, "April 2005 \xE3", 0, 0, 0, 0);  // "г", Windows-1251
+    UrlLabel.Create(Handle, "URL: ", 0, 0, 0, 0);
+    UrlLink.Create(Handle, HomePage, 0, 0, 0, 0, fsUnderline, IdUrlLink);
+    MailLabel.Create(Handle, "E-mail: ", 0, 0, 0, 0);
+    MailLink.Create(Handle, AuthorMail, 0, 0, 0, 0, fsUnderline, IdMailLink);
+    // Placed by their texts' sizes: each link after its label, or under it
+    // where large fonts leave no room.
+    auto text = [](const TLabel& label, int gap, bool follows = false) {
+        return TextItem(label, TextLeft, TextRight, gap, follows);
+    };
+    const std::vector<FlowItem> items = {text(Title, 10),    text(Author, 10),          text(Date, 5),
+                                         text(UrlLabel, 15), text(UrlLink, 0, true),    text(MailLabel, 5),
+                                         text(MailLink, 0, true)};
+    PlaceControls({&Title, &Author, &Date, &UrlLabel, &UrlLink, &MailLabel, &MailLink}, items,
+                  LayOutFlow(items, 0, TextRight, TextBottom));
 }
 
 void AboutDialog::Command(UINT id, UINT code)

@@ -1,35 +1,74 @@
 #include "FirstRunDialog.h"
 
+#include <algorithm>
+
 #include "../../platform/Platform.h"
+#include "../../toolkit/Layout.h"
 #include "../Links.h"
 
 namespace {
 enum : UINT { IdSiteLink = 100, IdStandard, IdClassic, IdOk };
-}
+const int ClientWidth = 354, ClientHeight = 199, Margin = 8, Right = ClientWidth - Margin;
+const int ChoiceLeft = 20, OkWidth = 97, OkHeight = 25;
+} // namespace
 
 FirstRunDialog::FirstRunDialog() : TForm("TFormFirst")
 {
     // "First start", Windows-1251
-    DialogFrame("\xCF\xE5\xF0\xE2\xFB\xE9 \xE7\xE0\xEF\xF3\xF1\xEA", 354, 199);
+    DialogFrame("\xCF\xE5\xF0\xE2\xFB\xE9 \xE7\xE0\xEF\xF3\xF1\xEA", ClientWidth, ClientHeight);
     DefaultButton = IdOk;
 }
 
 void FirstRunDialog::FormCreate()
 {
     SetCursor(HandPointer());
-    Heading.Create(Handle, "The first start of the program. ", 8, 8, 338, 13, fsBold);
-    Line1.Create(Handle, "It will be now chosen skin, suitable to kind of your system", 8, 26, 338, 13);
-    Line2.Create(Handle, "You easily can change it from item of menu \"Skins\", except for that", 8, 42, 338, 13);
-    Line3.Create(Handle, "Skins it is possible to create itself. More in detail on  ", 8, 58, 338, 13);
-    const int linkLeft = 8 + Line3.TextWidth();
-    SetWindowPos(Line3.Handle, nullptr, 0, 0, linkLeft - 8, 13, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SiteLink.Create(Handle, "Bryndale", linkLeft, 58, 60, 13, fsBold | fsUnderline, IdSiteLink);
-    Choices.Create(Handle, "Choose the current kind of your OS", 8, 80, 338, 74);
-    StandardChoice.Create(Handle, "Standard Windows XP skin", 20, 100, 318, 17, IdStandard, true);
-    ClassicChoice.Create(Handle, "Classical skin Windows XP or OS Windows 98/Me/2000", 20, 126, 318, 17, IdClassic,
-                         false);
+    Heading.Create(Handle, "The first start of the program. ", 0, 0, 0, 0, fsBold);
+    Line1.Create(Handle, "It will be now chosen skin, suitable to kind of your system", 0, 0, 0, 0);
+    Line2.Create(Handle, "You easily can change it from item of menu \"Skins\", except for that", 0, 0, 0, 0);
+    Line3.Create(Handle, "Skins it is possible to create itself. More in detail on  ", 0, 0, 0, 0);
+    SiteLink.Create(Handle, "Bryndale", 0, 0, 0, 0, fsBold | fsUnderline, IdSiteLink);
+    Choices.Create(Handle, "Choose the current kind of your OS", 0, 0, 0, 0);
+    StandardChoice.Create(Handle, "Standard Windows XP skin", 0, 0, 0, 0, IdStandard, true);
+    ClassicChoice.Create(Handle, "Classical skin Windows XP or OS Windows 98/Me/2000", 0, 0, 0, 0, IdClassic, false);
     StandardChoice.SetChecked(true);
-    OkButton.Create(Handle, "OK", 249, 166, 97, 25, IdOk, true);
+    OkButton.Create(Handle, "OK", 0, 0, 0, 0, IdOk, true);
+    // OK under the choices while all fits at its ease; with large fonts
+    // beside them, the choices narrower.
+    if (!LayOut(Right, true))
+        LayOut(Right - OkWidth - Margin, false);
+}
+
+bool FirstRunDialog::LayOut(int choicesRight, bool okBelow)
+{
+    auto text = [](const TControl& control, int gap, bool follows = false) {
+        return TextItem(control, Margin, Right, gap, follows);
+    };
+    const int choiceWidth = choicesRight - Margin - ChoiceLeft;
+    auto choice = [&](const TRadioButton& button, int gap) {
+        const int height = std::max(17, int(button.TextSize(choiceWidth - button.BoxWidth()).cy) + 4);
+        return FlowItem{choiceWidth, height, gap, false, ChoiceLeft};
+    };
+    const int caption = Choices.TextSize(choicesRight - Margin).cy;
+    std::vector<FlowItem> items = {text(Heading, 8),
+                                   text(Line1, 5),
+                                   text(Line2, 3),
+                                   text(Line3, 3),
+                                   text(SiteLink, 0, true),
+                                   {choicesRight - Margin, caption, 9, false, Margin},  // the box's caption
+                                   choice(StandardChoice, 7),
+                                   choice(ClassicChoice, 9),
+                                   {0, 0, 11, false, Margin}};  // the box's bottom edge
+    if (okBelow)
+        items.push_back({OkWidth, OkHeight, 12, false, Right - OkWidth});
+    const Flow flow = LayOutFlow(items, 0, Right, ClientHeight - Margin);
+    if (okBelow && flow.Shrunk)
+        return false;
+    PlaceControls({&Heading, &Line1, &Line2, &Line3, &SiteLink, nullptr, &StandardChoice, &ClassicChoice}, items,
+                  flow);
+    const int boxTop = flow.Places[5].Y, boxBottom = flow.Places[8].Y;
+    Choices.SetBounds(Margin, boxTop, choicesRight - Margin, boxBottom - boxTop);
+    OkButton.SetBounds(Right - OkWidth, okBelow ? flow.Places[9].Y : boxBottom - OkHeight, OkWidth, OkHeight);
+    return true;
 }
 
 void FirstRunDialog::Command(UINT id, UINT code)

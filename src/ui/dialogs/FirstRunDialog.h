@@ -15,6 +15,11 @@ protected:
     void FormCreate() override;
 
 private:
+    // Places the controls with the choices' box ending at `choicesRight` and
+    // OK under it or beside it; false, placing nothing, where OK under it
+    // leaves too little room.
+    bool LayOut(int choicesRight, bool okBelow);
+
     TLabel Heading, Line1, Line2, Line3, SiteLink;
     TGroupBox Choices;
     TRadioButton StandardChoice, ClassicChoice;

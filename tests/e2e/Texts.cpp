@@ -1,0 +1,181 @@
+#include "Texts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Harness.h"
+#include "StartButton.h"
+
+namespace {
+std::wstring Wide1251(const std::string& text)
+{
+    wchar_t wide[512] = L"";
+    MultiByteToWideChar(1251, 0, text.c_str(), -1, wide, 512);
+    return wide;
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    char narrow[1024] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
+    return narrow;
+}
+
+std::wstring WideTextOf(HWND w)
+{
+    wchar_t text[512] = L"";
+    DWORD_PTR n = 0;
+    SendMessageTimeoutW(w, WM_GETTEXT, 512, LPARAM(text), SMTO_ABORTIFHUNG, 2000, &n);
+    return text;
+}
+
+int Extent(HDC dc, const std::wstring& text)
+{
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+    return size.cx;
+}
+
+// The last line of a text broken at spaces into lines no wider than `width`,
+// as DrawText breaks it, without the spaces that end it.
+std::wstring LastLine(HDC dc, const std::wstring& text, int width)
+{
+    size_t start = 0;
+    for (;;) {
+        const std::wstring rest = text.substr(start);
+        size_t fit = std::wstring::npos;
+        for (size_t space = text.find(L' ', start); space != std::wstring::npos; space = text.find(L' ', space + 1)) {
+            if (Extent(dc, text.substr(start, space - start)) > width)
+                break;
+            fit = space;
+        }
+        const size_t next = fit == std::wstring::npos ? fit : text.find_first_not_of(L' ', fit);
+        if (Extent(dc, rest) <= width || next == std::wstring::npos)
+            return rest.substr(0, rest.find_last_not_of(L' ') + 1);
+        start = next;
+    }
+}
+
+struct Control {
+    HWND Handle;
+    std::string Class;
+    RECT Rect;  // in the dialog's client area
+};
+
+std::vector<Control> TextControls(HWND dialog)
+{
+    std::vector<Control> all;
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        const std::string cls = ClassOf(c);
+        if (cls != "Static" && cls != "Button")
+            continue;
+        RECT r;
+        GetWindowRect(c, &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        all.push_back({c, cls, r});
+    }
+    return all;
+}
+
+bool Holds(const Control& outer, const RECT& inner)
+{
+    const LONG type = GetWindowLongA(outer.Handle, GWL_STYLE) & BS_TYPEMASK;
+    return outer.Class == "Button" && type == BS_GROUPBOX && inner.left >= outer.Rect.left &&
+           inner.right <= outer.Rect.right && inner.top >= outer.Rect.top && inner.bottom <= outer.Rect.bottom;
+}
+} // namespace
+
+void ExpectTextsWhole(HWND dialog, const std::vector<ShownText>& texts)
+{
+    RECT client;
+    GetClientRect(dialog, &client);
+    HDC dc = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    POINT corner = {1, 1};
+    ClientToScreen(dialog, &corner);
+    const uint32_t background = ScreenArea(corner.x, corner.y, 1, 1).At(0, 0);
+    const std::vector<Control> controls = TextControls(dialog);
+    EXPECT_EQ(texts.size(), controls.size());
+    for (const ShownText& want : texts) {
+        const std::wstring text = Wide1251(want.Text);
+        const Control* found = nullptr;
+        for (const Control& c : controls)
+            if (WideTextOf(c.Handle) == text)
+                found = &c;
+        if (!found) {
+            ADD_FAILURE() << "no control shows \"" << Utf8(text) << '"';
+            continue;
+        }
+        const Control& c = *found;
+        const RECT& r = c.Rect;
+        const int width = r.right - r.left, height = r.bottom - r.top;
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
+            << Utf8(text) << " at " << r.left << "," << r.top << "-" << r.right << "," << r.bottom
+            << " outside the client area " << client.right << "x" << client.bottom;
+        for (const Control& other : controls) {
+            RECT both;
+            if (&other < &c && IntersectRect(&both, &r, &other.Rect) && !Holds(other, r) && !Holds(c, other.Rect))
+                ADD_FAILURE() << Utf8(text) << " overlaps " << Utf8(WideTextOf(other.Handle));
+        }
+
+        // Where the control draws its text, and whether it breaks it into lines.
+        const bool cyrillic = std::any_of(want.Text.begin(), want.Text.end(), [](char ch) { return ch & 0x80; });
+        HFONT font =
+            CreateFontW(-MulDiv(want.Points, dpi, 72), 0, 0, 0, want.Bold ? FW_BOLD : FW_NORMAL, FALSE, want.Underline,
+                        FALSE, cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+        HGDIOBJ old = SelectObject(dc, font);
+        const LONG style = GetWindowLongA(c.Handle, GWL_STYLE);
+        const LONG type = style & BS_TYPEMASK;
+        int left = 0, right = width, bottom = height;
+        bool wraps = true;
+        if (c.Class == "Button") {
+            wraps = (style & BS_MULTILINE) != 0;
+            if (type == BS_GROUPBOX) {
+                left = 8, right = width - 8;
+            } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+                left = 4, right = width - 4, bottom = height - 4;
+            } else {
+                // The box and half a digit's width before the text.
+                int digit = 0;
+                GetCharWidth32W(dc, L'0', L'0', &digit);
+                left = 12 * dpi / 96 + 1 + digit / 2;
+            }
+        }
+        RECT need = {0, 0, right - left, 0};
+        DrawTextW(dc, text.c_str(), int(text.size()), &need,
+                  DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        EXPECT_LE(need.right, right - left) << Utf8(text) << ": too wide for its control";
+        EXPECT_LE(need.bottom, bottom) << Utf8(text) << ": too tall for its control";
+
+        // The last character's pixels, where a left-aligned label or radio
+        // button draws it: labels from the top, radio buttons centred (the
+        // captions of group boxes and push buttons are placed by the system).
+        if (c.Class == "Static" || (type != BS_GROUPBOX && type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON)) {
+            const std::wstring last =
+                wraps ? LastLine(dc, text, right - left) : text.substr(0, text.find_last_not_of(L' ') + 1);
+            TEXTMETRICW metrics;
+            GetTextMetricsW(dc, &metrics);
+            const int lineHeight = metrics.tmHeight, lines = std::max(1, int(need.bottom) / lineHeight);
+            const int firstTop = c.Class == "Static" ? 0 : (height - lines * lineHeight) / 2;
+            const int y0 = std::max(firstTop + (lines - 1) * lineHeight, 0);
+            // What lies past the control or the client area is not its text.
+            const int y1 = std::min<int>({y0 + lineHeight, height, client.bottom - r.top});
+            const int x0 = left + Extent(dc, last.substr(0, last.size() - 1));
+            const int x1 = std::min<int>({left + Extent(dc, last), width, client.right - r.left});
+            int ink = 0;
+            if (x1 > x0 && y1 > y0) {
+                POINT at = {r.left + x0, r.top + y0};
+                ClientToScreen(dialog, &at);
+                const Picture seen = ScreenArea(at.x, at.y, x1 - x0, y1 - y0);
+                for (uint32_t px : seen.Pixels)
+                    ink += px != background;
+            }
+            EXPECT_GE(ink, 2) << Utf8(text) << ": its last character is not on the screen";
+        }
+        SelectObject(dc, old);
+        DeleteObject(font);
+    }
+    ReleaseDC(nullptr, dc);
+}
