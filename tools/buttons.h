@@ -216,13 +216,13 @@ Image buttonImage(const PanelButton& b, B background) {
 // Writes button b to path. A keyed picture whose lower-left pixel is not the
 // key would show its drawing's own colour as a hole, so it is refused.
 template <class B>
-bool saveButton(const std::string& path, const PanelButton& b, B background) {
+bool saveButton(const std::string& path, const PanelButton& b, B background, Bytes (*encode)(const Image&) = bmp24) {
     Image im = buttonImage(b, background);
     if (b.keyed && !(im.at(0, kButton - 1) == kButtonKey)) {
         std::fprintf(stderr, "%s: the lower-left pixel is drawn on, not see-through\n", path.c_str());
         return false;
     }
-    return save(path, bmp24(im));
+    return save(path, encode(im));
 }
 
 }  // namespace qvart

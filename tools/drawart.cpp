@@ -289,7 +289,7 @@ int main(int argc, char** argv) {
     int n = 0;
     for (const PanelButton& b : kPanelButtons) {
         std::string name = "btn" + std::to_string(++n) + ".bmp";
-        ok = saveButton(dir + name, b, [](int) { return kButtonFace; }) && ok;
+        ok = saveButton(dir + name, b, [](int) { return kButtonFace; }, bmpExact) && ok;
     }
     return ok ? 0 : 1;
 }

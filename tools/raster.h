@@ -380,9 +380,10 @@ struct Bytes {
     void u8(unsigned v) { b.push_back(uint8_t(v)); }
     void u16(unsigned v) { u8(v & 0xff), u8(v >> 8 & 0xff); }
     void u32(uint32_t v) { u16(v & 0xffff), u16(v >> 16); }
-    void infoHeader(int w, int h, int bpp, uint32_t imageSize) {
+    // `colours`: the palette's entries, 0 for all that the bit count allows.
+    void infoHeader(int w, int h, int bpp, uint32_t imageSize, uint32_t colours = 0) {
         u32(40), u32(uint32_t(w)), u32(uint32_t(h)), u16(1), u16(unsigned(bpp)), u32(0),
-            u32(imageSize), u32(0), u32(0), u32(0), u32(0);
+            u32(imageSize), u32(0), u32(0), u32(colours), u32(colours);
     }
     // 1-bit rows, bottom-up, each padded to 4 bytes.
     template <class F>
@@ -472,6 +473,33 @@ inline Bytes bmp8(const Image& im) {
     }
     for (int y = im.h - 1; y >= 0; --y) {
         for (int x = 0; x < im.w; ++x) d.u8(unsigned(nearest(im.at(x, y))));
+        for (int i = im.w; i < stride; ++i) d.u8(0);
+    }
+    return d;
+}
+
+// 8-bit BMP with a palette of exactly the picture's colours, every pixel kept,
+// where it has no more than 256 of them; else bmp24. For the pictures the
+// program carries inside its exe, where every byte counts.
+inline Bytes bmpExact(const Image& im) {
+    std::vector<uint32_t> colours;
+    for (const Rgb& p : im.px) {
+        const uint32_t c = uint32_t(p.r) << 16 | uint32_t(p.g) << 8 | p.b;
+        if (std::find(colours.begin(), colours.end(), c) == colours.end()) colours.push_back(c);
+        if (colours.size() > 256) return bmp24(im);
+    }
+    const int stride = (im.w + 3) / 4 * 4;
+    const uint32_t image = uint32_t(stride * im.h), palette = uint32_t(colours.size() * 4);
+    Bytes d;
+    d.u16(0x4d42), d.u32(14 + 40 + palette + image), d.u32(0), d.u32(14 + 40 + palette);
+    d.infoHeader(im.w, im.h, 8, image, uint32_t(colours.size()));
+    for (uint32_t c : colours) d.u8(c & 0xff), d.u8(c >> 8 & 0xff), d.u8(c >> 16), d.u8(0);
+    for (int y = im.h - 1; y >= 0; --y) {
+        for (int x = 0; x < im.w; ++x) {
+            const Rgb& p = im.at(x, y);
+            const uint32_t c = uint32_t(p.r) << 16 | uint32_t(p.g) << 8 | p.b;
+            d.u8(unsigned(std::find(colours.begin(), colours.end(), c) - colours.begin()));
+        }
         for (int i = im.w; i < stride; ++i) d.u8(0);
     }
     return d;

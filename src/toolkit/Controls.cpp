@@ -134,11 +134,13 @@ SIZE TControl::TextSize(int maxWidth) const
     const WindowDC dc(Handle);
     const ScopedSelection font(dc, HGDIOBJ(SendMessageA(Handle, WM_GETFONT, 0, 0)));
     // Measured as shown: a Unicode control's text in Unicode.
-    std::wstring wide;
+    // A vector, not a std::wstring: that class alone is some 40 KB of exe.
+    WideText wide;
+    int wideLength = 0;
     std::string narrow;
     if (Cyrillic) {
         wide.resize(size_t(GetWindowTextLengthW(Handle)) + 1);
-        wide.resize(size_t(GetWindowTextW(Handle, &wide[0], int(wide.size()))));
+        wideLength = GetWindowTextW(Handle, wide.data(), int(wide.size()));
     } else {
         narrow = Text();
     }
@@ -146,7 +148,7 @@ SIZE TControl::TextSize(int maxWidth) const
         RECT r = {0, 0, width, 0};
         format |= DT_CALCRECT | DT_NOPREFIX;
         if (Cyrillic)
-            DrawTextW(dc, wide.c_str(), int(wide.size()), &r, format);
+            DrawTextW(dc, wide.data(), wideLength, &r, format);
         else
             DrawTextA(dc, narrow.c_str(), int(narrow.size()), &r, format);
         return SIZE{r.right, r.bottom};
