@@ -5,15 +5,15 @@
 
 namespace {
 struct Line {
-    int Gap, Height;
+    int Gap, Height, Top;
 };
 } // namespace
 
 Flow LayOutFlow(const std::vector<FlowItem>& items, int top, int right, int bottom)
 {
-    // Which line each item is on, and its x there.
+    // Which line each item is on (kept in its Y until the lines have their
+    // tops), and its x there.
     std::vector<Line> lines;
-    std::vector<size_t> lineOf;
     Flow flow;
     for (size_t i = 0; i < items.size(); ++i) {
         const FlowItem& item = items[i];
@@ -25,9 +25,9 @@ Flow LayOutFlow(const std::vector<FlowItem>& items, int top, int right, int bott
             // One moved under the text it follows keeps close to it: the two
             // read as one.
             flow.Places.push_back({item.Left, 0});
-            lines.push_back({item.Follows ? 0 : std::max(item.Gap, 0), item.Height});
+            lines.push_back({item.Follows ? 0 : std::max(item.Gap, 0), item.Height, 0});
         }
-        lineOf.push_back(lines.size() - 1);
+        flow.Places.back().Y = int(lines.size() - 1);
     }
 
     int64_t gaps = 0, heights = 0;
@@ -37,15 +37,14 @@ Flow LayOutFlow(const std::vector<FlowItem>& items, int top, int right, int bott
     }
     const int64_t room = std::max<int64_t>(int64_t(bottom) - top - heights, 0);
     flow.Shrunk = gaps > room;
-    std::vector<int> lineTops;
     int64_t y = top;
-    for (const Line& line : lines) {
+    for (Line& line : lines) {
         y += flow.Shrunk ? line.Gap * room / gaps : line.Gap;
-        lineTops.push_back(int(y));
+        line.Top = int(y);
         y += line.Height;
     }
-    for (size_t i = 0; i < items.size(); ++i)
-        flow.Places[i].Y = lineTops[lineOf[i]];
+    for (FlowPlace& place : flow.Places)
+        place.Y = lines[size_t(place.Y)].Top;
     flow.Bottom = int(y);
     return flow;
 }

@@ -43,21 +43,24 @@ std::string ItemText(HWND list, UINT lengthMsg, UINT textMsg, int index)
 
 HFONT DialogFont(unsigned style, int points, BYTE charset)
 {
-    // Made once each and kept: a handful of cuts, looked up down a list.
+    // Made once each and kept: the program uses a handful of cuts, looked up
+    // down a short list.
     struct Made {
         unsigned Key;
         HFONT Font;
     };
-    static std::vector<Made> fonts;
+    static Made fonts[16];
+    static size_t count = 0;
     const unsigned key = style | unsigned(charset) << 8 | unsigned(points) << 16;
-    for (const Made& m : fonts)
-        if (m.Key == key)
-            return m.Font;
+    for (size_t i = 0; i < count; ++i)
+        if (fonts[i].Key == key)
+            return fonts[i].Font;
     const int height = -MulDiv(points, GetDeviceCaps(WindowDC(nullptr), LOGPIXELSY), 72);
     const HFONT font = CreateFontA(height, 0, 0, 0, style & fsBold ? FW_BOLD : FW_NORMAL, FALSE,
                                    (style & fsUnderline) != 0, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
-    fonts.push_back({key, font});
+    if (count < 16)
+        fonts[count++] = {key, font};
     return font;
 }
 

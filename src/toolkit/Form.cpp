@@ -428,13 +428,21 @@ LRESULT TForm::ControlColor(UINT msg, HDC dc, HWND control)
         SetTextColor(dc, c->FontColor);
     SetBkColor(dc, back);
     // A brush per colour, kept for the program's life: there are a handful,
-    // too few for more than a look down a list.
-    static std::vector<std::pair<COLORREF, HBRUSH>> brushes;
-    for (const auto& b : brushes)
-        if (b.first == back)
-            return LRESULT(b.second);
-    brushes.push_back({back, CreateSolidBrush(back)});
-    return LRESULT(brushes.back().second);
+    // too few for more than a look down a short list (the last one is made
+    // anew for any colour past them).
+    struct Kept {
+        COLORREF Colour;
+        HBRUSH Brush;
+    };
+    static Kept brushes[8];
+    static size_t count = 0;
+    for (size_t i = 0; i < count; ++i)
+        if (brushes[i].Colour == back)
+            return LRESULT(brushes[i].Brush);
+    if (count == 8)
+        DeleteObject(brushes[--count].Brush);
+    brushes[count] = {back, CreateSolidBrush(back)};
+    return LRESULT(brushes[count++].Brush);
 }
 
 namespace {
