@@ -74,7 +74,7 @@ add_test(NAME exe.imports_and_header
 # run one at a time.
 set(QV_E2E_RUN ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER})
 foreach(mode winxp win98)
-  add_test(NAME e2e.testtray.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*:Faults.*")
+  add_test(NAME e2e.testtray.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*:Faults.*:Stacking.*")
 endforeach()
 # Killed while saving, two hundred times in each family.
 foreach(mode winxp win98)
@@ -90,7 +90,7 @@ add_test(NAME e2e.installer COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/install.sh
          ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp)
 # Days of use compressed: a thousand skin changes, a thousand chooser applies.
 add_test(NAME e2e.soak COMMAND ${QV_E2E_RUN} winxp plain "Soak.*")
-add_test(NAME e2e.wineshell COMMAND ${QV_E2E_RUN} winxp shell "WineShell.*")
+add_test(NAME e2e.wineshell COMMAND ${QV_E2E_RUN} winxp shell "WineShell.*:ShellStacking.*")
 # The dialogs on an English system: Cyrillic captions through the wide functions.
 add_test(NAME e2e.dialogs.english COMMAND ${QV_E2E_RUN} winxp plain "Dialogs.*")
 set_tests_properties(e2e.dialogs.english PROPERTIES ENVIRONMENT QV_LOCALE=C.UTF-8)

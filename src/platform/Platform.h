@@ -25,6 +25,16 @@ void EmbedInTaskbar(HWND wnd, HWND tray);
 // taskbar (so it always stays above it) and laid over its client (0, 0).
 void OverlayTaskbar(HWND wnd, HWND tray);
 
+// Wine's virtual desktop draws a window that becomes active over every other,
+// whatever the z-order. Puts a top-level window first in the z-order and on
+// screen alike.
+void RaiseOnScreen(HWND wnd);
+// From now on, a moment after any window of any program becomes the
+// foreground window, this thread's visible topmost windows are raised on
+// screen again, in their order; the timer runs on `timerWindow`. Nothing
+// runs while the foreground stays.
+void KeepTopmostWindowsOnScreen(HWND timerWindow);
+
 // Window styles, owner and z-order.
 void AddExStyle(HWND wnd, DWORD style);
 void SetOwner(HWND wnd, HWND owner);

@@ -115,29 +115,6 @@ RECT Drag(HWND panel, POINT from, std::vector<POINT> steps)
     return WindowRect(panel);
 }
 
-struct TitleSearch {
-    std::string Part;
-    HWND Found;
-};
-
-BOOL CALLBACK MatchTitle(HWND w, LPARAM p)
-{
-    TitleSearch& f = *reinterpret_cast<TitleSearch*>(p);
-    if (IsWindowVisible(w) && TextOf(w).find(f.Part) != std::string::npos) {
-        f.Found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible top-level window whose title holds `part`.
-HWND WindowTitled(const std::string& part)
-{
-    TitleSearch f = {part, nullptr};
-    EnumWindows(MatchTitle, LPARAM(&f));
-    return f.Found;
-}
-
 std::string ListFile(const std::vector<std::pair<std::string, std::string>>& entries)
 {
     std::string out;

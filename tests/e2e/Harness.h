@@ -91,6 +91,8 @@ private:
 std::vector<HWND> TopLevelWindows(DWORD pid);
 std::string ClassOf(HWND w);
 std::string TextOf(HWND w);
+// A visible top-level window whose title holds `part`.
+HWND WindowTitled(const std::string& part);
 // The message text of a message box.
 std::string BoxMessage(HWND box);
 

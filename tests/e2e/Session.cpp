@@ -147,13 +147,18 @@ bool Session::ToggleTo(bool shown)
     return false;
 }
 
-void Session::ClickZone(int zone, bool right)
+void ClickZone(HWND startButton, const Install& app, int zone, bool right)
 {
     // Wine may pass over a synthetic click on our button that follows a
     // capture taken and released elsewhere (a menu, the Start button) until
     // the mouse has been clicked somewhere else: a user's hand comes from the
     // empty desktop.
     ClickAt(600, 200);
-    const POINT p = ZoneCentre(StartButton(), App, zone);
+    const POINT p = ZoneCentre(startButton, app, zone);
     ClickAt(p.x, p.y, right);
+}
+
+void Session::ClickZone(int zone, bool right)
+{
+    ::ClickZone(StartButton(), App, zone, right);
 }

@@ -31,6 +31,8 @@ ProgramView ReadAsProgram(const Install& app);
 // The middle of a zone of the start button on screen, read from the skin
 // folder and description file that Settings.ini (or the defaults) names.
 POINT ZoneCentre(HWND startButton, const Install& app, int zone);
+// A click on the empty desktop, then on that zone.
+void ClickZone(HWND startButton, const Install& app, int zone, bool right = false);
 // The home place of panel button k (1 to 8) on screen, and its middle; read
 // like ZoneCentre.
 POINT ButtonHomeOnScreen(HWND panel, const Install& app, int k);

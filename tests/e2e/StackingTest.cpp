@@ -1,0 +1,151 @@
+// Quorvel's button and panel stay on screen above the taskbar and other
+// programs' windows whatever becomes active. Wine's virtual desktop can draw
+// windows in another order than the window order Win32 reports, so all of
+// it is checked by the screen's pixels and by clicks that must reach us.
+#include <gtest/gtest.h>
+
+#include "Session.h"
+#include "StartButton.h"
+
+namespace {
+std::string Name(const char* what)
+{
+    return std::string(what) + "-" + Env("QV_MODE");
+}
+
+// The panel's screen area as it is now.
+Picture PanelOnScreen(HWND panel)
+{
+    const RECT r = WindowRect(panel);
+    return ScreenArea(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+int Differences(const Picture& a, const Picture& b)
+{
+    if (a.Width != b.Width || a.Height != b.Height)
+        return -1;
+    int bad = 0;
+    for (size_t i = 0; i < a.Pixels.size(); ++i)
+        bad += a.Pixels[i] != b.Pixels[i];
+    return bad;
+}
+
+// The button's picture is what the screen shows, and zones 2 and 3 answer.
+void ExpectButtonSeenAndAnswering(const Install& app, const Quorvel& q, const std::string& when)
+{
+    SCOPED_TRACE(when);
+    HWND button = q.Window("TForm1");
+    const Picture pic = PictureFile(ReadAsProgram(app).Config.SkinFolder + "normal.bmp");
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(button) != FALSE; }));
+    Sleep(300);
+    EXPECT_EQ(0, ScreenMismatches(button, pic, nullptr));
+    Screenshot(Name(("Stacking." + when).c_str()));
+
+    ClickZone(button, app, 2);
+    EXPECT_TRUE(WaitFor([&] { return PopupMenuOf(q.Pid()) != nullptr; }, 2000)) << "zone 2 opens no menu";
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return PopupMenuOf(q.Pid()) == nullptr; }));
+
+    HWND panel = q.Window("TForm2");
+    for (bool shown : {true, false}) {
+        ClickZone(button, app, 3);
+        EXPECT_TRUE(WaitFor([&] { return (IsWindowVisible(panel) != FALSE) == shown; }, 2000))
+            << "zone 3 does not " << (shown ? "show" : "hide") << " the panel";
+    }
+}
+
+// Zone 1 three times, the Start menu closed between.
+void ZoneOneThrice(const Install& app, const Quorvel& q)
+{
+    for (int round = 1; round <= 3; ++round) {
+        ClickZone(q.Window("TForm1"), app, 1);
+        Sleep(700);
+        PressKey(VK_ESCAPE);
+        Sleep(300);
+        ExpectButtonSeenAndAnswering(app, q, "Zone1." + std::to_string(round));
+    }
+}
+
+const char* const NoteName = "stacking-note";
+
+Files NoteFavourite(const std::string& installName)
+{
+    const std::string note = std::string(NoteName) + ".txt";
+    return {{"Apps.qvl", "Note\r\n" + InstallDir(installName) + note + "\r\n"}, {note, "a note\r\n"}};
+}
+
+// The favourite program (a text file) opens maximised over the shown panel
+// and the taskbar: both of ours stay seen.
+void FavouriteOpensMaximisedUnderThePanel(const Install& app, const Quorvel& q)
+{
+    HWND button = q.Window("TForm1");
+    HWND panel = q.Window("TForm2");
+    ClickZone(button, app, 3);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(panel) != FALSE; }, 2000));
+    MoveMouse(600, 200);
+    Sleep(500);
+    const Picture before = PanelOnScreen(panel);
+
+    ASSERT_TRUE(ClickUntil(ButtonCentre(panel, app, 6), [&] { return PopupMenuOf(q.Pid()) != nullptr; }));
+    for (int i = 0; i < 3; ++i)
+        PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    HWND editor = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (editor = WindowTitled(NoteName)) != nullptr; }, 15000));
+    EXPECT_TRUE(IsZoomed(editor)) << "opened maximised";
+    MoveMouse(600, 200);
+    Sleep(700);
+    Screenshot(Name("Stacking.Maximised"));
+    EXPECT_EQ(0, Differences(before, PanelOnScreen(panel))) << "the panel is not seen above the new window";
+    const Picture pic = PictureFile(ReadAsProgram(app).Config.SkinFolder + "normal.bmp");
+    EXPECT_EQ(0, ScreenMismatches(button, pic, nullptr)) << "the button is not seen above the new window";
+    PostMessageA(editor, WM_CLOSE, 0, 0);
+    WaitFor([&] { return !IsWindow(editor); });
+}
+
+HWND WineTaskbar()
+{
+    HWND tray = nullptr;
+    WaitFor([&] {
+        tray = FindWindowA("Shell_TrayWnd", nullptr);
+        return tray && IsWindowVisible(tray);
+    });
+    return tray;
+}
+} // namespace
+
+TEST(Stacking, ButtonStaysSeenAfterTheStartMenuAndUnderAMaximisedFavourite)
+{
+    Session s(Name("Stacking.Tray"), "", NoteFavourite(Name("Stacking.Tray")));
+    ASSERT_TRUE(s.Q.WaitStarted());
+    ZoneOneThrice(s.App, s.Q);
+    FavouriteOpensMaximisedUnderThePanel(s.App, s.Q);
+}
+
+TEST(Stacking, TaskbarRestartedWhileTheMainMenuIsOpenLeavesTheButtonOnTop)
+{
+    Session s(Name("Stacking.Restart"));
+    ASSERT_TRUE(s.Q.WaitStarted());
+    s.ClickZone(2);
+    ASSERT_TRUE(WaitFor([&] { return PopupMenuOf(s.Q.Pid()) != nullptr; }));
+    ASSERT_TRUE(s.Tray.Restart());
+    Sleep(500);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return PopupMenuOf(s.Q.Pid()) == nullptr; }));
+    EXPECT_TRUE(WaitFor([&] { return GetWindow(s.StartButton(), GW_OWNER) == s.Tray.Tray; }));
+    ExpectButtonSeenAndAnswering(s.App, s.Q, "Restarted");
+}
+
+TEST(ShellStacking, ButtonStaysSeenAfterWinesStartMenuAndUnderAMaximisedFavourite)
+{
+    Install app(Name("ShellStacking"));
+    for (const auto& f : NoteFavourite(Name("ShellStacking")))
+        WriteBytes(app.File(f.first), f.second);
+    ASSERT_TRUE(WineTaskbar());
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    ZoneOneThrice(app, q);
+    FavouriteOpensMaximisedUnderThePanel(app, q);
+    PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(q.WaitExit());
+}
