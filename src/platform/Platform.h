@@ -29,11 +29,13 @@ void OverlayTaskbar(HWND wnd, HWND tray);
 // whatever the z-order. Puts a top-level window first in the z-order and on
 // screen alike.
 void RaiseOnScreen(HWND wnd);
-// From now on, a moment after any window of any program becomes the
-// foreground window, this thread's visible topmost windows are raised on
-// screen again, in their order; the timer runs on `timerWindow`. Nothing
-// runs while the foreground stays.
-void KeepTopmostWindowsOnScreen(HWND timerWindow);
+// Under Wine, from now on, a moment after another window is made, shown or
+// activated, this thread's visible topmost windows are raised on screen
+// again, in their order. Nothing runs while no window changes.
+void KeepTopmostWindowsOnScreen();
+// The same restack, a moment after an action of ours that activates another
+// program's window.
+void RestackSoon();
 
 // Window styles, owner and z-order.
 void AddExStyle(HWND wnd, DWORD style);

@@ -13,72 +13,107 @@
 #include "Platform.h"
 
 namespace {
-const UINT_PTR RestackTimer = 0x5154;
+const UINT_PTR RestackTimer = 1;
 // Long enough for the raise of the window that took the focus to have reached
 // the X server: its program sends it when it next waits for messages.
 const UINT RestackDelay = 200;
-
-HWND TimerWindow = nullptr;
-HWND Anchor = nullptr;
-
 const UINT Quiet = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 
-// Our visible topmost windows of this thread, top first.
+// Hidden and topmost: the window our windows step over, the restack timer's,
+// and, as a top-level window of this thread, told when another program's
+// window becomes active.
+HWND Keeper = nullptr;
+
+// Our visible topmost windows, top first.
 std::vector<HWND> OurTopmostWindows()
 {
     std::vector<HWND> ours;
     const DWORD thread = GetCurrentThreadId();
-    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        if (!(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST))
-            break;  // the topmost windows come first
-        if (w != Anchor && IsWindowVisible(w) && GetWindowThreadProcessId(w, nullptr) == thread)
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (w != Keeper && IsWindowVisible(w) && (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) &&
+            GetWindowThreadProcessId(w, nullptr) == thread)
             ours.push_back(w);
-    }
     return ours;
 }
 
-void CALLBACK Restack(HWND wnd, UINT, UINT_PTR id, DWORD)
+void Restack()
 {
-    KillTimer(wnd, id);
     const std::vector<HWND> ours = OurTopmostWindows();
     // The lowest first, so that they keep their order among themselves.
     for (auto w = ours.rbegin(); w != ours.rend(); ++w)
         RaiseOnScreen(*w);
 }
 
-void CALLBACK FocusMoved(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
+LRESULT CALLBACK KeeperProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    // One restack after a burst of changes: setting the timer again
-    // restarts it.
-    if (TimerWindow)
-        SetTimer(TimerWindow, RestackTimer, RestackDelay, Restack);
+    switch (msg) {
+    case WM_ACTIVATEAPP:
+        if (!wParam)
+            RestackSoon();
+        break;
+    case WM_TIMER:
+        KillTimer(wnd, RestackTimer);
+        Restack();
+        return 0;
+    }
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+
+HWND MakeKeeper()
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = KeeperProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "TTopmostKeeper";
+    RegisterClassA(&wc);
+    return CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                           nullptr, wc.hInstance, nullptr);
+}
+
+void CALLBACK WindowEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
+{
+    RestackSoon();
 }
 } // namespace
 
 void RaiseOnScreen(HWND wnd)
 {
-    if (!Anchor)
-        Anchor = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Static", "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
-    // First among the visible windows, then one step under the hidden anchor
+    if (!Keeper)
+        Keeper = MakeKeeper();
+    // First among the visible windows, then one step under the hidden keeper
     // put right beneath it: a real change, after which nothing visible is
     // above it.
     SetWindowPos(wnd, HWND_TOPMOST, 0, 0, 0, 0, Quiet);
-    if (!Anchor)
+    if (!Keeper)
         return;
-    SetWindowPos(Anchor, wnd, 0, 0, 0, 0, Quiet);
-    SetWindowPos(wnd, Anchor, 0, 0, 0, 0, Quiet);
+    SetWindowPos(Keeper, wnd, 0, 0, 0, 0, Quiet);
+    SetWindowPos(wnd, Keeper, 0, 0, 0, 0, Quiet);
 }
 
-void KeepTopmostWindowsOnScreen(HWND timerWindow)
+void RestackSoon()
+{
+    // Setting the timer again restarts it: one restack after a burst.
+    if (Keeper)
+        SetTimer(Keeper, RestackTimer, RestackDelay, nullptr);
+}
+
+void KeepTopmostWindowsOnScreen()
 {
     using SetHook = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
     static const auto setHook = Late<SetHook>("user32.dll", "SetWinEventHook");
-    if (TimerWindow || !setHook)
+    if (!IsWine() || Keeper)
         return;
-    TimerWindow = timerWindow;
-    // Every process, as it is other programs' windows that take the focus.
-    // Wine 8 reports no change of the foreground window, but every focus
-    // change, right after the raise that comes with it.
-    setHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, FocusMoved, 0, 0, WINEVENT_OUTOFCONTEXT);
+    Keeper = MakeKeeper();
+    if (!setHook)
+        return;
+    // Every process, as it is other programs' windows that are raised. Wine 8
+    // reports no change of the foreground window (later versions do), a
+    // focus change only within a thread that had the focus, and every window
+    // made (which comes on screen above all). Never a change of the z-order:
+    // our own restack would start the next one.
+    const DWORD events[][2] = {{EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND},
+                               {EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW},
+                               {EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS}};
+    for (const auto& e : events)
+        setHook(e[0], e[1], nullptr, WindowEvent, 0, 0, WINEVENT_OUTOFCONTEXT);
 }

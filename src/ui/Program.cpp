@@ -26,9 +26,7 @@ void Program::Run()
     Panel.reset(new PanelWindow(*this));
     TheApplication.CreateForm(*Panel);
     AddExStyle(TheApplication.Handle, WS_EX_TOOLWINDOW);
-    // Windows keeps topmost windows above on screen by itself.
-    if (IsWine())
-        KeepTopmostWindowsOnScreen(TheApplication.Handle);
+    KeepTopmostWindowsOnScreen();
     TheApplication.Run();
     Panel.reset();
 }
