@@ -19,10 +19,9 @@ const UINT_PTR RestackTimer = 1;
 const UINT RestackDelay = 200;
 const UINT Quiet = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 
-// Hidden and topmost: the window our windows step over, the restack timer's,
-// and, as a top-level window of this thread, told when another program's
-// window becomes active.
-HWND Keeper = nullptr;
+bool Watching = false;
+
+HWND Keeper();
 
 // Our visible topmost windows, top first.
 std::vector<HWND> OurTopmostWindows()
@@ -30,7 +29,7 @@ std::vector<HWND> OurTopmostWindows()
     std::vector<HWND> ours;
     const DWORD thread = GetCurrentThreadId();
     for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
-        if (w != Keeper && IsWindowVisible(w) && (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) &&
+        if (w != Keeper() && IsWindowVisible(w) && (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) &&
             GetWindowThreadProcessId(w, nullptr) == thread)
             ours.push_back(w);
     return ours;
@@ -59,15 +58,21 @@ LRESULT CALLBACK KeeperProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(wnd, msg, wParam, lParam);
 }
 
-HWND MakeKeeper()
+// Hidden and topmost: the window our windows step over, the restack timer's,
+// and, as a top-level window of this thread, told when another program's
+// window becomes active.
+HWND Keeper()
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = KeeperProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "TTopmostKeeper";
-    RegisterClassA(&wc);
-    return CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                           nullptr, wc.hInstance, nullptr);
+    static const HWND keeper = [] {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = KeeperProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "TTopmostKeeper";
+        RegisterClassA(&wc);
+        return CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0,
+                               nullptr, nullptr, wc.hInstance, nullptr);
+    }();
+    return keeper;
 }
 
 void CALLBACK WindowEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
@@ -78,34 +83,29 @@ void CALLBACK WindowEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
 
 void RaiseOnScreen(HWND wnd)
 {
-    if (!Keeper)
-        Keeper = MakeKeeper();
     // First among the visible windows, then one step under the hidden keeper
     // put right beneath it: a real change, after which nothing visible is
     // above it.
     SetWindowPos(wnd, HWND_TOPMOST, 0, 0, 0, 0, Quiet);
-    if (!Keeper)
-        return;
-    SetWindowPos(Keeper, wnd, 0, 0, 0, 0, Quiet);
-    SetWindowPos(wnd, Keeper, 0, 0, 0, 0, Quiet);
+    SetWindowPos(Keeper(), wnd, 0, 0, 0, 0, Quiet);
+    SetWindowPos(wnd, Keeper(), 0, 0, 0, 0, Quiet);
 }
 
 void RestackSoon()
 {
     // Setting the timer again restarts it: one restack after a burst.
-    if (Keeper)
-        SetTimer(Keeper, RestackTimer, RestackDelay, nullptr);
+    if (Watching)
+        SetTimer(Keeper(), RestackTimer, RestackDelay, nullptr);
 }
 
 void KeepTopmostWindowsOnScreen()
 {
     using SetHook = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
     static const auto setHook = Late<SetHook>("user32.dll", "SetWinEventHook");
-    if (!IsWine() || Keeper)
+    if (!IsWine() || Watching || !setHook)
         return;
-    Keeper = MakeKeeper();
-    if (!setHook)
-        return;
+    Watching = true;
+    Keeper();  // to hear of activations from now on
     // Every process, as it is other programs' windows that are raised. Wine 8
     // reports no change of the foreground window (later versions do), a
     // focus change only within a thread that had the focus, and every window

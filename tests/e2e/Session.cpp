@@ -139,12 +139,7 @@ HWND Session::ShowPanel()
 
 bool Session::ToggleTo(bool shown)
 {
-    for (int i = 0; i < 3; ++i) {
-        ClickZone(3);
-        if (WaitFor([&] { return (IsWindowVisible(Panel()) != FALSE) == shown; }, 2000))
-            return true;
-    }
-    return false;
+    return ClickZoneUntil(StartButton(), App, 3, [&] { return (IsWindowVisible(Panel()) != FALSE) == shown; });
 }
 
 void ClickZone(HWND startButton, const Install& app, int zone, bool right)

@@ -33,6 +33,18 @@ ProgramView ReadAsProgram(const Install& app);
 POINT ZoneCentre(HWND startButton, const Install& app, int zone);
 // A click on the empty desktop, then on that zone.
 void ClickZone(HWND startButton, const Install& app, int zone, bool right = false);
+// ClickZone until `done` holds, three times at most: Wine now and then passes
+// over a synthetic click, and a user would click again.
+template <typename F>
+bool ClickZoneUntil(HWND startButton, const Install& app, int zone, F done)
+{
+    for (int i = 0; i < 3; ++i) {
+        ClickZone(startButton, app, zone);
+        if (WaitFor(done, 2000))
+            return true;
+    }
+    return false;
+}
 // The home place of panel button k (1 to 8) on screen, and its middle; read
 // like ZoneCentre.
 POINT ButtonHomeOnScreen(HWND panel, const Install& app, int k);

@@ -41,17 +41,15 @@ void ExpectButtonSeenAndAnswering(const Install& app, const Quorvel& q, const st
     EXPECT_EQ(0, ScreenMismatches(button, pic, nullptr));
     Screenshot(Name(("Stacking." + when).c_str()));
 
-    ClickZone(button, app, 2);
-    EXPECT_TRUE(WaitFor([&] { return PopupMenuOf(q.Pid()) != nullptr; }, 2000)) << "zone 2 opens no menu";
+    EXPECT_TRUE(ClickZoneUntil(button, app, 2, [&] { return PopupMenuOf(q.Pid()) != nullptr; }))
+        << "zone 2 opens no menu";
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitFor([&] { return PopupMenuOf(q.Pid()) == nullptr; }));
 
     HWND panel = q.Window("TForm2");
-    for (bool shown : {true, false}) {
-        ClickZone(button, app, 3);
-        EXPECT_TRUE(WaitFor([&] { return (IsWindowVisible(panel) != FALSE) == shown; }, 2000))
+    for (bool shown : {true, false})
+        EXPECT_TRUE(ClickZoneUntil(button, app, 3, [&] { return (IsWindowVisible(panel) != FALSE) == shown; }))
             << "zone 3 does not " << (shown ? "show" : "hide") << " the panel";
-    }
 }
 
 // Zone 1 three times, the Start menu closed between.
@@ -80,8 +78,7 @@ void FavouriteOpensMaximisedUnderThePanel(const Install& app, const Quorvel& q)
 {
     HWND button = q.Window("TForm1");
     HWND panel = q.Window("TForm2");
-    ClickZone(button, app, 3);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(panel) != FALSE; }, 2000));
+    ASSERT_TRUE(ClickZoneUntil(button, app, 3, [&] { return IsWindowVisible(panel) != FALSE; }));
     MoveMouse(600, 200);
     Sleep(500);
     const Picture before = PanelOnScreen(panel);
