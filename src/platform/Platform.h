@@ -25,16 +25,14 @@ void EmbedInTaskbar(HWND wnd, HWND tray);
 // taskbar (so it always stays above it) and laid over its client (0, 0).
 void OverlayTaskbar(HWND wnd, HWND tray);
 
-// Wine's virtual desktop draws a window that becomes active over every other,
-// whatever the z-order. Puts a top-level window first in the z-order and on
-// screen alike.
-void RaiseOnScreen(HWND wnd);
-// Under Wine, from now on, a moment after another window is made, shown or
-// activated, this thread's visible topmost windows are raised on screen
-// again, in their order. Nothing runs while no window changes.
+// Wine's virtual desktop draws a window that becomes active over every
+// other, whatever the z-order. From now on, under Wine, a moment after
+// another window is made, shown or activated, this thread's visible topmost
+// windows are raised on screen again, in their order. Nothing runs while no
+// window changes.
 void KeepTopmostWindowsOnScreen();
-// The same restack, a moment after an action of ours that activates another
-// program's window.
+// The same restack, a moment after an action of ours that may have put
+// another program's window above ours; nothing outside Wine.
 void RestackSoon();
 
 // Window styles, owner and z-order.

@@ -35,6 +35,16 @@ std::vector<HWND> OurTopmostWindows()
     return ours;
 }
 
+void RaiseOnScreen(HWND wnd)
+{
+    // First among the visible windows, then one step under the hidden keeper
+    // put right beneath it: a real change, after which nothing visible is
+    // above it.
+    SetWindowPos(wnd, HWND_TOPMOST, 0, 0, 0, 0, Quiet);
+    SetWindowPos(Keeper(), wnd, 0, 0, 0, 0, Quiet);
+    SetWindowPos(wnd, Keeper(), 0, 0, 0, 0, Quiet);
+}
+
 void Restack()
 {
     const std::vector<HWND> ours = OurTopmostWindows();
@@ -81,15 +91,6 @@ void CALLBACK WindowEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
 }
 } // namespace
 
-void RaiseOnScreen(HWND wnd)
-{
-    // First among the visible windows, then one step under the hidden keeper
-    // put right beneath it: a real change, after which nothing visible is
-    // above it.
-    SetWindowPos(wnd, HWND_TOPMOST, 0, 0, 0, 0, Quiet);
-    SetWindowPos(Keeper(), wnd, 0, 0, 0, 0, Quiet);
-    SetWindowPos(wnd, Keeper(), 0, 0, 0, 0, Quiet);
-}
 
 void RestackSoon()
 {

@@ -82,9 +82,9 @@ void OverlayTaskbar(HWND wnd, HWND tray)
     POINT origin = {0, 0};
     ClientToScreen(tray, &origin);
     SetOwner(wnd, tray);
-    SetWindowPos(wnd, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // A taskbar that came up anew is above it on screen.
-    RaiseOnScreen(wnd);
+    SetWindowPos(wnd, HWND_TOPMOST, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    // A taskbar that came up anew stands above it on screen.
+    RestackSoon();
 }
 
 void AddExStyle(HWND wnd, DWORD style)
