@@ -13,10 +13,11 @@
 #include "Platform.h"
 
 namespace {
-const UINT_PTR RestackTimer = 1;
 // Long enough for the raise of the window that took the focus to have reached
-// the X server: its program sends it when it next waits for messages.
-const UINT RestackDelay = 200;
+// the X server: its program sends it when it next waits for messages. A
+// program busy starting up may send it later: the late restack is for that.
+const UINT_PTR RestackTimer = 1, LateRestackTimer = 2;
+const UINT RestackDelay = 200, LateRestackDelay = 1000;
 const UINT Quiet = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 
 bool Watching = false;
@@ -56,13 +57,15 @@ void Restack()
 LRESULT CALLBACK KeeperProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_ACTIVATEAPP:
+    case WM_ACTIVATEAPP:  // another thread's window became the active one
         if (!wParam)
             RestackSoon();
         break;
     case WM_TIMER:
-        KillTimer(wnd, RestackTimer);
+        KillTimer(wnd, wParam);
         Restack();
+        if (wParam == RestackTimer)
+            SetTimer(wnd, LateRestackTimer, LateRestackDelay, nullptr);
         return 0;
     }
     return DefWindowProcA(wnd, msg, wParam, lParam);
@@ -90,7 +93,6 @@ void CALLBACK WindowEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
     RestackSoon();
 }
 } // namespace
-
 
 void RestackSoon()
 {

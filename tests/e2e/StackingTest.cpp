@@ -35,14 +35,14 @@ int Differences(const Picture& a, const Picture& b)
     return bad;
 }
 
-// The button's picture is what the screen shows, and zones 2 and 3 answer.
+// The button's picture is what the screen shows a moment later, and zones 2
+// and 3 answer.
 void ExpectButtonSeenAndAnswering(const Install& app, const Quorvel& q, const std::string& when)
 {
     SCOPED_TRACE(when);
     HWND button = q.Window("TForm1");
     const Picture pic = PictureFile(ReadAsProgram(app).Config.SkinFolder + "normal.bmp");
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(button) != FALSE; }));
-    Sleep(300);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(button) && ButtonSeen(button, pic); }, 3000));
     EXPECT_EQ(0, ScreenMismatches(button, pic, nullptr));
     Screenshot(Name(when));
 
@@ -98,11 +98,11 @@ void FavouriteOpensMaximisedUnderThePanel(const Install& app, const Quorvel& q)
     ASSERT_TRUE(WaitFor([&] { return (editor = WindowTitled(NoteName)) != nullptr; }, 15000));
     EXPECT_TRUE(IsZoomed(editor)) << "opened maximised";
     MoveMouse(600, 200);
-    Sleep(700);
-    Screenshot(Name("Maximised"));
-    EXPECT_EQ(0, Differences(before, PanelOnScreen(panel))) << "the panel is not seen above the new window";
+    EXPECT_TRUE(WaitFor([&] { return Differences(before, PanelOnScreen(panel)) == 0; }, 3000))
+        << "the panel is not seen above the new window";
     const Picture pic = PictureFile(ReadAsProgram(app).Config.SkinFolder + "normal.bmp");
-    EXPECT_EQ(0, ScreenMismatches(button, pic, nullptr)) << "the button is not seen above the new window";
+    EXPECT_TRUE(ButtonSeen(button, pic)) << "the button is not seen above the new window";
+    Screenshot(Name("Maximised"));
     PostMessageA(editor, WM_CLOSE, 0, 0);
     WaitFor([&] { return !IsWindow(editor); });
 }
