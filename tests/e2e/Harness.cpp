@@ -181,6 +181,16 @@ HWND WindowTitled(const std::string& part)
     return f.Found;
 }
 
+HWND WineTaskbar()
+{
+    HWND tray = nullptr;
+    WaitFor([&] {
+        tray = FindWindowA("Shell_TrayWnd", nullptr);
+        return tray && IsWindowVisible(tray);
+    });
+    return tray;
+}
+
 HWND Quorvel::Window(const char* className) const
 {
     for (HWND w : TopLevelWindows(Pid()))

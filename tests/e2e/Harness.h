@@ -68,6 +68,9 @@ private:
     PROCESS_INFORMATION Info = {};
 };
 
+// Wine's own taskbar (the "shell" desktop), once it is shown; nullptr after 10 s.
+HWND WineTaskbar();
+
 // The test taskbar, in a process of its own so that windows the driver embeds
 // into it belong to another process, as Quorvel's do.
 class TestTaskbar {

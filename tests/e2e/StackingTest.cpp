@@ -106,16 +106,6 @@ void FavouriteOpensMaximisedUnderThePanel(const Install& app, const Quorvel& q)
     PostMessageA(editor, WM_CLOSE, 0, 0);
     WaitFor([&] { return !IsWindow(editor); });
 }
-
-HWND WineTaskbar()
-{
-    HWND tray = nullptr;
-    WaitFor([&] {
-        tray = FindWindowA("Shell_TrayWnd", nullptr);
-        return tray && IsWindowVisible(tray);
-    });
-    return tray;
-}
 } // namespace
 
 TEST(Stacking, ButtonStaysSeenAfterTheStartMenuAndUnderAMaximisedFavourite)

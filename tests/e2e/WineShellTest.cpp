@@ -8,19 +8,6 @@
 #include "StartButton.h"
 #include "ui/Commands.h"
 
-namespace {
-HWND WineTaskbar()
-{
-    HWND tray = nullptr;
-    WaitFor([&] {
-        tray = FindWindowA("Shell_TrayWnd", nullptr);
-        return tray && IsWindowVisible(tray);
-    });
-    return tray;
-}
-
-} // namespace
-
 TEST(WineShell, UserSeesQuorvelsButtonAtTheLeftEnd)
 {
     Install app("WineShell");
