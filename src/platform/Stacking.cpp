@@ -109,14 +109,15 @@ void KeepTopmostWindowsOnScreen()
         return;
     Watching = true;
     Keeper();  // to hear of activations from now on
-    // Every process, as it is other programs' windows that are raised. Wine 8
-    // reports no change of the foreground window (later versions do), a
-    // focus change only within a thread that had the focus, and every window
-    // made (which comes on screen above all). Never a change of the z-order:
-    // our own restack would start the next one.
+    // Every other process, as it is other programs' windows that are raised;
+    // ours restack when our menu closes. Wine 8 reports no change of the
+    // foreground window (later versions do), a focus change only within a
+    // thread that had the focus, and every window made (which comes on screen
+    // above all). Never a change of the z-order: our own restack would start
+    // the next one.
     const DWORD events[][2] = {{EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND},
                                {EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW},
                                {EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS}};
     for (const auto& e : events)
-        setHook(e[0], e[1], nullptr, WindowEvent, 0, 0, WINEVENT_OUTOFCONTEXT);
+        setHook(e[0], e[1], nullptr, WindowEvent, 0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
 }
