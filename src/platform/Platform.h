@@ -35,6 +35,16 @@ void CentreOnTaskbar(HWND wnd, HWND tray);
 // of lower integrity (Explorer's "TaskbarCreated"); before Vista all pass.
 void AcceptFromAnyProcess(UINT msg);
 
+// Wine's virtual desktop draws a window that becomes active over every
+// other, whatever the z-order. From now on, under Wine, a moment after
+// another window is made, shown or activated, this thread's visible topmost
+// windows are raised on screen again, in their order. Nothing runs while no
+// window changes.
+void KeepTopmostWindowsOnScreen();
+// The same restack, a moment after an action of ours that may have put
+// another program's window above ours; nothing outside Wine.
+void RestackSoon();
+
 // Window styles, owner and z-order.
 void AddExStyle(HWND wnd, DWORD style);
 void SetOwner(HWND wnd, HWND owner);

@@ -205,6 +205,8 @@ void OverlayTaskbar(HWND wnd, HWND tray)
     const POINT at = SpotOnScreen(wnd, tray);
     SetOwner(wnd, tray);
     SetWindowPos(wnd, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    // A taskbar that came up anew stands above it on screen.
+    RestackSoon();
 }
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "Menus.h"
 
+#include "../platform/Platform.h"
+
 namespace {
 void Adopt(std::vector<TMenuItem*>& items, TMenuItem* parent)
 {
@@ -55,6 +57,8 @@ void TPopupMenu::Popup(HWND owner, int x, int y) const
     // the user clicks elsewhere.
     SetForegroundWindow(owner);
     TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    // While it was open its owner could not be raised above the menu it owns.
+    RestackSoon();
     PostMessageA(owner, WM_NULL, 0, 0);
     DestroyMenu(menu);  // submenus go with it
 }

@@ -26,6 +26,7 @@ void Program::Run()
     Panel.reset(new PanelWindow(*this));
     TheApplication.CreateForm(*Panel);
     AddExStyle(TheApplication.Handle, WS_EX_TOOLWINDOW);
+    KeepTopmostWindowsOnScreen();
     TheApplication.Run();
     Panel.reset();
 }

@@ -157,6 +157,40 @@ std::string TextOf(HWND w)
     return text;
 }
 
+namespace {
+struct TitleSearch {
+    std::string Part;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchTitle(HWND w, LPARAM p)
+{
+    TitleSearch& f = *reinterpret_cast<TitleSearch*>(p);
+    if (IsWindowVisible(w) && TextOf(w).find(f.Part) != std::string::npos) {
+        f.Found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND WindowTitled(const std::string& part)
+{
+    TitleSearch f = {part, nullptr};
+    EnumWindows(MatchTitle, LPARAM(&f));
+    return f.Found;
+}
+
+HWND WineTaskbar()
+{
+    HWND tray = nullptr;
+    WaitFor([&] {
+        tray = FindWindowA("Shell_TrayWnd", nullptr);
+        return tray && IsWindowVisible(tray);
+    });
+    return tray;
+}
+
 HWND Quorvel::Window(const char* className) const
 {
     for (HWND w : TopLevelWindows(Pid()))

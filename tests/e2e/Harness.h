@@ -70,6 +70,9 @@ private:
     PROCESS_INFORMATION Info = {};
 };
 
+// Wine's own taskbar (the "shell" desktop), once it is shown; nullptr after 10 s.
+HWND WineTaskbar();
+
 // The test taskbar, in a process of its own so that windows the driver embeds
 // into it belong to another process, as Quorvel's do. `shape` picks a Windows
 // generation's shape ("win7 reverse", ...; see taskbar/TestTaskbar.cpp), XP's
@@ -97,6 +100,8 @@ private:
 std::vector<HWND> TopLevelWindows(DWORD pid);
 std::string ClassOf(HWND w);
 std::string TextOf(HWND w);
+// A visible top-level window whose title holds `part`.
+HWND WindowTitled(const std::string& part);
 // The message text of a message box.
 std::string BoxMessage(HWND box);
 

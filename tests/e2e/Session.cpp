@@ -50,30 +50,6 @@ HWND ButtonOf(HWND form, const std::string& text)
     return Child(form, "Button", 0, text);
 }
 
-namespace {
-struct TitleSearch {
-    std::string Part;
-    HWND Found;
-};
-
-BOOL CALLBACK MatchTitle(HWND w, LPARAM p)
-{
-    TitleSearch& f = *reinterpret_cast<TitleSearch*>(p);
-    if (IsWindowVisible(w) && TextOf(w).find(f.Part) != std::string::npos) {
-        f.Found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-} // namespace
-
-HWND WindowTitled(const std::string& part)
-{
-    TitleSearch f = {part, nullptr};
-    EnumWindows(MatchTitle, LPARAM(&f));
-    return f.Found;
-}
-
 HWND PopupMenuOf(DWORD pid)
 {
     for (HWND w : TopLevelWindows(pid))
@@ -163,21 +139,21 @@ HWND Session::ShowPanel()
 
 bool Session::ToggleTo(bool shown)
 {
-    for (int i = 0; i < 3; ++i) {
-        ClickZone(3);
-        if (WaitFor([&] { return (IsWindowVisible(Panel()) != FALSE) == shown; }, 2000))
-            return true;
-    }
-    return false;
+    return ClickZoneUntil(StartButton(), App, 3, [&] { return (IsWindowVisible(Panel()) != FALSE) == shown; });
 }
 
-void Session::ClickZone(int zone, bool right)
+void ClickZone(HWND startButton, const Install& app, int zone, bool right)
 {
     // Wine may pass over a synthetic click on our button that follows a
     // capture taken and released elsewhere (a menu, the Start button) until
     // the mouse has been clicked somewhere else: a user's hand comes from the
     // empty desktop.
     ClickAt(600, 200);
-    const POINT p = ZoneCentre(StartButton(), App, zone);
+    const POINT p = ZoneCentre(startButton, app, zone);
     ClickAt(p.x, p.y, right);
+}
+
+void Session::ClickZone(int zone, bool right)
+{
+    ::ClickZone(StartButton(), App, zone, right);
 }

@@ -18,8 +18,6 @@ void Command(HWND form, unsigned id);
 // one with that text; and its button with that caption.
 HWND Child(HWND form, const std::string& cls, int nth = 0, const std::string& text = "");
 HWND ButtonOf(HWND form, const std::string& text);
-// A visible top-level window whose title holds `part`.
-HWND WindowTitled(const std::string& part);
 // The visible pop-up menu window of a process, or nullptr.
 HWND PopupMenuOf(DWORD pid);
 
@@ -33,6 +31,20 @@ ProgramView ReadAsProgram(const Install& app);
 // The middle of a zone of the start button on screen, read from the skin
 // folder and description file that Settings.ini (or the defaults) names.
 POINT ZoneCentre(HWND startButton, const Install& app, int zone);
+// A click on the empty desktop, then on that zone.
+void ClickZone(HWND startButton, const Install& app, int zone, bool right = false);
+// ClickZone until `done` holds, three times at most: Wine now and then passes
+// over a synthetic click, and a user would click again.
+template <typename F>
+bool ClickZoneUntil(HWND startButton, const Install& app, int zone, F done)
+{
+    for (int i = 0; i < 3; ++i) {
+        ClickZone(startButton, app, zone);
+        if (WaitFor(done, 2000))
+            return true;
+    }
+    return false;
+}
 // The home place of panel button k (1 to 8) on screen, and its middle; read
 // like ZoneCentre.
 POINT ButtonHomeOnScreen(HWND panel, const Install& app, int k);

@@ -85,6 +85,18 @@ int ScreenMismatches(HWND startButton, const Picture& pic, const Picture* under)
     return bad;
 }
 
+bool ButtonSeen(HWND startButton, const Picture& pic)
+{
+    RECT r;
+    GetWindowRect(startButton, &r);
+    const Picture screen = ScreenArea(r.left, r.top, pic.Width, pic.Height);
+    for (int y = 0; y < pic.Height && r.top + y < GetSystemMetrics(SM_CYSCREEN); ++y)
+        for (int x = 0; x < pic.Width; ++x)
+            if (pic.At(x, y) != 0x800000 && screen.At(x, y) != pic.At(x, y))
+                return false;
+    return true;
+}
+
 std::string DefaultSettingsFile(const std::string& dir)
 {
     return "skin=xpdef.qvs\r\nnumbut=8\r\nnumapps=0\r\nnumdirs=0\r\nautorun=false\r\ncdrom=e\r\n"

@@ -23,6 +23,9 @@ Picture ScreenArea(int left, int top, int width, int height);
 // the picture is maroon the screen must show what lies beneath (`under`, when
 // known), elsewhere the picture itself.
 int ScreenMismatches(HWND startButton, const Picture& pic, const Picture* under);
+// Whether the screen shows the picture wherever it is not see-through; quiet,
+// for waiting on.
+bool ButtonSeen(HWND startButton, const Picture& pic);
 
 // The default settings file for a program in `dir`.
 std::string DefaultSettingsFile(const std::string& dir);
