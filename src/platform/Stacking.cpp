@@ -21,6 +21,13 @@ const UINT RestackDelay = 200, LateRestackDelay = 1000;
 const UINT Quiet = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 
 bool Watching = false;
+// The system's pop-up menu windows ("#32768") are left where the menu put them.
+const ULONG_PTR MenuClass = 0x8000;
+
+bool AnyButtonHeld()
+{
+    return (GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_RBUTTON) | GetAsyncKeyState(VK_MBUTTON)) & 0x8000;
+}
 
 HWND Keeper();
 
@@ -43,7 +50,7 @@ void Restack()
     const DWORD thread = GetCurrentThreadId();
     for (HWND w = GetTopWindow(nullptr); w && count < 16; w = GetWindow(w, GW_HWNDNEXT))
         if (w != Keeper() && IsWindowVisible(w) && (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) &&
-            GetWindowThreadProcessId(w, nullptr) == thread)
+            GetWindowThreadProcessId(w, nullptr) == thread && GetClassLongA(w, GCW_ATOM) != MenuClass)
             ours[count++] = w;
     while (count > 0)
         RaiseOnScreen(ours[--count]);
@@ -57,6 +64,10 @@ LRESULT CALLBACK KeeperProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
             RestackSoon();
         break;
     case WM_TIMER:
+        // Not under a press: a window moved while the mouse is held may lose
+        // the release, and a menu being chosen from must stay where it is.
+        if (AnyButtonHeld())
+            return 0;  // the timer comes again
         KillTimer(wnd, wParam);
         Restack();
         if (wParam == RestackTimer)

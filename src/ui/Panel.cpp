@@ -32,10 +32,11 @@ std::vector<TMenuItem*> MenuOf(TMenuItem (&items)[MenuPositions], unsigned base,
 {
     std::vector<TMenuItem*> out;
     for (unsigned p = 0; p < MenuPositions; ++p) {
-        items[p] = TMenuItem(base + p, p == AddPosition       ? add
-                                       : p == DeletePosition  ? del
+        // An entry's caption is its name, given before every popup.
+        items[p] = TMenuItem(base + p, p == AddPosition         ? add
+                                       : p == DeletePosition    ? del
                                        : p == SeparatorPosition ? "-"
-                                                              : std::to_string(p - 2));
+                                                                : "");
         items[p].Visible = p <= DeletePosition;
         out.push_back(&items[p]);
     }
