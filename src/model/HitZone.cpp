@@ -1,8 +1,5 @@
 #include "HitZone.h"
 
-#include <algorithm>
-#include <vector>
-
 namespace {
 bool Inside(const Zone& z, int x, int y)
 {
@@ -26,10 +23,10 @@ bool ZoneReachable(const SkinMetrics& skin, ZoneHit zone)
 {
     // HitZone is the same all over each cell between neighbouring zone edges:
     // the first point of every cell stands for it.
-    std::vector<int> xs = {0}, ys = {0};
+    int xs[7] = {0}, ys[7] = {0}, n = 1;
     for (const Zone* z : {&skin.StartMenuZone, &skin.MainMenuZone, &skin.PanelZone}) {
-        xs.insert(xs.end(), {z->Left + 1, int(z->Right)});
-        ys.insert(ys.end(), {z->Top + 1, int(z->Bottom)});
+        xs[n] = z->Left + 1, ys[n++] = z->Top + 1;
+        xs[n] = z->Right, ys[n++] = z->Bottom;
     }
     for (int x : xs)
         for (int y : ys)

@@ -75,10 +75,19 @@ void TImage::Paint(HDC dc) const
 }
 
 namespace {
-// The one place a window keeps its form: a property, not GWLP_USERDATA, which
-// other windows of the process (the system's dialogs) use for their own ends.
+// A window keeps its form twice, on purpose. Our window procedure reads it
+// from GWLP_USERDATA, at every message: a property would be a round trip to
+// the server under Wine (20 ms more start-up). Any other code asks the
+// property, which only our forms have: the system's dialogs of this process
+// put values of their own in GWLP_USERDATA.
 const char FormProp[] = "Quorvel.Form";
+
+void Attach(HWND wnd, TForm* form)
+{
+    SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(form));
+    SetPropA(wnd, FormProp, HANDLE(form));
 }
+} // namespace
 
 TForm* TForm::Of(HWND wnd)
 {
@@ -90,6 +99,7 @@ TForm::TForm(const char* className) : ClassName(className) {}
 TForm::~TForm()
 {
     if (Handle) {
+        SetWindowLongPtrA(Handle, GWLP_USERDATA, 0);
         RemovePropA(Handle, FormProp);
         DestroyWindow(Handle);
     }
@@ -121,7 +131,7 @@ void TForm::CreateFrom(TForm& old)
     Tooltip = old.Tooltip;
     Hovered = old.Hovered;
     old.Handle = old.Tooltip = nullptr;
-    SetPropA(Handle, FormProp, HANDLE(this));
+    Attach(Handle, this);
     if (GetCapture() == Handle)
         ReleaseCapture();
     Created();
@@ -189,9 +199,9 @@ LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPa
         // lpCreateParams stands at the same place in both character sets.
         TForm* form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         form->Handle = wnd;
-        SetPropA(wnd, FormProp, HANDLE(form));
+        Attach(wnd, form);
     }
-    TForm* form = Of(wnd);
+    TForm* form = reinterpret_cast<TForm*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
     if (msg == WM_NCDESTROY)
         RemovePropA(wnd, FormProp);
     if (!form)
