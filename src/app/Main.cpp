@@ -40,7 +40,7 @@ bool IsRestoreSwitch(const char* commandLine)
 }
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
     ProtectLibrarySearch();
     // A second instance would take the first one's button for the Start
@@ -57,7 +57,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 
     RunTimeFilter = SetUnhandledExceptionFilter(Crashed);
     std::set_terminate(Terminated);
-    TheApplication.Initialize(instance);
+    TheApplication.Initialize();
     Program program;
     program.Run();
     return 0;

@@ -108,6 +108,11 @@ bool IsNtFamily();
 bool IsVistaOrLater();
 bool IsWine();
 std::string ExePath();
+// The module of the program's own windows and resources.
+inline HINSTANCE ProgramModule()
+{
+    return GetModuleHandleA(nullptr);
+}
 // Enables the shutdown privilege of this process (the NT family needs it).
 // Returns the title of the failed step ("OpenProcessToken() Failed", ...), or
 // nullptr.

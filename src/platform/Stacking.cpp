@@ -85,7 +85,7 @@ HWND Keeper()
     static const HWND keeper = [] {
         WNDCLASSA wc = {};
         wc.lpfnWndProc = KeeperProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hInstance = ProgramModule();
         wc.lpszClassName = "TTopmostKeeper";
         RegisterClassA(&wc);
         return CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0,

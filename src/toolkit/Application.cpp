@@ -3,7 +3,7 @@
 #include "../platform/Platform.h"
 #include "Form.h"
 
-TApplication TheApplication;
+Application TheApplication;
 
 namespace {
 // Explorer broadcasts it to every top-level window when its taskbar comes up
@@ -14,23 +14,23 @@ const UINT TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
 // the session always reach: the main window may be a child of the taskbar.
 LRESULT CALLBACK AppProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    TForm* main = TheApplication.MainForm;
+    Form* main = TheApplication.MainForm;
     if (main && (msg == TaskbarCreated || msg == WM_APP_MAINLOST)) {
         if (!TheApplication.Terminated)
-            main->Dispatch(&TForm::ShellRestarted);
+            main->Dispatch(&Form::ShellRestarted);
         return 0;
     }
     if (main && msg == WM_ENDSESSION && wParam) {
-        main->Dispatch(&TForm::SessionEnding);
+        main->Dispatch(&Form::SessionEnding);
         return 0;
     }
     return DefWindowProcA(wnd, msg, wParam, lParam);
 }
 } // namespace
 
-void TApplication::Initialize(HINSTANCE instance)
+void Application::Initialize()
 {
-    Instance = instance;
+    const HINSTANCE instance = ProgramModule();
     AcceptFromAnyProcess(TaskbarCreated);
     WNDCLASSA wc = {};
     wc.lpfnWndProc = AppProc;
@@ -45,7 +45,7 @@ void TApplication::Initialize(HINSTANCE instance)
                              nullptr, nullptr, instance, nullptr);
 }
 
-void TApplication::CreateForm(TForm& form)
+void Application::CreateForm(Form& form)
 {
     if (!MainForm)
         MainForm = &form;
@@ -57,14 +57,14 @@ namespace {
 bool DialogMessage(MSG& msg)
 {
     const HWND active = GetActiveWindow();
-    const TForm* form = active ? TForm::Of(active) : nullptr;
+    const Form* form = active ? Form::Of(active) : nullptr;
     return form && form->DialogKeys && IsDialogMessageA(active, &msg);
 }
 } // namespace
 
-TApplication::~TApplication() = default;
+Application::~Application() = default;
 
-void TApplication::Deliver(MSG& msg)
+void Application::Deliver(MSG& msg)
 {
     if (!DialogMessage(msg)) {
         TranslateMessage(&msg);
@@ -74,7 +74,7 @@ void TApplication::Deliver(MSG& msg)
         f = (*f)->InHandler() ? f + 1 : Retired.erase(f);
 }
 
-void TApplication::Retire(std::unique_ptr<TForm> form)
+void Application::Retire(std::unique_ptr<Form> form)
 {
     form->Hide();
     Retired.push_back(std::move(form));
@@ -82,7 +82,7 @@ void TApplication::Retire(std::unique_ptr<TForm> form)
     PostMessageA(Handle, WM_NULL, 0, 0);
 }
 
-void TApplication::Run()
+void Application::Run()
 {
     if (MainForm)
         MainForm->Show();
@@ -92,7 +92,7 @@ void TApplication::Run()
     }
 }
 
-bool TApplication::HandleNextMessage()
+bool Application::HandleNextMessage()
 {
     MSG msg;
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
@@ -105,7 +105,7 @@ bool TApplication::HandleNextMessage()
     return true;
 }
 
-void TApplication::ProcessMessages()
+void Application::ProcessMessages()
 {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -117,18 +117,18 @@ void TApplication::ProcessMessages()
     }
 }
 
-void TApplication::Terminate()
+void Application::Terminate()
 {
     Terminated = true;
     PostQuitMessage(0);
 }
 
-void TApplication::ShowException(const std::exception& e)
+void Application::ShowException(const std::exception& e)
 {
     ShowError(e.what());
 }
 
-void TApplication::ShowError(const std::string& text)
+void Application::ShowError(const std::string& text)
 {
     HWND owner = GetActiveWindow();
     DWORD pid = 0;
@@ -138,7 +138,7 @@ void TApplication::ShowError(const std::string& text)
     Box(owner, text.c_str(), Title.c_str(), MB_OK | MB_ICONSTOP | MB_SETFOREGROUND);
 }
 
-int TApplication::Box(HWND owner, const char* text, const char* caption, UINT flags)
+int Application::Box(HWND owner, const char* text, const char* caption, UINT flags)
 {
     NeedCommonControls();
     return MessageBoxA(owner, text, caption, flags);

@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-class TForm;
+class Form;
 
 // Posted to the application window when the main window has been destroyed
 // by another program (its taskbar going away), not by us.
 const UINT WM_APP_MAINLOST = WM_APP + 1;
 
-class TApplication {
+class Application {
 public:
-    void Initialize(HINSTANCE instance);
+    void Initialize();
     // Creates the form; the first one created is the main window.
-    void CreateForm(TForm& form);
+    void CreateForm(Form& form);
     // Shows the main window and runs until it has closed.
     void Run();
     void ProcessMessages();
@@ -39,19 +39,18 @@ public:
     // A form made obsolete while one of its handlers may still be running
     // beneath (a dialog's loop, a pressed look): the message loop deletes it
     // as soon as none is.
-    void Retire(std::unique_ptr<TForm> form);
-    ~TApplication();
+    void Retire(std::unique_ptr<Form> form);
+    ~Application();
 
-    HINSTANCE Instance = nullptr;
     HWND Handle = nullptr;
-    TForm* MainForm = nullptr;
+    Form* MainForm = nullptr;
     bool Terminated = false;
     std::string Title = "Quorvel";
 
 private:
     void Deliver(MSG& msg);
-    std::vector<std::unique_ptr<TForm>> Retired;
+    std::vector<std::unique_ptr<Form>> Retired;
 };
 
 // The program's one global: the toolkit's application object.
-extern TApplication TheApplication;
+extern Application TheApplication;

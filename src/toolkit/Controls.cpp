@@ -6,8 +6,7 @@
 
 #include "../base/Scoped.h"
 #include "../platform/Platform.h"
-#include "Application.h"
-#include "Form.h"
+#include "Graphics.h"
 
 namespace {
 const char ControlProp[] = "Quorvel.Control";
@@ -56,8 +55,8 @@ HFONT DialogFont(unsigned style, int points, BYTE charset)
         if (fonts[i].Key == key)
             return fonts[i].Font;
     const int height = -MulDiv(points, GetDeviceCaps(WindowDC(nullptr), LOGPIXELSY), 72);
-    const HFONT font = CreateFontA(height, 0, 0, 0, style & fsBold ? FW_BOLD : FW_NORMAL, FALSE,
-                                   (style & fsUnderline) != 0, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+    const HFONT font = CreateFontA(height, 0, 0, 0, style & BoldFont ? FW_BOLD : FW_NORMAL, FALSE,
+                                   (style & UnderlinedFont) != 0, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
     if (count < 16)
         fonts[count++] = {key, font};
@@ -77,7 +76,7 @@ bool ShownInUnicode(const std::string& text)
     return false;
 }
 
-void TControl::Create(HWND parent, const char* className, const std::string& text, DWORD style, int x, int y,
+void Control::Create(HWND parent, const char* className, const std::string& text, DWORD style, int x, int y,
                       int width, int height, UINT id, DWORD exStyle)
 {
     // The visual styles' controls live in the common controls 6, which XP
@@ -89,50 +88,50 @@ void TControl::Create(HWND parent, const char* className, const std::string& tex
     if (Cyrillic) {
         // A Unicode control keeps its text in Unicode.
         Handle = CreateWindowExW(exStyle, OwnText(className).data(), OwnText(text).data(), all, x, y, width, height, parent,
-                                 HMENU(UINT_PTR(id)), TheApplication.Instance, nullptr);
+                                 HMENU(UINT_PTR(id)), ProgramModule(), nullptr);
     } else {
         Handle = CreateWindowExA(exStyle, className, text.c_str(), all, x, y, width, height, parent,
-                                 HMENU(UINT_PTR(id)), TheApplication.Instance, nullptr);
+                                 HMENU(UINT_PTR(id)), ProgramModule(), nullptr);
     }
     SetPropA(Handle, ControlProp, HANDLE(this));
-    SetFont(fsPlain);
+    SetFont(PlainFont);
 }
 
-TControl::~TControl()
+Control::~Control()
 {
     if (Handle && IsWindow(Handle))
         RemovePropA(Handle, ControlProp);
 }
 
-TControl* TControl::Of(HWND wnd)
+Control* Control::Of(HWND wnd)
 {
-    return static_cast<TControl*>(GetPropA(wnd, ControlProp));
+    return static_cast<Control*>(GetPropA(wnd, ControlProp));
 }
 
-std::string TControl::Text() const
+std::string Control::Text() const
 {
     std::string text(size_t(GetWindowTextLengthA(Handle)) + 1, '\0');
     text.resize(size_t(GetWindowTextA(Handle, &text[0], int(text.size()))));
     return text;
 }
 
-void TControl::SetText(const std::string& text)
+void Control::SetText(const std::string& text)
 {
     SetWindowTextA(Handle, text.c_str());
 }
 
-void TControl::SetEnabled(bool on)
+void Control::SetEnabled(bool on)
 {
     EnableWindow(Handle, on);
 }
 
-void TControl::SetFont(unsigned style, int points)
+void Control::SetFont(unsigned style, int points)
 {
     const HFONT font = DialogFont(style, points, Cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET);
     SendMessageA(Handle, WM_SETFONT, WPARAM(font), TRUE);
 }
 
-SIZE TControl::TextSize(int maxWidth) const
+SIZE Control::TextSize(int maxWidth) const
 {
     const WindowDC dc(Handle);
     const ScopedSelection font(dc, HGDIOBJ(SendMessageA(Handle, WM_GETFONT, 0, 0)));
@@ -162,17 +161,17 @@ SIZE TControl::TextSize(int maxWidth) const
     return line.cx <= maxWidth ? line : measure(DT_WORDBREAK, maxWidth);
 }
 
-void TControl::SetBounds(int x, int y, int width, int height)
+void Control::SetBounds(int x, int y, int width, int height)
 {
     SetWindowPos(Handle, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TLabel::Create(HWND parent, const std::string& text, int x, int y, int width, int height, unsigned style,
+void Label::Create(HWND parent, const std::string& text, int x, int y, int width, int height, unsigned style,
                     UINT clickId)
 {
     // A label that is no link lets the mouse through to its form, so the
     // form's pointer shows over it.
-    TControl::Create(parent, "STATIC", text, SS_LEFT | SS_NOPREFIX | (clickId ? SS_NOTIFY : 0), x, y, width,
+    Control::Create(parent, "STATIC", text, SS_LEFT | SS_NOPREFIX | (clickId ? SS_NOTIFY : 0), x, y, width,
                      height, clickId ? clickId : 0xFFFF);
     SetFont(style);
     if (clickId) {
@@ -181,22 +180,22 @@ void TLabel::Create(HWND parent, const std::string& text, int x, int y, int widt
     }
 }
 
-void TButton::Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
+void Button::Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
                      bool isDefault)
 {
-    TControl::Create(parent, "BUTTON", text, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), x, y,
+    Control::Create(parent, "BUTTON", text, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), x, y,
                      width, height, id);
 }
 
-void TRadioButton::Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
+void RadioButton::Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
                           bool firstOfGroup)
 {
-    TControl::Create(parent, "BUTTON", text,
+    Control::Create(parent, "BUTTON", text,
                      WS_TABSTOP | BS_AUTORADIOBUTTON | BS_MULTILINE | (firstOfGroup ? WS_GROUP : 0), x, y, width,
                      height, id);
 }
 
-int TRadioButton::BoxWidth() const
+int RadioButton::BoxWidth() const
 {
     // The system's box and a digit's width of space: Windows and Wine leave
     // a little less than that.
@@ -207,51 +206,51 @@ int TRadioButton::BoxWidth() const
     return GetSystemMetrics(SM_CXMENUCHECK) + digit.cx;
 }
 
-bool TRadioButton::Checked() const
+bool RadioButton::Checked() const
 {
     return SendMessageA(Handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void TRadioButton::SetChecked(bool on)
+void RadioButton::SetChecked(bool on)
 {
     SendMessageA(Handle, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void TGroupBox::Create(HWND parent, const std::string& text, int x, int y, int width, int height)
+void GroupBox::Create(HWND parent, const std::string& text, int x, int y, int width, int height)
 {
-    TControl::Create(parent, "BUTTON", text, BS_GROUPBOX, x, y, width, height, 0xFFFF);
+    Control::Create(parent, "BUTTON", text, BS_GROUPBOX, x, y, width, height, 0xFFFF);
 }
 
-void TEdit::Create(HWND parent, int x, int y, int width, int height, UINT id)
+void Edit::Create(HWND parent, int x, int y, int width, int height, UINT id)
 {
-    TControl::Create(parent, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, x, y, width, height, id, WS_EX_CLIENTEDGE);
+    Control::Create(parent, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, x, y, width, height, id, WS_EX_CLIENTEDGE);
 }
 
-void TSpinEdit::Create(HWND parent, int x, int y, int width, int height, UINT id, int min, int max)
+void SpinEdit::Create(HWND parent, int x, int y, int width, int height, UINT id, int min, int max)
 {
     // The arrows take the right end of the field's width (the up-down control
     // narrows its buddy), as they would in a single control.
     // Digits only from the keyboard; pasted text may still hold anything.
-    TControl::Create(parent, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL | ES_NUMBER, x, y, width, height, id,
+    Control::Create(parent, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL | ES_NUMBER, x, y, width, height, id,
                      WS_EX_CLIENTEDGE);
     if (!NeedCommonControls())
         return;
     Arrows = CreateWindowExA(0, UPDOWN_CLASSA, nullptr,
                              WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_NOTHOUSANDS |
                                  UDS_ARROWKEYS,
-                             0, 0, 0, 0, parent, nullptr, TheApplication.Instance, nullptr);
+                             0, 0, 0, 0, parent, nullptr, ProgramModule(), nullptr);
     SendMessageA(Arrows, UDM_SETBUDDY, WPARAM(Handle), 0);
     SendMessageA(Arrows, UDM_SETRANGE, 0, MAKELPARAM(max, min));
 }
 
-void TListBox::Create(HWND parent, int x, int y, int width, int height, UINT id, DWORD extraStyle)
+void ListBox::Create(HWND parent, int x, int y, int width, int height, UINT id, DWORD extraStyle)
 {
-    TControl::Create(parent, "LISTBOX", "",
+    Control::Create(parent, "LISTBOX", "",
                      WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | extraStyle, x, y, width, height,
                      id, WS_EX_CLIENTEDGE);
 }
 
-void TListBox::SetLines(const std::vector<std::string>& lines)
+void ListBox::SetLines(const std::vector<std::string>& lines)
 {
     // One drawing for the lot: line by line, a folder of a thousand
     // sub-folders froze the program for seconds.
@@ -267,64 +266,64 @@ void TListBox::SetLines(const std::vector<std::string>& lines)
     InvalidateRect(Handle, nullptr, TRUE);
 }
 
-int TListBox::Count() const
+int ListBox::Count() const
 {
     return int(SendMessageA(Handle, LB_GETCOUNT, 0, 0));
 }
 
-int TListBox::ItemIndex() const
+int ListBox::ItemIndex() const
 {
     return int(SendMessageA(Handle, LB_GETCURSEL, 0, 0));
 }
 
-void TListBox::SetItemIndex(int index)
+void ListBox::SetItemIndex(int index)
 {
     SendMessageA(Handle, LB_SETCURSEL, WPARAM(index), 0);
 }
 
-std::string TListBox::Line(int index) const
+std::string ListBox::Line(int index) const
 {
     return ItemText(Handle, LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
-void TListBox::SetItemHeight(int height)
+void ListBox::SetItemHeight(int height)
 {
     SendMessageA(Handle, LB_SETITEMHEIGHT, 0, height);
 }
 
-void TListBox::ReportEnter()
+void ListBox::ReportEnter()
 {
     SetPropA(Handle, OldProcProp, HANDLE(GetWindowLongPtrA(Handle, GWLP_WNDPROC)));
     SetWindowLongPtrA(Handle, GWLP_WNDPROC, LONG_PTR(EnterListProc));
 }
 
-void TComboBox::Create(HWND parent, int x, int y, int width, int dropHeight, UINT id)
+void ComboBox::Create(HWND parent, int x, int y, int width, int dropHeight, UINT id)
 {
-    TControl::Create(parent, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, x, y, width, dropHeight,
+    Control::Create(parent, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, x, y, width, dropHeight,
                      id);
 }
 
-void TComboBox::Clear()
+void ComboBox::Clear()
 {
     SendMessageA(Handle, CB_RESETCONTENT, 0, 0);
 }
 
-void TComboBox::Add(const std::string& line)
+void ComboBox::Add(const std::string& line)
 {
     SendMessageA(Handle, CB_ADDSTRING, 0, LPARAM(line.c_str()));
 }
 
-int TComboBox::ItemIndex() const
+int ComboBox::ItemIndex() const
 {
     return int(SendMessageA(Handle, CB_GETCURSEL, 0, 0));
 }
 
-void TComboBox::SetItemIndex(int index)
+void ComboBox::SetItemIndex(int index)
 {
     SendMessageA(Handle, CB_SETCURSEL, WPARAM(index), 0);
 }
 
-std::string TComboBox::Line(int index) const
+std::string ComboBox::Line(int index) const
 {
     return ItemText(Handle, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }

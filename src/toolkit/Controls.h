@@ -8,8 +8,8 @@
 
 // 8-point "MS Sans Serif", the font of every dialog of the program, and its
 // bold, underlined or larger cuts; `charset` picks the letters it must have.
-enum FontStyle : unsigned { fsPlain = 0, fsBold = 1, fsUnderline = 2 };
-HFONT DialogFont(unsigned style = fsPlain, int points = 8, BYTE charset = DEFAULT_CHARSET);
+enum FontStyle : unsigned { PlainFont = 0, BoldFont = 1, UnderlinedFont = 2 };
+HFONT DialogFont(unsigned style = PlainFont, int points = 8, BYTE charset = DEFAULT_CHARSET);
 
 // The program's own texts: Cyrillic ones are stored in the Windows-1251 code
 // page. On the NT family they are converted and shown in Unicode, whatever
@@ -19,12 +19,12 @@ bool ShownInUnicode(const std::string& text);
 using WideText = std::vector<wchar_t>;
 WideText OwnText(const std::string& text);
 
-class TControl {
+class Control {
 public:
-    TControl() = default;
-    virtual ~TControl();
-    TControl(const TControl&) = delete;
-    TControl& operator=(const TControl&) = delete;
+    Control() = default;
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
 
     // The control at (x, y) of `parent`'s client area, in tab order of
     // creation; `id` is what its notifications carry in WM_COMMAND. The text
@@ -32,7 +32,7 @@ public:
     void Create(HWND parent, const char* className, const std::string& text, DWORD style, int x, int y,
                 int width, int height, UINT id, DWORD exStyle = 0);
     // The control object of a window, or nullptr.
-    static TControl* Of(HWND wnd);
+    static Control* Of(HWND wnd);
 
     HWND Handle = nullptr;
     UINT Id = 0;
@@ -49,25 +49,27 @@ public:
     SIZE TextSize(int maxWidth) const;
     // Its place in the parent's client area.
     void SetBounds(int x, int y, int width, int height);
+    // The colour it is drawn on, or CLR_NONE for the system's.
+    virtual COLORREF Background() const { return CLR_NONE; }
 };
 
 // A text label. A link is underlined and navy with the hand pointer, and
 // reports clicks.
-class TLabel : public TControl {
+class Label : public Control {
 public:
     void Create(HWND parent, const std::string& text, int x, int y, int width, int height,
-                unsigned style = fsPlain, UINT clickId = 0);
+                unsigned style = PlainFont, UINT clickId = 0);
 };
 
 // A push button; the default one answers Enter.
-class TButton : public TControl {
+class Button : public Control {
 public:
     void Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
                 bool isDefault = false);
 };
 
 // Its text breaks into lines where it is wider than the button.
-class TRadioButton : public TControl {
+class RadioButton : public Control {
 public:
     void Create(HWND parent, const std::string& text, int x, int y, int width, int height, UINT id,
                 bool firstOfGroup);
@@ -77,18 +79,18 @@ public:
     void SetChecked(bool on);
 };
 
-class TGroupBox : public TControl {
+class GroupBox : public Control {
 public:
     void Create(HWND parent, const std::string& text, int x, int y, int width, int height);
 };
 
-class TEdit : public TControl {
+class Edit : public Control {
 public:
     void Create(HWND parent, int x, int y, int width, int height, UINT id);
 };
 
 // A whole-number field with up and down arrows beside it.
-class TSpinEdit : public TControl {
+class SpinEdit : public Control {
 public:
     void Create(HWND parent, int x, int y, int width, int height, UINT id, int min, int max);
 
@@ -97,7 +99,7 @@ private:
 };
 
 // A list of lines in the system's code page; one may be selected.
-class TListBox : public TControl {
+class ListBox : public Control {
 public:
     void Create(HWND parent, int x, int y, int width, int height, UINT id, DWORD extraStyle = 0);
     // Replaces every line.
@@ -112,10 +114,11 @@ public:
     void ReportEnter();
     // Background colour, or CLR_NONE for the system's.
     COLORREF Color = CLR_NONE;
+    COLORREF Background() const override { return Color; }
 };
 
 // A drop-down list to choose one line from.
-class TComboBox : public TControl {
+class ComboBox : public Control {
 public:
     void Create(HWND parent, int x, int y, int width, int dropHeight, UINT id);
     void Clear();

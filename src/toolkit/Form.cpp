@@ -15,16 +15,7 @@ bool AnyMouseButtonHeld()
     return GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0 || GetKeyState(VK_MBUTTON) < 0;
 }
 
-HCURSOR HandPointer()
-{
-    static const HCURSOR hand = [] {
-        const HCURSOR system = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND, Windows 98 and 2000 on
-        return system ? system : LoadCursorA(TheApplication.Instance, MAKEINTRESOURCEA(IDC_HANDPOINT));
-    }();
-    return hand;
-}
-
-void TImage::SetPicture(Bitmap picture)
+void Picture::SetPicture(Bitmap picture)
 {
     Pic = std::move(picture);
     if (AutoSize) {
@@ -33,12 +24,12 @@ void TImage::SetPicture(Bitmap picture)
     }
 }
 
-bool TImage::Contains(int x, int y) const
+bool Picture::Contains(int x, int y) const
 {
     return Visible && x >= Left && x < Left + Width && y >= Top && y < Top + Height;
 }
 
-void TImage::Paint(HDC dc) const
+void Picture::Paint(HDC dc) const
 {
     if (!Visible || Pic.Empty())
         return;
@@ -75,6 +66,17 @@ void TImage::Paint(HDC dc) const
 }
 
 namespace {
+// Nothing escapes a handler: an error ends it and is shown in the error box.
+template <typename Handler>
+void ShowingErrors(Handler handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        TheApplication.ShowException(e);
+    }
+}
+
 // A window keeps its form twice, on purpose. Our window procedure reads it
 // from GWLP_USERDATA, at every message: a property would be a round trip to
 // the server under Wine (20 ms more start-up). Any other code asks the
@@ -82,21 +84,21 @@ namespace {
 // put values of their own in GWLP_USERDATA.
 const char FormProp[] = "Quorvel.Form";
 
-void Attach(HWND wnd, TForm* form)
+void Attach(HWND wnd, Form* form)
 {
     SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(form));
     SetPropA(wnd, FormProp, HANDLE(form));
 }
 } // namespace
 
-TForm* TForm::Of(HWND wnd)
+Form* Form::Of(HWND wnd)
 {
-    return static_cast<TForm*>(GetPropA(wnd, FormProp));
+    return static_cast<Form*>(GetPropA(wnd, FormProp));
 }
 
-TForm::TForm(const char* className) : ClassName(className) {}
+Form::Form(const char* className) : ClassName(className) {}
 
-TForm::~TForm()
+Form::~Form()
 {
     if (Handle) {
         SetWindowLongPtrA(Handle, GWLP_USERDATA, 0);
@@ -105,7 +107,7 @@ TForm::~TForm()
     }
 }
 
-void TForm::DialogFrame(const std::string& caption, int clientWidth, int clientHeight, int left, int top)
+void Form::DialogFrame(const std::string& caption, int clientWidth, int clientHeight, int left, int top)
 {
     // Children are not clipped: a group box leaves its inside for the form
     // to paint.
@@ -119,13 +121,13 @@ void TForm::DialogFrame(const std::string& caption, int clientWidth, int clientH
     DialogKeys = true;
 }
 
-void TForm::Create()
+void Form::Create()
 {
     CreateHandle();
     Created();
 }
 
-void TForm::CreateFrom(TForm& old)
+void Form::CreateFrom(Form& old)
 {
     Handle = old.Handle;
     Tooltip = old.Tooltip;
@@ -137,83 +139,70 @@ void TForm::CreateFrom(TForm& old)
     Created();
 }
 
-void TForm::Created()
+void Form::Created()
 {
-    try {
-        FormCreate();
-    } catch (const std::exception& e) {
-        TheApplication.ShowException(e);
-    }
+    ShowingErrors([this] { OnCreate(); });
     UpdateHints();
 }
 
-void TForm::Dispatch(void (TForm::*handler)())
+void Form::Dispatch(void (Form::*handler)())
 {
-    try {
-        (this->*handler)();
-    } catch (const std::exception& e) {
-        TheApplication.ShowException(e);
-    }
+    ShowingErrors([this, handler] { (this->*handler)(); });
 }
 
-void TForm::CreateHandle()
+void Form::CreateHandle()
 {
     RECT r = {0, 0, InitClientWidth, InitClientHeight};
     AdjustWindowRectEx(&r, Style, FALSE, ExStyle);
-    const HICON icon = LoadIconA(TheApplication.Instance, MAKEINTRESOURCEA(1));
+    const HICON icon = LoadIconA(ProgramModule(), MAKEINTRESOURCEA(1));
     // On the NT family a Unicode window, so that a Cyrillic caption shows
     // whatever the system's code page; the 95 family has ANSI windows only.
     if (IsNtFamily()) {
         const WideText cls = OwnText(ClassName);
         WNDCLASSW wc;
-        if (!GetClassInfoW(TheApplication.Instance, cls.data(), &wc)) {
+        if (!GetClassInfoW(ProgramModule(), cls.data(), &wc)) {
             wc = {};
             wc.lpfnWndProc = StaticProc;
-            wc.hInstance = TheApplication.Instance;
+            wc.hInstance = ProgramModule();
             wc.hIcon = icon;
             wc.lpszClassName = cls.data();
             RegisterClassW(&wc);
         }
         CreateWindowExW(ExStyle, cls.data(), OwnText(Caption).data(), Style, InitLeft, InitTop,
-                        r.right - r.left, r.bottom - r.top, TheApplication.Handle, nullptr, TheApplication.Instance, this);
+                        r.right - r.left, r.bottom - r.top, TheApplication.Handle, nullptr, ProgramModule(), this);
     } else {
         WNDCLASSA wc;
-        if (!GetClassInfoA(TheApplication.Instance, ClassName, &wc)) {
+        if (!GetClassInfoA(ProgramModule(), ClassName, &wc)) {
             wc = {};
             wc.lpfnWndProc = StaticProc;
-            wc.hInstance = TheApplication.Instance;
+            wc.hInstance = ProgramModule();
             wc.hIcon = icon;
             wc.lpszClassName = ClassName;
             RegisterClassA(&wc);
         }
         CreateWindowExA(ExStyle, ClassName, Caption.c_str(), Style, InitLeft, InitTop, r.right - r.left,
-                        r.bottom - r.top, TheApplication.Handle, nullptr, TheApplication.Instance, this);
+                        r.bottom - r.top, TheApplication.Handle, nullptr, ProgramModule(), this);
     }
     if (UseColorKey)
         ApplyColorKey();
 }
 
-LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Form::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_NCCREATE) {
         // lpCreateParams stands at the same place in both character sets.
-        TForm* form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        Form* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         form->Handle = wnd;
         Attach(wnd, form);
     }
-    TForm* form = reinterpret_cast<TForm*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    Form* form = reinterpret_cast<Form*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
     if (msg == WM_NCDESTROY)
         RemovePropA(wnd, FormProp);
     if (!form)
         return (IsWindowUnicode(wnd) ? DefWindowProcW : DefWindowProcA)(wnd, msg, wParam, lParam);
-    // Nothing escapes a window procedure: an error ends its handler and is shown.
     LRESULT result = 0;
-    try {
-        ++form->Depth;
-        result = form->WndProc(msg, wParam, lParam);
-    } catch (const std::exception& e) {
-        TheApplication.ShowException(e);
-    }
+    ++form->Depth;
+    ShowingErrors([&] { result = form->WndProc(msg, wParam, lParam); });
     --form->Depth;
     if (msg == WM_NCDESTROY)
         form->Destroyed();
@@ -223,7 +212,7 @@ LRESULT CALLBACK TForm::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPa
 // Our own forms' windows are destroyed only by the destructor, which cuts the
 // form off first. A window that gets here went down with its owner or parent:
 // another program's taskbar that was closed or crashed.
-void TForm::Destroyed()
+void Form::Destroyed()
 {
     Handle = Tooltip = Focus = nullptr;
     Pressed = nullptr;
@@ -232,7 +221,7 @@ void TForm::Destroyed()
         PostMessageA(TheApplication.Handle, WM_APP_MAINLOST, 0, 0);
 }
 
-LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_ERASEBKGND: return 1;
@@ -255,37 +244,47 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
             return 0;
         break;
     case DM_GETDEFID: return DefaultId();
-    case WM_COMMAND: Command(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_COMMAND: Commanded(LOWORD(wParam), HIWORD(wParam)); return 0;
     }
     return Default(msg, wParam, lParam);
 }
 
-LRESULT TForm::Default(UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT Form::Default(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     return (IsWindowUnicode(Handle) ? DefWindowProcW : DefWindowProcA)(Handle, msg, wParam, lParam);
 }
 
-void TForm::Close()
+void Form::Commanded(UINT id, UINT code)
 {
-    FormClose();
+    if (OkId && id == OkId)
+        OnOk();
+    else if (CancelId && id == CancelId)
+        OnCancel();
+    else
+        Command(id, code);
+}
+
+void Form::Close()
+{
+    OnClose();
     if (Modal)
-        ModalResult = mrCancel;
+        Result = DialogResult::Cancel;
     else if (this == TheApplication.MainForm)
         TheApplication.Terminate();
     else
         Hide();
 }
 
-void TForm::DrawContent(HDC dc, int width, int height) const
+void Form::DrawContent(HDC dc, int width, int height) const
 {
     const ScopedBrush background(CreateSolidBrush(Color));
     RECT all = {0, 0, width, height};
     FillRect(dc, &all, background.Get());
-    for (const TImage* p : Pictures)
+    for (const Picture* p : Pictures)
         p->Paint(dc);
 }
 
-void TForm::Paint()
+void Form::Paint()
 {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(Handle, &ps);
@@ -301,7 +300,7 @@ void TForm::Paint()
     EndPaint(Handle, &ps);
 }
 
-void TForm::ApplyColorKey()
+void Form::ApplyColorKey()
 {
     RECT rc;
     GetClientRect(Handle, &rc);
@@ -312,7 +311,7 @@ void TForm::ApplyColorKey()
     SetWindowRgn(Handle, RegionFromRuns(OpaqueRuns(s.Pixels(), s.Width, s.Height, key)), TRUE);
 }
 
-void TForm::UpdateHints()
+void Form::UpdateHints()
 {
     // The tooltips wait for the pointer's first visit: they need the common
     // controls, which would otherwise be loaded at every start, and a window
@@ -321,11 +320,11 @@ void TForm::UpdateHints()
         return;
     if (!Tooltip) {
         Tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle, nullptr, TheApplication.Instance,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle, nullptr, ProgramModule(),
                                   nullptr);
     }
     for (size_t i = 0; i < Pictures.size(); ++i) {
-        const TImage& p = *Pictures[i];
+        const Picture& p = *Pictures[i];
         TOOLINFOA ti = {};
         ti.cbSize = TTTOOLINFOA_V1_SIZE;  // understood by every version of the common controls
         ti.uFlags = TTF_SUBCLASS;
@@ -340,7 +339,7 @@ void TForm::UpdateHints()
     }
 }
 
-TImage* TForm::PictureAt(int x, int y) const
+Picture* Form::PictureAt(int x, int y) const
 {
     for (auto p = Pictures.rbegin(); p != Pictures.rend(); ++p)
         if ((*p)->Contains(x, y))
@@ -348,7 +347,7 @@ TImage* TForm::PictureAt(int x, int y) const
     return nullptr;
 }
 
-LRESULT TForm::Mouse(UINT msg, LPARAM lParam)
+LRESULT Form::Mouse(UINT msg, LPARAM lParam)
 {
     if (!Hovered) {
         Hovered = true;
@@ -364,7 +363,7 @@ LRESULT TForm::Mouse(UINT msg, LPARAM lParam)
     // picture pressed before.
     if (Pressed && GetCapture() != Handle)
         Pressed = nullptr;
-    TImage* target = Pressed ? Pressed : PictureAt(x, y);
+    Picture* target = Pressed ? Pressed : PictureAt(x, y);
     if (!target)
         return 0;
     const int px = x - target->Left, py = y - target->Top;
@@ -391,11 +390,11 @@ LRESULT TForm::Mouse(UINT msg, LPARAM lParam)
     return 0;
 }
 
-LRESULT TForm::SetCursorMsg(WPARAM wParam, LPARAM lParam)
+LRESULT Form::SetCursorMsg(WPARAM wParam, LPARAM lParam)
 {
     if (HWND(wParam) != Handle) {
         // Over a control: its own pointer if it has one, else the class's.
-        const TControl* c = TControl::Of(HWND(wParam));
+        const Control* c = Control::Of(HWND(wParam));
         if (!c || !c->Cursor)
             return FALSE;
         ::SetCursor(c->Cursor);
@@ -406,12 +405,12 @@ LRESULT TForm::SetCursorMsg(WPARAM wParam, LPARAM lParam)
     POINT pt;
     GetCursorPos(&pt);
     ScreenToClient(Handle, &pt);
-    const TImage* p = Pressed ? Pressed : PictureAt(pt.x, pt.y);
+    const Picture* p = Pressed ? Pressed : PictureAt(pt.x, pt.y);
     ::SetCursor(p && p->Cursor ? p->Cursor : FormCursor);
     return TRUE;
 }
 
-void TForm::SetCursor(HCURSOR cursor)
+void Form::SetCursor(HCURSOR cursor)
 {
     FormCursor = cursor;
     POINT pt;
@@ -422,17 +421,16 @@ void TForm::SetCursor(HCURSOR cursor)
 
 // Labels and frames stand on the form's colour; a control may ask for a
 // text colour and a list box for a background of its own.
-LRESULT TForm::ControlColor(UINT msg, HDC dc, HWND control)
+LRESULT Form::ControlColor(UINT msg, HDC dc, HWND control)
 {
-    const TControl* c = TControl::Of(control);
+    const Control* c = Control::Of(control);
     COLORREF back = Color;
     if (msg == WM_CTLCOLORLISTBOX) {
         // Only a list box of ours with a colour of its own; the rest (a
         // combo box's drop-down among them) keep the system's.
-        const TListBox* list = dynamic_cast<const TListBox*>(c);
-        if (!list || list->Color == CLR_NONE)
+        if (!c || c->Background() == CLR_NONE)
             return Default(msg, WPARAM(dc), LPARAM(control));
-        back = list->Color;
+        back = c->Background();
     }
     if (c)
         SetTextColor(dc, c->FontColor);
@@ -460,7 +458,7 @@ namespace {
 std::vector<HWND>* ModalDisabled = nullptr;
 } // namespace
 
-void TForm::DisableWhileModal(HWND wnd)
+void Form::DisableWhileModal(HWND wnd)
 {
     if (ModalDisabled && wnd && IsWindowEnabled(wnd)) {
         EnableWindow(wnd, FALSE);
@@ -468,12 +466,12 @@ void TForm::DisableWhileModal(HWND wnd)
     }
 }
 
-int TForm::ShowModal()
+DialogResult Form::ShowModal()
 {
     // Already open (asked for again from a panel made anew meanwhile): the
     // second request gets no answer of its own.
     if (Modal)
-        return mrCancel;
+        return DialogResult::Cancel;
     // Every shown window of this thread that takes input now, but the main
     // one. Hidden ones stay as they are: one of them may be the next dialog.
     std::vector<HWND> disabled;
@@ -486,36 +484,36 @@ int TForm::ShowModal()
         disabled.push_back(w);
     }
     Modal = true;
-    ModalResult = 0;
+    Result = DialogResult::None;
     const bool outermost = !ModalDisabled;
     if (outermost)
         ModalDisabled = &disabled;
-    FormShow();
+    OnShow();
     ShowWindow(Handle, SW_SHOW);
     SetForegroundWindow(Handle);
-    TheApplication.RunUntil([this] { return ModalResult != 0; });
+    TheApplication.RunUntil([this] { return Result != DialogResult::None; });
     if (outermost)
         ModalDisabled = nullptr;
-    if (!ModalResult)
-        ModalResult = mrCancel;  // the program is ending
+    if (Result == DialogResult::None)
+        Result = DialogResult::Cancel;  // the program is ending
     for (HWND w : disabled)
         if (IsWindow(w))
             EnableWindow(w, TRUE);
     Hide();
     Modal = false;
-    return ModalResult;
+    return Result;
 }
 
-void TForm::Show()
+void Form::Show()
 {
-    FormShow();
+    OnShow();
     ShowWindow(Handle, ActivateOnShow ? SW_SHOW : SW_SHOWNA);
     if (ActivateOnShow)
         SetForegroundWindow(Handle);
 }
 
 // Enter presses the focused push button, else the default one.
-LRESULT TForm::DefaultId() const
+LRESULT Form::DefaultId() const
 {
     const HWND f = GetFocus();
     if (IsChild(Handle, f) && (SendMessageA(f, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
@@ -523,7 +521,7 @@ LRESULT TForm::DefaultId() const
     return DefaultButton ? MAKELRESULT(DefaultButton, DC_HASDEFID) : 0;
 }
 
-void TForm::ResetKeyboard()
+void Form::ResetKeyboard()
 {
     Focus = nullptr;
     for (HWND c = GetWindow(Handle, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
@@ -534,7 +532,7 @@ void TForm::ResetKeyboard()
 
 // A form with controls gives the keyboard back to the control that had it,
 // or to its first control, instead of taking it itself.
-bool TForm::Activate(bool active)
+bool Form::Activate(bool active)
 {
     if (!active) {
         const HWND f = GetFocus();
@@ -550,22 +548,22 @@ bool TForm::Activate(bool active)
     return true;
 }
 
-void TForm::Hide()
+void Form::Hide()
 {
     ShowWindow(Handle, SW_HIDE);
 }
 
-bool TForm::Visible() const
+bool Form::Visible() const
 {
     return IsWindowVisible(Handle) != FALSE;
 }
 
-void TForm::SetBounds(int left, int top, int width, int height)
+void Form::SetBounds(int left, int top, int width, int height)
 {
     SetWindowPos(Handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TForm::SetClientSize(int width, int height)
+void Form::SetClientSize(int width, int height)
 {
     RECT r = {0, 0, width, height};
     AdjustWindowRectEx(&r, DWORD(GetWindowLongA(Handle, GWL_STYLE)), FALSE,
@@ -574,7 +572,7 @@ void TForm::SetClientSize(int width, int height)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TForm::Invalidate()
+void Form::Invalidate()
 {
     InvalidateRect(Handle, nullptr, FALSE);
 }

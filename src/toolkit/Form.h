@@ -10,7 +10,7 @@
 // A picture drawn at a place on its form. It is not a window of its own: the
 // form paints it and routes the mouse to it (the topmost visible picture
 // under the pointer; the pressed one while a button is held).
-class TImage {
+class Picture {
 public:
     int Left = 0, Top = 0, Width = 0, Height = 0;
     bool Visible = true;
@@ -21,7 +21,7 @@ public:
     std::string Hint;
 
     void SetPicture(Bitmap picture);
-    const Bitmap& Picture() const { return Pic; }
+    const Bitmap& Image() const { return Pic; }
     bool Contains(int x, int y) const;
     void Paint(HDC dc) const;
 
@@ -34,29 +34,29 @@ enum class MouseButton { Left, Right, Middle };
 // Whether a button is held as of the input message being handled.
 bool AnyMouseButtonHeld();
 
-// The system's link pointer; Windows 95 has none, so our own there.
-HCURSOR HandPointer();
+// How a modal form ended.
+enum class DialogResult { None, Ok, Cancel };
 
-class TForm {
+class Form {
 public:
-    explicit TForm(const char* className);
-    virtual ~TForm();
-    TForm(const TForm&) = delete;
-    TForm& operator=(const TForm&) = delete;
+    explicit Form(const char* className);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
 
-    // Creates the window, then runs FormCreate; an error there is shown in the
+    // Creates the window, then runs OnCreate; an error there is shown in the
     // error box and skips the rest of it.
     void Create();
     // The same, but takes over the window of a form of the same class, which
     // is left without one; cheaper than a window anew. Not while a handler of
     // the old form is running (see InHandler).
-    void CreateFrom(TForm& old);
+    void CreateFrom(Form& old);
     // One of the form's handlers is running, perhaps beneath a nested loop.
     bool InHandler() const { return Depth > 0; }
 
     // Events of the shell and the session, which reach the program through its
     // hidden window; an error is shown as in any handler.
-    void Dispatch(void (TForm::*handler)());
+    void Dispatch(void (Form::*handler)());
     // The taskbar has come up anew, or the window went down with the old one
     // (Handle is then nullptr).
     virtual void ShellRestarted() {}
@@ -80,18 +80,19 @@ public:
     // Gives every visible picture with a hint its tooltip, at its present place.
     void UpdateHints();
 
-    // Shows the form and runs until its ModalResult is set; meanwhile the
-    // program's other windows take no input, the main window excepted (the
-    // start button belongs to the taskbar). Closing it gives mrCancel.
-    int ShowModal();
-    int ModalResult = 0;
+    // Shows the form and runs until EndModal; meanwhile the program's other
+    // windows take no input, the main window excepted (the start button
+    // belongs to the taskbar). Closing it, or the program ending under it,
+    // gives Cancel.
+    DialogResult ShowModal();
+    void EndModal(DialogResult result) { Result = result; }
 
     // A window made while a modal form is open takes no input until the
     // outermost one closes, as the windows it replaced did not.
     static void DisableWhileModal(HWND wnd);
 
     // The form of a window of this process, or nullptr.
-    static TForm* Of(HWND wnd);
+    static Form* Of(HWND wnd);
     // Tab, Enter and Escape move between its controls as in a dialog box.
     bool DialogKeys = false;
 
@@ -112,12 +113,12 @@ protected:
     bool ActivateOnShow = false;  // dialogs take the keyboard when shown
     UINT DefaultButton = 0;       // the control Enter chooses
     // Painting order: later pictures are drawn over earlier ones.
-    std::vector<TImage*> Pictures;
+    std::vector<Picture*> Pictures;
 
-    // The window alone, without FormCreate: also a window anew for a form
+    // The window alone, without OnCreate: also a window anew for a form
     // whose window another program destroyed.
     void CreateHandle();
-    // FormCreate and the tooltips, once the window is there.
+    // OnCreate and the tooltips, once the window is there.
     void Created();
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -125,12 +126,17 @@ protected:
     // A menu choice or a control's notification (WM_COMMAND): `id` is the
     // item's or control's identifier, `code` the notification.
     virtual void Command(UINT /*id*/, UINT /*code*/) {}
-    virtual void FormCreate() {}
-    virtual void FormShow() {}
-    virtual void FormClose() {}
-    virtual void PictureMouseDown(TImage&, MouseButton, int, int) {}
-    virtual void PictureMouseMove(TImage&, int, int) {}
-    virtual void PictureMouseUp(TImage&, MouseButton, int, int) {}
+    // The controls that end a dialog: a click on OkId runs OnOk, on
+    // CancelId OnCancel, instead of Command.
+    UINT OkId = 0, CancelId = 0;
+    virtual void OnOk() { EndModal(DialogResult::Ok); }
+    virtual void OnCancel() { EndModal(DialogResult::Cancel); }
+    virtual void OnCreate() {}
+    virtual void OnShow() {}
+    virtual void OnClose() {}
+    virtual void PictureMouseDown(Picture&, MouseButton, int, int) {}
+    virtual void PictureMouseMove(Picture&, int, int) {}
+    virtual void PictureMouseUp(Picture&, MouseButton, int, int) {}
 
 private:
     static LRESULT CALLBACK StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -140,20 +146,19 @@ private:
     LRESULT SetCursorMsg(WPARAM wParam, LPARAM lParam);
     LRESULT ControlColor(UINT msg, HDC dc, HWND control);
     void Close();
+    void Commanded(UINT id, UINT code);
     void Destroyed();
     bool Activate(bool active);
     LRESULT DefaultId() const;
-    TImage* PictureAt(int x, int y) const;
+    Picture* PictureAt(int x, int y) const;
 
     const char* ClassName;
     HWND Tooltip = nullptr;
     bool Hovered = false;  // the pointer has been over the form
     HCURSOR FormCursor = LoadCursor(nullptr, IDC_ARROW);
-    TImage* Pressed = nullptr;
+    Picture* Pressed = nullptr;
     HWND Focus = nullptr;
     bool Modal = false;
+    DialogResult Result = DialogResult::None;
     int Depth = 0;  // window procedure calls in progress
 };
-
-// Modal results.
-enum : int { mrOk = 1, mrCancel = 2, mrYes = 6 };

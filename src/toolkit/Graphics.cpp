@@ -5,6 +5,8 @@
 #include "../base/BmpFile.h"
 #include "../base/Errors.h"
 #include "../base/Scoped.h"
+#include "../platform/Platform.h"
+#include "../../res/resource.h"
 
 Bitmap::Bitmap(HBITMAP handle) : Bmp(handle)
 {
@@ -41,9 +43,19 @@ Bitmap& Bitmap::operator=(Bitmap&& other) noexcept
     return *this;
 }
 
-Bitmap Bitmap::FromResource(HINSTANCE instance, int id)
+Bitmap Bitmap::FromResource(int id)
 {
-    return Bitmap(HBITMAP(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return Bitmap(
+        HBITMAP(LoadImageA(ProgramModule(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+HCURSOR HandPointer()
+{
+    static const HCURSOR hand = [] {
+        const HCURSOR system = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND, Windows 98 and 2000 on
+        return system ? system : LoadCursorA(ProgramModule(), MAKEINTRESOURCEA(IDC_HANDPOINT));
+    }();
+    return hand;
 }
 
 std::string SysErrorMessage(DWORD code)

@@ -20,7 +20,8 @@ public:
     Bitmap(const Bitmap&) = delete;
     Bitmap& operator=(const Bitmap&) = delete;
 
-    static Bitmap FromResource(HINSTANCE instance, int id);
+    // One of the program's own pictures.
+    static Bitmap FromResource(int id);
     // A .bmp file, validated before anything is drawn. Throws EFOpenError when
     // the file cannot be opened, EInvalidGraphic when it is not a bitmap.
     static Bitmap FromFile(const std::string& path);
@@ -65,6 +66,9 @@ private:
     HDC Mem = nullptr;
     HGDIOBJ Old = nullptr;
 };
+
+// The system's link pointer; Windows 95 has none, so our own there.
+HCURSOR HandPointer();
 
 // The system's text for an error code, without its closing full stop.
 std::string SysErrorMessage(DWORD code);

@@ -1,12 +1,12 @@
 #include "Layout.h"
 
-FlowItem TextItem(const TControl& control, int left, int right, int gap, bool follows)
+FlowItem TextItem(const Control& control, int left, int right, int gap, bool follows)
 {
     const SIZE size = control.TextSize(right - left);
     return {int(size.cx), int(size.cy), gap, follows, left};
 }
 
-void PlaceControls(const std::vector<TControl*>& controls, const std::vector<FlowItem>& items, const Flow& flow)
+void PlaceControls(const std::vector<Control*>& controls, const std::vector<FlowItem>& items, const Flow& flow)
 {
     for (size_t i = 0; i < controls.size() && i < items.size(); ++i)
         if (controls[i])

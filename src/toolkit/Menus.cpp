@@ -3,18 +3,18 @@
 #include "../platform/Platform.h"
 
 namespace {
-void Adopt(std::vector<TMenuItem*>& items, TMenuItem* parent)
+void Adopt(std::vector<MenuItem*>& items, MenuItem* parent)
 {
-    for (TMenuItem* i : items) {
+    for (MenuItem* i : items) {
         i->Parent = parent;
         Adopt(i->Items, i);
     }
 }
 
-HMENU Build(const std::vector<TMenuItem*>& items)
+HMENU Build(const std::vector<MenuItem*>& items)
 {
     HMENU menu = CreatePopupMenu();
-    for (const TMenuItem* i : items) {
+    for (const MenuItem* i : items) {
         if (!i->Visible)
             continue;
         MENUITEMINFOA mi = {};
@@ -36,21 +36,21 @@ HMENU Build(const std::vector<TMenuItem*>& items)
 }
 } // namespace
 
-void TMenuItem::SetChecked(bool on)
+void MenuItem::SetChecked(bool on)
 {
     if (on && RadioItem && Parent)
-        for (TMenuItem* sibling : Parent->Items)
+        for (MenuItem* sibling : Parent->Items)
             if (sibling->RadioItem)
                 sibling->Checked = false;
     Checked = on;
 }
 
-TPopupMenu::TPopupMenu(std::vector<TMenuItem*> items) : Items(std::move(items))
+PopupMenu::PopupMenu(std::vector<MenuItem*> items) : Items(std::move(items))
 {
     Adopt(Items, nullptr);
 }
 
-void TPopupMenu::Popup(HWND owner, int x, int y) const
+void PopupMenu::Popup(HWND owner, int x, int y) const
 {
     HMENU menu = Build(Items);
     // The owner must be in the foreground, or the menu would not close when

@@ -7,28 +7,28 @@
 #include <string>
 #include <vector>
 
-class TMenuItem {
+class MenuItem {
 public:
-    TMenuItem() = default;
-    TMenuItem(UINT id, std::string caption, std::vector<TMenuItem*> items = {})
+    MenuItem() = default;
+    MenuItem(UINT id, std::string caption, std::vector<MenuItem*> items = {})
         : Id(id), Caption(std::move(caption)), Items(std::move(items))
     {
     }
     UINT Id = 0;          // the WM_COMMAND identifier its form dispatches on
     std::string Caption;  // "-" is a separator line
-    std::vector<TMenuItem*> Items;
+    std::vector<MenuItem*> Items;
     bool Visible = true;
     bool Enabled = true;
     bool Checked = false;
     bool RadioItem = false;  // ticked with a dot; ticking it unticks its siblings
     void SetChecked(bool on);
-    TMenuItem* Parent = nullptr;
+    MenuItem* Parent = nullptr;
 };
 
-class TPopupMenu {
+class PopupMenu {
 public:
-    explicit TPopupMenu(std::vector<TMenuItem*> items);
-    std::vector<TMenuItem*> Items;
+    explicit PopupMenu(std::vector<MenuItem*> items);
+    std::vector<MenuItem*> Items;
     // Shows the menu with its top-left corner at the screen point; a choice
     // reaches `owner` as WM_COMMAND with the item's Id.
     void Popup(HWND owner, int x, int y) const;

@@ -27,13 +27,13 @@ const ButtonLook Looks[PanelButtonCount + 1] = {
     {"timer.bmp", "Timer"},
 };
 
-std::vector<TMenuItem*> MenuOf(TMenuItem (&items)[MenuPositions], unsigned base, const char* add,
+std::vector<MenuItem*> MenuOf(MenuItem (&items)[MenuPositions], unsigned base, const char* add,
                                const char* del)
 {
-    std::vector<TMenuItem*> out;
+    std::vector<MenuItem*> out;
     for (unsigned p = 0; p < MenuPositions; ++p) {
         // An entry's caption is its name, given before every popup.
-        items[p] = TMenuItem(base + p, p == AddPosition         ? add
+        items[p] = MenuItem(base + p, p == AddPosition         ? add
                                        : p == DeletePosition    ? del
                                        : p == SeparatorPosition ? "-"
                                                                 : "");
@@ -44,13 +44,13 @@ std::vector<TMenuItem*> MenuOf(TMenuItem (&items)[MenuPositions], unsigned base,
 }
 
 // Items 1 to count + 2 of a menu, for the counts the panel is created with.
-void ShowCountItems(TMenuItem (&items)[MenuPositions], unsigned count)
+void ShowCountItems(MenuItem (&items)[MenuPositions], unsigned count)
 {
     for (unsigned p = 1; count > 0 && p <= count + 2 && p < MenuPositions; ++p)
         items[p].Visible = true;
 }
 
-void ShowEntries(TMenuItem (&items)[MenuPositions], const FavouriteList& list)
+void ShowEntries(MenuItem (&items)[MenuPositions], const FavouriteList& list)
 {
     for (unsigned n = 1; n <= list.Count; ++n) {
         items[n + 2].Visible = true;
@@ -59,7 +59,7 @@ void ShowEntries(TMenuItem (&items)[MenuPositions], const FavouriteList& list)
 }
 
 // With no entries the separator keeps whatever state it had.
-void Refresh(TMenuItem (&items)[MenuPositions], const FavouriteList& list)
+void Refresh(MenuItem (&items)[MenuPositions], const FavouriteList& list)
 {
     if (list.Count >= 1) {
         items[SeparatorPosition].Visible = true;
@@ -74,7 +74,7 @@ void Refresh(TMenuItem (&items)[MenuPositions], const FavouriteList& list)
 } // namespace
 
 PanelWindow::PanelWindow(Program& app)
-    : TForm("TForm2"), App(app), FolderMenu(MenuOf(FolderItems, CmdFolderMenu, "Add dir", "Delete dir")),
+    : Form("TForm2"), App(app), FolderMenu(MenuOf(FolderItems, CmdFolderMenu, "Add dir", "Delete dir")),
       ProgramMenu(MenuOf(ProgramItems, CmdProgramMenu, "Add file", "Delete file"))
 {
     ExStyle = WS_EX_TOPMOST;
@@ -87,10 +87,10 @@ PanelWindow::PanelWindow(Program& app)
     Centre.Stretch = true;
     Pictures = {&Centre, &RightFrame, &LeftFrame};
     for (int k = 1; k <= PanelButtonCount; ++k) {
-        TImage& b = Buttons[k];
+        Picture& b = Buttons[k];
         b.Width = b.Height = 24;
         b.AutoSize = k >= FoldersButton;  // the first four stay 24 x 24 and cut their picture off
-        b.SetPicture(Bitmap::FromResource(GetModuleHandleA(nullptr), IDB_BTN1 + k - 1));
+        b.SetPicture(Bitmap::FromResource(IDB_BTN1 + k - 1));
         b.Cursor = HandPointer();
         b.Hint = Looks[k].Hint;
         Pictures.push_back(&b);
@@ -104,15 +104,15 @@ void PanelWindow::AlignFrames()
     if (Handle)
         GetClientRect(Handle, &rc);
     LeftFrame.Left = LeftFrame.Top = RightFrame.Top = Centre.Top = 0;
-    LeftFrame.Width = LeftFrame.Picture().Width;
-    RightFrame.Width = RightFrame.Picture().Width;
+    LeftFrame.Width = LeftFrame.Image().Width;
+    RightFrame.Width = RightFrame.Image().Width;
     RightFrame.Left = rc.right - RightFrame.Width;
     Centre.Left = LeftFrame.Width;
     Centre.Width = rc.right - LeftFrame.Width - RightFrame.Width;
     LeftFrame.Height = RightFrame.Height = Centre.Height = rc.bottom;
 }
 
-void PanelWindow::FormCreate()
+void PanelWindow::OnCreate()
 {
     ShowCountItems(ProgramItems, App.Programs.Count);
     ShowCountItems(FolderItems, App.Folders.Count);
@@ -134,7 +134,7 @@ void PanelWindow::FormCreate()
     }
     Buttons[MonitorButton].Transparent = Buttons[TimerButton].Transparent = true;
 
-    const int32_t frame = LeftFrame.Picture().Width;
+    const int32_t frame = LeftFrame.Image().Width;
     const PanelRect r = PanelBounds(App.Skin, App.Config.ButtonCount, GetSystemMetrics(SM_CYSCREEN), frame);
     SetBounds(r.Left, r.Top, r.Width, r.Height);
     AlignFrames();
@@ -170,7 +170,7 @@ void PanelWindow::Command(UINT id, UINT)
         App.OpenFavourite(App.Programs, id - CmdProgramMenu - 2);
 }
 
-void PanelWindow::PictureMouseDown(TImage& picture, MouseButton, int x, int y)
+void PanelWindow::PictureMouseDown(Picture& picture, MouseButton, int x, int y)
 {
     if (IsFrame(picture))
         return BeginDrag(x, y);
@@ -181,7 +181,7 @@ void PanelWindow::PictureMouseDown(TImage& picture, MouseButton, int x, int y)
         }
 }
 
-void PanelWindow::PictureMouseMove(TImage& picture, int x, int y)
+void PanelWindow::PictureMouseMove(Picture& picture, int x, int y)
 {
     if (IsFrame(picture))
         DragTo(x, y);
@@ -189,7 +189,7 @@ void PanelWindow::PictureMouseMove(TImage& picture, int x, int y)
 
 // Any mouse button, wherever the pointer is now: the picture that took the
 // press takes the release.
-void PanelWindow::PictureMouseUp(TImage& picture, MouseButton, int, int)
+void PanelWindow::PictureMouseUp(Picture& picture, MouseButton, int, int)
 {
     if (IsFrame(picture))
         return EndDrag();
@@ -224,7 +224,7 @@ void PanelWindow::ButtonReleased(int button)
 void PanelWindow::PressLook(int button, bool pressed)
 {
     // From the slot each time, not from where the picture is now.
-    const ButtonPlace home = ButtonHome(App.Skin, App.Config.ButtonSlot[button], LeftFrame.Picture().Width);
+    const ButtonPlace home = ButtonHome(App.Skin, App.Config.ButtonSlot[button], LeftFrame.Image().Width);
     Buttons[button].Left = home.Left + pressed;
     Buttons[button].Top = home.Top + pressed;
     Invalidate();
@@ -246,7 +246,7 @@ void PanelWindow::RunMonitorAction()
         StartScreenSaver(TheApplication.Handle);
 }
 
-void PanelWindow::PopUpFavouritesMenu(const TPopupMenu& menu, const FavouriteList& list)
+void PanelWindow::PopUpFavouritesMenu(const PopupMenu& menu, const FavouriteList& list)
 {
     RefreshFavouriteMenus();
     RECT r;

@@ -11,7 +11,7 @@
 
 class Program;
 
-class PanelWindow : public TForm {
+class PanelWindow : public Form {
 public:
     explicit PanelWindow(Program& app);
 
@@ -22,14 +22,14 @@ public:
 
 protected:
     void Command(UINT id, UINT code) override;
-    void FormCreate() override;
-    void PictureMouseDown(TImage& picture, MouseButton button, int x, int y) override;
-    void PictureMouseMove(TImage& picture, int x, int y) override;
-    void PictureMouseUp(TImage& picture, MouseButton button, int x, int y) override;
+    void OnCreate() override;
+    void PictureMouseDown(Picture& picture, MouseButton button, int x, int y) override;
+    void PictureMouseMove(Picture& picture, int x, int y) override;
+    void PictureMouseUp(Picture& picture, MouseButton button, int x, int y) override;
 
 private:
     void AlignFrames();
-    bool IsFrame(const TImage& picture) const { return &picture == &LeftFrame || &picture == &RightFrame; }
+    bool IsFrame(const Picture& picture) const { return &picture == &LeftFrame || &picture == &RightFrame; }
     // The pressed look: the button one pixel right and down while held.
     void PressLook(int button, bool pressed);
     // Buttons 1, 3 and 4 act as they are pressed, the others as they are
@@ -38,7 +38,7 @@ private:
     void ButtonReleased(int button);
     void ToggleCdTray();
     void RunMonitorAction();
-    void PopUpFavouritesMenu(const TPopupMenu& menu, const FavouriteList& list);
+    void PopUpFavouritesMenu(const PopupMenu& menu, const FavouriteList& list);
     void AddFolder();
     void AddProgram();
     void DeleteFavourites(FavouriteList& list);
@@ -51,11 +51,11 @@ private:
     // Painting order: the centre, the right frame, the left frame, then the
     // buttons. Button k (a PanelButton) is always Buttons[k]; element 0 is
     // unused.
-    TImage Centre, RightFrame, LeftFrame;
-    TImage Buttons[PanelButtonCount + 1];
+    Picture Centre, RightFrame, LeftFrame;
+    Picture Buttons[PanelButtonCount + 1];
 
-    TMenuItem FolderItems[MenuPositions], ProgramItems[MenuPositions];
-    TPopupMenu FolderMenu, ProgramMenu;
+    MenuItem FolderItems[MenuPositions], ProgramItems[MenuPositions];
+    PopupMenu FolderMenu, ProgramMenu;
 
     // Either frame drags the panel: a drag begun on one goes on when the
     // other reports the pointer.

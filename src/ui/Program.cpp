@@ -125,7 +125,7 @@ void Program::RebuildPanel()
         TheApplication.Retire(std::move(old));
     TheApplication.CreateForm(*Panel);
     if (!usable)
-        TForm::DisableWhileModal(Panel->Handle);
+        Form::DisableWhileModal(Panel->Handle);
 }
 
 void Program::TogglePanel()
@@ -147,7 +147,7 @@ void Program::ToggleTimer()
 
 void Program::ConfirmExit(HWND owner, const char* question)
 {
-    if (TApplication::Box(owner, question, "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (Application::Box(owner, question, "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES)
         PostMessageA(StartButton.Handle, WM_CLOSE, 0, 0);
 }
 
@@ -203,7 +203,7 @@ void Program::ShutDown()
         if (const char* failed = EnableShutdownPrivilege()) {
             // The program's own box: "Exit Error" is its text, the failed
             // step its caption.
-            TApplication::Box(nullptr, "Exit Error", failed, MB_OK);
+            Application::Box(nullptr, "Exit Error", failed, MB_OK);
             return;
         }
     }

@@ -11,17 +11,17 @@
 #include "dialogs/ButtonChooserDialog.h"
 #include "dialogs/CdDriveDialog.h"
 
-StartButtonWindow::StartButtonWindow(Program& app) : TForm("TForm1"), App(app)
+StartButtonWindow::StartButtonWindow(Program& app) : Form("TForm1"), App(app)
 {
     ExStyle = WS_EX_TOPMOST;
     Color = RGB(128, 0, 0);
     UseColorKey = true;
-    Picture.AutoSize = true;
-    Picture.SetPicture(Bitmap::FromResource(GetModuleHandleA(nullptr), IDB_START));
-    InitClientWidth = Picture.Width;
-    InitClientHeight = Picture.Height;
-    Pictures = {&Picture};
-    UseBuiltInZones(App.Skin, uint16_t(Picture.Width), uint16_t(Picture.Height));
+    Face.AutoSize = true;
+    Face.SetPicture(Bitmap::FromResource(IDB_START));
+    InitClientWidth = Face.Width;
+    InitClientHeight = Face.Height;
+    Pictures = {&Face};
+    UseBuiltInZones(App.Skin, uint16_t(Face.Width), uint16_t(Face.Height));
     PowerOffItem.RadioItem = ScreenSaverItem.RadioItem = true;
     PowerOffItem.Checked = true;
 }
@@ -66,7 +66,7 @@ void StartButtonWindow::ShellRestarted()
 {
     if (!Handle) {
         CreateHandle();
-        SetClientSize(Picture.Width, Picture.Height);
+        SetClientSize(Face.Width, Face.Height);
         ApplyColorKey();
         UpdateHints();
     }
@@ -88,7 +88,7 @@ void StartButtonWindow::SessionEnding()
 
 // The system's Start button is hidden only once ours is ready to take its
 // place: a skin that is slow to load must not leave the user with neither.
-void StartButtonWindow::FormCreate()
+void StartButtonWindow::OnCreate()
 {
     try {
         App.ReadSettings();
@@ -97,14 +97,14 @@ void StartButtonWindow::FormCreate()
         // The start-up ends at the error box, the built-in picture shown:
         // without zones of its own the button would answer nothing, and the
         // user would have neither Start button nor a way to another skin.
-        UseBuiltInZones(App.Skin, uint16_t(Picture.Width), uint16_t(Picture.Height));
+        UseBuiltInZones(App.Skin, uint16_t(Face.Width), uint16_t(Face.Height));
         AttachToShell();
         throw;
     }
     AttachToShell();
 }
 
-void StartButtonWindow::FormClose()
+void StartButtonWindow::OnClose()
 {
     SetSystemStartButtonShown(true);
     try {
@@ -118,7 +118,7 @@ void StartButtonWindow::FormClose()
 }
 
 // Any mouse button: the zone alone decides.
-void StartButtonWindow::PictureMouseDown(TImage&, MouseButton, int x, int y)
+void StartButtonWindow::PictureMouseDown(Picture&, MouseButton, int x, int y)
 {
     switch (HitZone(App.Skin, x, y)) {
     case StartMenuHit: OpenStartMenu(Taskbar); break;
@@ -128,16 +128,16 @@ void StartButtonWindow::PictureMouseDown(TImage&, MouseButton, int x, int y)
     }
 }
 
-void StartButtonWindow::PictureMouseMove(TImage&, int x, int y)
+void StartButtonWindow::PictureMouseMove(Picture&, int x, int y)
 {
     SetCursor(HitZone(App.Skin, x, y) != NoZone ? HandPointer() : LoadCursor(nullptr, IDC_ARROW));
 }
 
 void StartButtonWindow::LoadStartPicture()
 {
-    Picture.SetPicture(Bitmap::FromFile(App.Config.SkinFolder + "normal.bmp"));
-    App.Skin.StartWidth = uint16_t(Picture.Width);
-    App.Skin.StartHeight = uint16_t(Picture.Height);
+    Face.SetPicture(Bitmap::FromFile(App.Config.SkinFolder + "normal.bmp"));
+    App.Skin.StartWidth = uint16_t(Face.Width);
+    App.Skin.StartHeight = uint16_t(Face.Height);
     SetClientSize(App.Skin.StartWidth, App.Skin.StartHeight);
     CentreOnTaskbar(Handle, Taskbar);
     ApplyColorKey();
@@ -197,7 +197,7 @@ void StartButtonWindow::ChoosePanelButtons()
         const Busy busy(App.ButtonChooserOpen);
         ButtonChooserDialog dialog(ChooserFill(App.Config));
         dialog.Create();
-        if (dialog.ShowModal() == mrOk) {
+        if (dialog.ShowModal() == DialogResult::Ok) {
             ChooserApply(dialog.Shown(), App.Config);
             // The new panel reloads both lists from their files: saved first,
             // a favourite deleted since the last save stays deleted.

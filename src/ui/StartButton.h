@@ -10,7 +10,7 @@
 
 class Program;
 
-class StartButtonWindow : public TForm {
+class StartButtonWindow : public Form {
 public:
     explicit StartButtonWindow(Program& app);
 
@@ -26,10 +26,10 @@ public:
 
 protected:
     void Command(UINT id, UINT code) override;
-    void FormCreate() override;
-    void FormClose() override;
-    void PictureMouseDown(TImage& picture, MouseButton button, int x, int y) override;
-    void PictureMouseMove(TImage& picture, int x, int y) override;
+    void OnCreate() override;
+    void OnClose() override;
+    void PictureMouseDown(Picture& picture, MouseButton button, int x, int y) override;
+    void PictureMouseMove(Picture& picture, int x, int y) override;
 
 private:
     void AttachToShell();
@@ -44,31 +44,31 @@ private:
     void ChooseSkinFile();
 
     Program& App;
-    TImage Picture;
+    Picture Face;
     HWND Taskbar = nullptr;
 
     // The main menu.
-    TMenuItem AutoloadItem{CmdAutoload, "Autoloading"};
-    TMenuItem CdDriveItem{CmdChooseCdDrive, "CD-ROM"};
-    TMenuItem StandardXpItem{CmdStandardXpSkin, "Standard XP"};
-    TMenuItem ClassicalXpItem{CmdClassicalXpSkin, "Classical XP"};
-    TMenuItem ButtonXpItem{CmdButtonXpSkin, "Button XP"};
-    TMenuItem ClassicalWin98Item{CmdClassicalWin98Skin, "Classical Win98"};
-    TMenuItem SkinsSeparator{CmdSkinsSeparator, "-"};
-    TMenuItem DownloadSkinsItem{CmdDownloadSkins, "Download from Bryndale"};
-    TMenuItem ChooseSkinFileItem{CmdChooseSkinFile, "To choose..."};
-    TMenuItem SkinsMenu{CmdSkinsMenu,
+    MenuItem AutoloadItem{CmdAutoload, "Autoloading"};
+    MenuItem CdDriveItem{CmdChooseCdDrive, "CD-ROM"};
+    MenuItem StandardXpItem{CmdStandardXpSkin, "Standard XP"};
+    MenuItem ClassicalXpItem{CmdClassicalXpSkin, "Classical XP"};
+    MenuItem ButtonXpItem{CmdButtonXpSkin, "Button XP"};
+    MenuItem ClassicalWin98Item{CmdClassicalWin98Skin, "Classical Win98"};
+    MenuItem SkinsSeparator{CmdSkinsSeparator, "-"};
+    MenuItem DownloadSkinsItem{CmdDownloadSkins, "Download from Bryndale"};
+    MenuItem ChooseSkinFileItem{CmdChooseSkinFile, "To choose..."};
+    MenuItem SkinsMenu{CmdSkinsMenu,
                         "Skins",
                         {&StandardXpItem, &ClassicalXpItem, &ButtonXpItem, &ClassicalWin98Item, &SkinsSeparator,
                          &DownloadSkinsItem, &ChooseSkinFileItem}};
-    TMenuItem PowerOffItem{CmdMonitorPowerOff, "Power Off"};
-    TMenuItem ScreenSaverItem{CmdMonitorScreenSaver, "Start of prompt"};
-    TMenuItem MonitorMenu{CmdMonitorMenu, "Monitor", {&PowerOffItem, &ScreenSaverItem}};
-    TMenuItem PanelButtonsItem{CmdChoosePanelButtons, "Buttons"};
-    TMenuItem AboutSeparator{CmdAboutSeparator, "-"};
-    TMenuItem AboutItem{CmdAbout, "About..."};
-    TMenuItem ExitSeparator{CmdExitSeparator, "-"};
-    TMenuItem ExitItem{CmdExit, "Exit"};
-    TPopupMenu MainMenu{{&AutoloadItem, &CdDriveItem, &SkinsMenu, &MonitorMenu, &PanelButtonsItem, &AboutSeparator,
+    MenuItem PowerOffItem{CmdMonitorPowerOff, "Power Off"};
+    MenuItem ScreenSaverItem{CmdMonitorScreenSaver, "Start of prompt"};
+    MenuItem MonitorMenu{CmdMonitorMenu, "Monitor", {&PowerOffItem, &ScreenSaverItem}};
+    MenuItem PanelButtonsItem{CmdChoosePanelButtons, "Buttons"};
+    MenuItem AboutSeparator{CmdAboutSeparator, "-"};
+    MenuItem AboutItem{CmdAbout, "About..."};
+    MenuItem ExitSeparator{CmdExitSeparator, "-"};
+    MenuItem ExitItem{CmdExit, "Exit"};
+    PopupMenu MainMenu{{&AutoloadItem, &CdDriveItem, &SkinsMenu, &MonitorMenu, &PanelButtonsItem, &AboutSeparator,
                          &AboutItem, &ExitSeparator, &ExitItem}};
 };

@@ -54,9 +54,9 @@ TEST(Embedded, ButtonBecomesTheTaskbarsFirstChildAndTheStartButtonIsStillFound)
 namespace {
 // A form of the driver's own in the program's place: the main form of the
 // toolkit, embedded into the taskbar as the program embeds its button there.
-class EmbeddedForm : public TForm {
+class EmbeddedForm : public Form {
 public:
-    EmbeddedForm() : TForm("EmbeddedForm")
+    EmbeddedForm() : Form("EmbeddedForm")
     {
         InitClientWidth = 95;
         InitClientHeight = 31;
@@ -82,7 +82,7 @@ TEST(Embedded, MainFormLostWithItsTaskbarComesBackIntoTheNewOne)
 {
     Install app("EmbeddedRestart");
     TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
-    TheApplication.Initialize(GetModuleHandleA(nullptr));
+    TheApplication.Initialize();
     EmbeddedForm form;
     TheApplication.CreateForm(form);
     form.ShellRestarted();

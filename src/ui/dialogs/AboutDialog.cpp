@@ -14,31 +14,31 @@ const int ClientWidth = 262, ClientHeight = 146;
 const int TextLeft = 108, TextRight = ClientWidth - 4, TextBottom = ClientHeight - 4;
 } // namespace
 
-AboutDialog::AboutDialog() : TForm("TAbout")
+AboutDialog::AboutDialog() : Form("TAbout")
 {
     // "About Quorvel 2.0", Windows-1251
     DialogFrame("\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5 Quorvel 2.0", ClientWidth, ClientHeight);
     Color = RGB(192, 192, 192);
     Portrait.AutoSize = true;
     Portrait.Left = Portrait.Top = 8;
-    Portrait.SetPicture(Bitmap::FromResource(GetModuleHandleA(nullptr), IDB_ABOUT));
+    Portrait.SetPicture(Bitmap::FromResource(IDB_ABOUT));
     Portrait.Hint = AuthorName;
     Pictures = {&Portrait};
 }
 
-void AboutDialog::FormCreate()
+void AboutDialog::OnCreate()
 {
-    Title.Create(Handle, "Quorvel 2.1", 0, 0, 0, 0, fsBold);
-    Title.SetFont(fsBold, 12);
+    Title.Create(Handle, "Quorvel 2.1", 0, 0, 0, 0, BoldFont);
+    Title.SetFont(BoldFont, 12);
     Author.Create(Handle, std::string("The author: ") + AuthorName, 0, 0, 0, 0);
     Date.Create(Handle, "April 2005 \xE3", 0, 0, 0, 0);  // "г", Windows-1251
     UrlLabel.Create(Handle, "URL: ", 0, 0, 0, 0);
-    UrlLink.Create(Handle, HomePage, 0, 0, 0, 0, fsUnderline, IdUrlLink);
+    UrlLink.Create(Handle, HomePage, 0, 0, 0, 0, UnderlinedFont, IdUrlLink);
     MailLabel.Create(Handle, "E-mail: ", 0, 0, 0, 0);
-    MailLink.Create(Handle, AuthorMail, 0, 0, 0, 0, fsUnderline, IdMailLink);
+    MailLink.Create(Handle, AuthorMail, 0, 0, 0, 0, UnderlinedFont, IdMailLink);
     // Placed by their texts' sizes: each link after its label, or under it
     // where large fonts leave no room.
-    auto text = [](const TLabel& label, int gap, bool follows = false) {
+    auto text = [](const Label& label, int gap, bool follows = false) {
         return TextItem(label, TextLeft, TextRight, gap, follows);
     };
     const std::vector<FlowItem> items = {text(Title, 10),    text(Author, 10),          text(Date, 5),
@@ -59,7 +59,7 @@ void AboutDialog::Command(UINT id, UINT code)
 }
 
 // The portrait writes to its author too.
-void AboutDialog::PictureMouseUp(TImage&, MouseButton, int, int)
+void AboutDialog::PictureMouseUp(Picture&, MouseButton, int, int)
 {
     WriteMail();
 }

@@ -4,19 +4,19 @@
 #include "../../toolkit/Controls.h"
 #include "../../toolkit/Form.h"
 
-class AboutDialog : public TForm {
+class AboutDialog : public Form {
 public:
     AboutDialog();
 
 protected:
     void Command(UINT id, UINT code) override;
-    void FormCreate() override;
-    void PictureMouseUp(TImage& picture, MouseButton button, int x, int y) override;
+    void OnCreate() override;
+    void PictureMouseUp(Picture& picture, MouseButton button, int x, int y) override;
 
 private:
     void OpenHomePage();
     void WriteMail();
 
-    TImage Portrait;
-    TLabel Title, Author, Date, UrlLabel, UrlLink, MailLabel, MailLink;
+    Picture Portrait;
+    Label Title, Author, Date, UrlLabel, UrlLink, MailLabel, MailLink;
 };

@@ -53,12 +53,13 @@ char Lower(char c)
 }
 } // namespace
 
-AddFolderDialog::AddFolderDialog(Program& app) : TForm("TFormDir"), App(app)
+AddFolderDialog::AddFolderDialog(Program& app) : Form("TFormDir"), App(app)
 {
     DialogFrame("Add dir", 211, 327, 248, 136);
+    CancelId = IdClose;
 }
 
-void AddFolderDialog::FormCreate()
+void AddFolderDialog::OnCreate()
 {
     FolderLabel.Create(Handle, "", 8, 4, 197, 13);
     FolderList.Create(Handle, 5, 20, 201, 241, IdFolderList, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
@@ -77,14 +78,13 @@ LRESULT AddFolderDialog::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_DRAWITEM: DrawLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     }
-    return TForm::WndProc(msg, wParam, lParam);
+    return Form::WndProc(msg, wParam, lParam);
 }
 
 void AddFolderDialog::Command(UINT id, UINT code)
 {
     switch (id) {
     case IdAdd: AddOpenFolder(); break;
-    case IdClose: ModalResult = mrCancel; break;
     case IdFolderList:
         if (code == LBN_DBLCLK)
             OpenSelectedLine();
@@ -178,5 +178,5 @@ void AddFolderDialog::AddOpenFolder()
     if (!App.RoomInFavourites(App.Folders))
         return;
     App.AddToFavourites(App.Folders, Path, DefaultFolderName(Path.substr(0, MaxFavouriteText)));
-    ModalResult = mrOk;
+    EndModal(DialogResult::Ok);
 }

@@ -11,14 +11,14 @@
 
 class Program;
 
-class AddFolderDialog : public TForm {
+class AddFolderDialog : public Form {
 public:
     explicit AddFolderDialog(Program& app);
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Command(UINT id, UINT code) override;
-    void FormCreate() override;
+    void OnCreate() override;
 
 private:
     void AddOpenFolder();
@@ -29,11 +29,11 @@ private:
     void DrawLine(const DRAWITEMSTRUCT& item) const;
 
     Program& App;
-    TLabel FolderLabel;
-    TListBox FolderList;
-    TComboBox DriveBox;
-    TButton AddButton;
-    TButton CloseButton;
+    Label FolderLabel;
+    ListBox FolderList;
+    ComboBox DriveBox;
+    Button AddButton;
+    Button CloseButton;
     std::string Path;  // the open folder
     std::vector<std::string> Subfolders;
     std::vector<FolderLine> Lines;  // what the list shows, drawn from here

@@ -3,7 +3,7 @@
 namespace {
 enum : UINT { IdShownList = 100, IdShow, IdHide, IdUnusedList, IdApply, IdCancel };
 
-void Fill(TListBox& box, const std::vector<int>& items)
+void Fill(ListBox& box, const std::vector<int>& items)
 {
     std::vector<std::string> names;
     for (int k : items)
@@ -12,13 +12,14 @@ void Fill(TListBox& box, const std::vector<int>& items)
 }
 } // namespace
 
-ButtonChooserDialog::ButtonChooserDialog(ChooserLists lists) : TForm("TPosForm"), Lists(std::move(lists))
+ButtonChooserDialog::ButtonChooserDialog(ChooserLists lists) : Form("TPosForm"), Lists(std::move(lists))
 {
     DialogFrame("Buttons", 415, 147);
-    DefaultButton = IdApply;
+    DefaultButton = OkId = IdApply;
+    CancelId = IdCancel;
 }
 
-void ButtonChooserDialog::FormCreate()
+void ButtonChooserDialog::OnCreate()
 {
     // "Current buttons" and "Unused buttons", in Windows-1251.
     ShownLabel.Create(Handle, "\xD2\xE5\xEA\xF3\xF9\xE8\xE5 \xEA\xED\xEE\xEF\xEA\xE8", 8, 8, 135, 13);
@@ -44,8 +45,6 @@ void ButtonChooserDialog::Command(UINT id, UINT)
     switch (id) {
     case IdShow: ShowSelectedUnused(); break;
     case IdHide: HideSelectedShown(); break;
-    case IdApply: ModalResult = mrOk; break;
-    case IdCancel: ModalResult = mrCancel; break;
     }
 }
 

@@ -1,5 +1,5 @@
 // The button chooser: which panel buttons show, and in which order. "Apply"
-// ends it with mrOk; Shown() is then the choice.
+// ends it with Ok; Shown() is then the choice.
 #pragma once
 #include <vector>
 
@@ -7,14 +7,14 @@
 #include "../../toolkit/Controls.h"
 #include "../../toolkit/Form.h"
 
-class ButtonChooserDialog : public TForm {
+class ButtonChooserDialog : public Form {
 public:
     explicit ButtonChooserDialog(ChooserLists lists);
     const std::vector<int>& Shown() const { return Lists.Shown; }
 
 protected:
     void Command(UINT id, UINT code) override;
-    void FormCreate() override;
+    void OnCreate() override;
 
 private:
     void ShowSelectedUnused();
@@ -22,11 +22,11 @@ private:
     void ShowLists();
 
     ChooserLists Lists;
-    TLabel ShownLabel, UnusedLabel;
-    TListBox ShownList;   // the buttons shown, in slot order
-    TButton ShowButton;   // "<<"
-    TButton HideButton;   // ">>"
-    TListBox UnusedList;  // the buttons not used
-    TButton ApplyButton;
-    TButton CancelButton;
+    Label ShownLabel, UnusedLabel;
+    ListBox ShownList;   // the buttons shown, in slot order
+    Button ShowButton;   // "<<"
+    Button HideButton;   // ">>"
+    ListBox UnusedList;  // the buttons not used
+    Button ApplyButton;
+    Button CancelButton;
 };

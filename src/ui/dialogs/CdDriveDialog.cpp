@@ -13,13 +13,13 @@ char Upper(char c)
 }
 } // namespace
 
-CdDriveDialog::CdDriveDialog(char& setting) : TForm("TFormCD"), Setting(setting), Chosen(setting)
+CdDriveDialog::CdDriveDialog(char& setting) : Form("TFormCD"), Setting(setting), Chosen(setting)
 {
     DialogFrame("CD-ROM", 135, 93);
     DefaultButton = IdApply;
 }
 
-void CdDriveDialog::FormCreate()
+void CdDriveDialog::OnCreate()
 {
     Prompt.Create(Handle, "Choose your CD-ROM", 8, 8, 121, 13);
     DriveBox.Create(Handle, 7, 28, 121, 200, IdDriveBox);

@@ -4,19 +4,19 @@
 #include "../../toolkit/Controls.h"
 #include "../../toolkit/Form.h"
 
-class CdDriveDialog : public TForm {
+class CdDriveDialog : public Form {
 public:
     // `setting` is the letter shown at first and the one "Apply" stores.
     explicit CdDriveDialog(char& setting);
 
 protected:
     void Command(UINT id, UINT code) override;
-    void FormCreate() override;
+    void OnCreate() override;
 
 private:
     char& Setting;
     char Chosen;
-    TLabel Prompt;
-    TComboBox DriveBox;
-    TButton ApplyButton;
+    Label Prompt;
+    ComboBox DriveBox;
+    Button ApplyButton;
 };

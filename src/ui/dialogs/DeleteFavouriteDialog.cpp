@@ -6,12 +6,13 @@ namespace {
 enum : UINT { IdNames = 100, IdDelete, IdOk };
 }
 
-DeleteFavouriteDialog::DeleteFavouriteDialog(FavouriteList& list) : TForm("TDelForm"), List(list)
+DeleteFavouriteDialog::DeleteFavouriteDialog(FavouriteList& list) : Form("TDelForm"), List(list)
 {
     DialogFrame("Delete", 232, 253, 203, 183);
+    OkId = IdOk;
 }
 
-void DeleteFavouriteDialog::FormCreate()
+void DeleteFavouriteDialog::OnCreate()
 {
     NameList.Create(Handle, 5, 8, 220, 211, IdNames);
     NameList.Color = RGB(192, 220, 192);
@@ -29,17 +30,15 @@ void DeleteFavouriteDialog::ShowNames()
     NameList.SetLines(names);
 }
 
-void DeleteFavouriteDialog::FormShow()
+void DeleteFavouriteDialog::OnShow()
 {
     DeleteButton.SetEnabled(NameList.Count() > 0);
 }
 
 void DeleteFavouriteDialog::Command(UINT id, UINT)
 {
-    switch (id) {
-    case IdDelete: DeleteSelected(); break;
-    case IdOk: ModalResult = mrOk; break;
-    }
+    if (id == IdDelete)
+        DeleteSelected();
 }
 
 // With no line selected (at first and after each deletion) nothing goes.

@@ -6,22 +6,22 @@
 
 struct FavouriteList;
 
-class DeleteFavouriteDialog : public TForm {
+class DeleteFavouriteDialog : public Form {
 public:
     // The list it edits, for as long as it is open.
     explicit DeleteFavouriteDialog(FavouriteList& list);
 
 protected:
     void Command(UINT id, UINT code) override;
-    void FormCreate() override;
-    void FormShow() override;
+    void OnCreate() override;
+    void OnShow() override;
 
 private:
     void DeleteSelected();
     void ShowNames();
 
     FavouriteList& List;
-    TListBox NameList;
-    TButton DeleteButton;
-    TButton OkButton;
+    ListBox NameList;
+    Button DeleteButton;
+    Button OkButton;
 };

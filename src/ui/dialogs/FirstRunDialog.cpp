@@ -12,21 +12,21 @@ const int ClientWidth = 354, ClientHeight = 199, Margin = 8, Right = ClientWidth
 const int ChoiceLeft = 20, OkWidth = 97, OkHeight = 25;
 } // namespace
 
-FirstRunDialog::FirstRunDialog() : TForm("TFormFirst")
+FirstRunDialog::FirstRunDialog() : Form("TFormFirst")
 {
     // "First start", Windows-1251
     DialogFrame("\xCF\xE5\xF0\xE2\xFB\xE9 \xE7\xE0\xEF\xF3\xF1\xEA", ClientWidth, ClientHeight);
-    DefaultButton = IdOk;
+    DefaultButton = OkId = IdOk;
 }
 
-void FirstRunDialog::FormCreate()
+void FirstRunDialog::OnCreate()
 {
     SetCursor(HandPointer());
-    Heading.Create(Handle, "The first start of the program. ", 0, 0, 0, 0, fsBold);
+    Heading.Create(Handle, "The first start of the program. ", 0, 0, 0, 0, BoldFont);
     Line1.Create(Handle, "It will be now chosen skin, suitable to kind of your system", 0, 0, 0, 0);
     Line2.Create(Handle, "You easily can change it from item of menu \"Skins\", except for that", 0, 0, 0, 0);
     Line3.Create(Handle, "Skins it is possible to create itself. More in detail on  ", 0, 0, 0, 0);
-    SiteLink.Create(Handle, "Bryndale", 0, 0, 0, 0, fsBold | fsUnderline, IdSiteLink);
+    SiteLink.Create(Handle, "Bryndale", 0, 0, 0, 0, BoldFont | UnderlinedFont, IdSiteLink);
     Choices.Create(Handle, "Choose the current kind of your OS", 0, 0, 0, 0);
     StandardChoice.Create(Handle, "Standard Windows XP skin", 0, 0, 0, 0, IdStandard, true);
     ClassicChoice.Create(Handle, "Classical skin Windows XP or OS Windows 98/Me/2000", 0, 0, 0, 0, IdClassic, false);
@@ -40,11 +40,11 @@ void FirstRunDialog::FormCreate()
 
 bool FirstRunDialog::LayOut(int choicesRight, bool okBelow)
 {
-    auto text = [](const TControl& control, int gap, bool follows = false) {
+    auto text = [](const Control& control, int gap, bool follows = false) {
         return TextItem(control, Margin, Right, gap, follows);
     };
     const int choiceWidth = choicesRight - Margin - ChoiceLeft;
-    auto choice = [&](const TRadioButton& button, int gap) {
+    auto choice = [&](const RadioButton& button, int gap) {
         const int height = std::max(17, int(button.TextSize(choiceWidth - button.BoxWidth()).cy) + 4);
         return FlowItem{choiceWidth, height, gap, false, ChoiceLeft};
     };
@@ -71,13 +71,15 @@ bool FirstRunDialog::LayOut(int choicesRight, bool okBelow)
     return true;
 }
 
+void FirstRunDialog::OnOk()
+{
+    ClassicChosen = ClassicChoice.Checked();
+    EndModal(DialogResult::Ok);
+}
+
 void FirstRunDialog::Command(UINT id, UINT code)
 {
     switch (id) {
-    case IdOk:
-        ClassicChosen = ClassicChoice.Checked();
-        ModalResult = mrOk;
-        break;
     case IdSiteLink:
         if (code == STN_CLICKED)
             ShellOpen(Handle, FirstRunPage);

@@ -4,7 +4,7 @@
 #include "../../toolkit/Controls.h"
 #include "../../toolkit/Form.h"
 
-class FirstRunDialog : public TForm {
+class FirstRunDialog : public Form {
 public:
     FirstRunDialog();
     // The user chose the classic skin and OK.
@@ -12,7 +12,8 @@ public:
 
 protected:
     void Command(UINT id, UINT code) override;
-    void FormCreate() override;
+    void OnOk() override;
+    void OnCreate() override;
 
 private:
     // Places the controls with the choices' box ending at `choicesRight` and
@@ -20,8 +21,8 @@ private:
     // leaves too little room.
     bool LayOut(int choicesRight, bool okBelow);
 
-    TLabel Heading, Line1, Line2, Line3, SiteLink;
-    TGroupBox Choices;
-    TRadioButton StandardChoice, ClassicChoice;
-    TButton OkButton;
+    Label Heading, Line1, Line2, Line3, SiteLink;
+    GroupBox Choices;
+    RadioButton StandardChoice, ClassicChoice;
+    Button OkButton;
 };

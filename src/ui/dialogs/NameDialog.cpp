@@ -2,20 +2,18 @@
 
 namespace {
 enum : UINT { IdOk = 100, IdName, IdDefault };
-// A modal result of its own: the dialog's close box and "Default" give
-// others, and both mean the default name.
-const int mrTyped = mrYes;
 } // namespace
 
-NameDialog::NameDialog() : TForm("TNameForm")
+NameDialog::NameDialog() : Form("TNameForm")
 {
     DialogFrame("Enter a name", 310, 40, 281, 245);
-    DefaultButton = IdOk;
+    DefaultButton = OkId = IdOk;
+    CancelId = IdDefault;
 }
 
 // The controls come with the first showing: made at start, they would load
 // the common controls (which the visual styles need first) into every start.
-void NameDialog::FormShow()
+void NameDialog::OnShow()
 {
     if (!OkButton.Handle) {
         // Tab order: OK first, so Enter at once gives an empty name.
@@ -29,19 +27,15 @@ void NameDialog::FormShow()
     ResetKeyboard();
 }
 
-// Escape (IDCANCEL) is not among these: the dialog cannot be escaped.
-void NameDialog::Command(UINT id, UINT)
+// Escape (IDCANCEL) does nothing: the dialog cannot be escaped. "Default"
+// and the close box both mean the default name.
+void NameDialog::OnOk()
 {
-    switch (id) {
-    case IdOk:
-        Typed = NameEdit.Text();
-        ModalResult = mrTyped;
-        break;
-    case IdDefault: ModalResult = mrCancel; break;
-    }
+    Typed = NameEdit.Text();
+    EndModal(DialogResult::Ok);
 }
 
 std::string NameDialog::Ask(const std::string& defaultName)
 {
-    return ShowModal() == mrTyped ? Typed : defaultName;
+    return ShowModal() == DialogResult::Ok ? Typed : defaultName;
 }

@@ -6,7 +6,7 @@
 #include "../../toolkit/Controls.h"
 #include "../../toolkit/Form.h"
 
-class NameDialog : public TForm {
+class NameDialog : public Form {
 public:
     NameDialog();
     // The name for a new entry: the one typed if the user chose OK, else
@@ -14,12 +14,12 @@ public:
     std::string Ask(const std::string& defaultName);
 
 protected:
-    void Command(UINT id, UINT code) override;
-    void FormShow() override;
+    void OnOk() override;
+    void OnShow() override;
 
 private:
-    TButton OkButton;
-    TEdit NameEdit;
-    TButton UseDefaultButton;  // "Default"
+    Button OkButton;
+    Edit NameEdit;
+    Button UseDefaultButton;  // "Default"
     std::string Typed;
 };

@@ -9,7 +9,7 @@ const UINT Minute = 60000;
 const char* const StartStopCaption[2] = {"Start", "Stop"};
 } // namespace
 
-ShutdownTimerDialog::ShutdownTimerDialog(Program& app) : TForm("TTimerForm"), App(app)
+ShutdownTimerDialog::ShutdownTimerDialog(Program& app) : Form("TTimerForm"), App(app)
 {
     DialogFrame("Timer", 214, 64);
     ActivateOnShow = true;
@@ -22,7 +22,7 @@ LRESULT ShutdownTimerDialog::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
             MinutePassed();
         return 0;
     }
-    return TForm::WndProc(msg, wParam, lParam);
+    return Form::WndProc(msg, wParam, lParam);
 }
 
 void ShutdownTimerDialog::Command(UINT id, UINT code)
@@ -40,14 +40,14 @@ void ShutdownTimerDialog::Command(UINT id, UINT code)
     }
 }
 
-void ShutdownTimerDialog::FormCreate()
+void ShutdownTimerDialog::OnCreate()
 {
     SetMinuteTimer(false);
 }
 
 // The controls come with the first showing: the arrows need the common
 // controls, which Quorvel does not load before they are wanted.
-void ShutdownTimerDialog::FormShow()
+void ShutdownTimerDialog::OnShow()
 {
     if (Prompt.Handle)
         return;

@@ -8,15 +8,15 @@
 
 class Program;
 
-class ShutdownTimerDialog : public TForm {
+class ShutdownTimerDialog : public Form {
 public:
     explicit ShutdownTimerDialog(Program& app);
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Command(UINT id, UINT code) override;
-    void FormCreate() override;
-    void FormShow() override;
+    void OnCreate() override;
+    void OnShow() override;
 
 private:
     void ToggleCountdown();
@@ -27,7 +27,7 @@ private:
 
     Program& App;
     Countdown State;
-    TLabel Prompt;
-    TSpinEdit Minutes;
-    TButton StartStopButton, HideButton;
+    Label Prompt;
+    SpinEdit Minutes;
+    Button StartStopButton, HideButton;
 };
