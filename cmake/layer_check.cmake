@@ -1,7 +1,8 @@
 # Folders of src/ are layers, lowest first; a file includes only its own layer
-# and those below it. The pictures and cursors of res/ serve the windows.
+# and those below it. The numbers of res/ (pictures, cursors) are known from
+# the model up: a panel button's row names its own picture.
 set(LAYERS base model platform toolkit ui app)
-set(RES_FROM toolkit)
+set(RES_FROM model)
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 list(FIND LAYERS ${RES_FROM} res_rank)
 set(failed "")

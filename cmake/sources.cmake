@@ -15,6 +15,7 @@ set(QV_PORTABLE
   src/model/WindowRules.cpp
   src/model/StartShape.cpp
   src/model/Countdown.cpp
+  src/model/PanelButtons.cpp
   src/model/ButtonChooser.cpp
   src/model/FolderTree.cpp
   src/model/TextFlow.cpp

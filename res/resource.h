@@ -3,7 +3,7 @@
 #define IDI_MAIN 1
 #define IDB_START 100
 #define IDC_HANDPOINT 101
-// Panel buttons' own pictures in panel order: button n's is IDB_BTN1 + n - 1.
+// Panel buttons' own pictures, named by their rows (model/PanelButtons.cpp).
 #define IDB_BTN1 201
 #define IDB_BTN2 202
 #define IDB_BTN3 203

@@ -7,6 +7,7 @@
 #include "model/HitZone.h"
 #include "model/Settings.h"
 #include "model/SkinFile.h"
+#include "model/PanelButtons.h"
 #include "model/PanelLayout.h"
 #include "base/BmpFile.h"
 #include "base/Convert.h"
@@ -36,15 +37,10 @@ std::vector<int> ZoneFields(int zone)
 }
 
 const char* const ZoneRoles[4] = {"", "opens the Start menu", "opens the main menu", "shows and hides the panel"};
-const char* const ButtonFiles[9] = {"",        "cdrom.bmp", "exitbut.bmp", "closeall.bmp", "minall.bmp",
-                                    "dir.bmp", "app.bmp",   "monik.bmp",   "timer.bmp"};
-const char* const ButtonNames[9] = {"",        "CD-ROM",  "Close Quorvel", "Close all windows", "Minimize all windows",
-                                    "Open folders", "Open files", "Monitor", "Timer"};
 
 const uint32_t StartKey = 0x800000;        // maroon: the start button lets clicks through there
 const size_t MaxPictureFile = 80u << 20;  // the picture loader reads no larger file
 const size_t MaxDescription = 1u << 20;   // more than enough for sixteen lines
-const int32_t FixedButton = 24;           // buttons 1 to 4 are this size whatever their picture
 const int32_t SmallScreenWidth = 640, SmallScreenHeight = 480;
 
 std::string N(int64_t v)
@@ -158,7 +154,7 @@ std::string Who(const std::vector<int>& buttons)
     std::vector<std::string> numbers, files;
     for (int k : buttons) {
         numbers.push_back(N(k));
-        files.push_back(ButtonFiles[k]);
+        files.push_back(PanelButtons[k].File);
     }
     if (buttons.size() == 1)
         return "button " + numbers[0] + " (" + files[0] + ") is";
@@ -192,8 +188,8 @@ private:
     // What the program would hold for this skin, with its default settings.
     SkinMetrics Skin;
     const Settings Config = DefaultSettings("");
-    DibImage Pictures[9];
-    bool Loaded[9] = {};
+    DibImage Pictures[PanelButtonCount + 1];
+    bool Loaded[PanelButtonCount + 1] = {};
 };
 
 // Windows finds "Normal.BMP" when asked for "normal.bmp"; so does the check.
@@ -364,25 +360,26 @@ void Checker::Run(const std::string& file)
 
 void Checker::CheckButtonPictures()
 {
-    for (int k = 1; k <= 8; ++k) {
-        const std::string role = "button " + N(k) + ", " + ButtonNames[k];
-        if (k == 1 && !FileExists(PathOf(ButtonFiles[k]))) {
-            Warning(std::string(ButtonFiles[k]) + " is missing: button 1 (" + ButtonNames[k] +
+    for (int k = 1; k <= PanelButtonCount; ++k) {
+        const PanelButtonRow& row = PanelButtons[k];
+        const std::string role = "button " + N(k) + ", " + row.ChooserName;
+        if (row.Optional && !FileExists(PathOf(row.File))) {
+            Warning(std::string(row.File) + " is missing: button " + N(k) + " (" + row.ChooserName +
                     ") shows the program's own picture");
             continue;
         }
-        Loaded[k] = Picture(ButtonFiles[k], role, Pictures[k]);
+        Loaded[k] = Picture(row.File, role, Pictures[k]);
         if (!Loaded[k])
             continue;
         const DibImage& p = Pictures[k];
         const std::string size = N(p.Width) + " x " + N(p.Height);
-        if (k <= 4 && (p.Width > FixedButton || p.Height > FixedButton))
-            Warning(std::string(ButtonFiles[k]) + " is " + size + ", but button " + N(k) + " (" + ButtonNames[k] +
+        if (row.FixedSize && (p.Width > FixedButtonSize || p.Height > FixedButtonSize))
+            Warning(std::string(row.File) + " is " + size + ", but button " + N(k) + " (" + row.ChooserName +
                     ") shows only its top-left 24 x 24 pixels");
         const uint32_t key = p.Pixels[size_t(p.Height - 1) * size_t(p.Width)];
-        if (k >= 7 && std::all_of(p.Pixels.begin(), p.Pixels.end(), [key](uint32_t c) { return c == key; }))
-            Warning(std::string(ButtonFiles[k]) + " is all the colour of its lower-left pixel, which button " + N(k) +
-                    " (" + ButtonNames[k] + ") draws see-through: the button is invisible");
+        if (row.SeeThrough && std::all_of(p.Pixels.begin(), p.Pixels.end(), [key](uint32_t c) { return c == key; }))
+            Warning(std::string(row.File) + " is all the colour of its lower-left pixel, which button " + N(k) +
+                    " (" + row.ChooserName + ") draws see-through: the button is invisible");
     }
 }
 
@@ -510,11 +507,12 @@ void Checker::CheckPanel(const DibImage* back)
         groups.push_back({level, place, tail, {k}});
     };
     const int32_t slotWidth = Skin.ButtonWidth, gap = Skin.ButtonGap;
-    for (int k = 1; k <= 8; ++k) {
-        if (k > 4 && !Loaded[k])
+    for (int k = 1; k <= PanelButtonCount; ++k) {
+        const bool fixed = PanelButtons[k].FixedSize;
+        if (!fixed && !Loaded[k])
             continue;
-        const int32_t w = k <= 4 ? FixedButton : Pictures[k].Width;
-        const int32_t h = k <= 4 ? FixedButton : Pictures[k].Height;
+        const int32_t w = fixed ? FixedButtonSize : Pictures[k].Width;
+        const int32_t h = fixed ? FixedButtonSize : Pictures[k].Height;
         const ButtonPlace at = ButtonHome(Skin, Config.ButtonSlot[k], frame);
         // Where the next slot begins; after the last slot the right end piece does.
         const int32_t next = ButtonHome(Skin, uint8_t(Config.ButtonSlot[k] + 1), frame).Left;

@@ -4,10 +4,6 @@
 
 #include "Settings.h"
 
-const char* const ButtonNames[9] = {"",           "CD-ROM",    "Close Quorvel", "Close all windows",
-                                    "Minimize all windows", "Open folders", "Open files",
-                                    "Monitor",    "Timer"};
-
 ChooserLists ChooserFill(const Settings& settings)
 {
     ChooserLists lists;

@@ -1,13 +1,10 @@
 // The button chooser's two lists: the buttons shown, in slot order, and the
-// rest, in number order. Items are button numbers 1 to 8; the dialog shows
-// their names.
+// rest, in number order. Items are button numbers (see PanelButtons.h); the
+// dialog shows their chooser names.
 #pragma once
 #include <vector>
 
 struct Settings;
-
-// Indexed by button number (see PanelButton); element 0 is unused.
-extern const char* const ButtonNames[9];
 
 struct ChooserLists {
     std::vector<int> Shown;

@@ -23,6 +23,9 @@ struct FavouriteList {
     bool Loaded = false;
 };
 
+// The program keeps one list of each kind.
+enum class FavouriteKind { Folders, Programs };
+
 extern const char* const FoldersFile;   // "Dirs.qvl"
 extern const char* const ProgramsFile;  // "Apps.qvl"
 

@@ -16,6 +16,20 @@ uint8_t LowByte(const std::string& value)
 {
     return uint8_t(StrToInt(value) & 0xFF);
 }
+
+std::string SlotKey(int button)
+{
+    return "but" + std::to_string(button) + "=";
+}
+
+// The button a "butN=" key names, or 0.
+int ButtonOfKey(const std::string& key)
+{
+    for (int k = 1; k <= PanelButtonCount; ++k)
+        if (key == SlotKey(k))
+            return k;
+    return 0;
+}
 } // namespace
 
 Settings DefaultSettings(const std::string& exeFolder)
@@ -46,8 +60,8 @@ void ReadSettingsFrom(TextReader& in, Settings& settings)
         else if (key == "cdrom=") {
             if (!value.empty())
                 settings.CdDrive = value[0];
-        } else if (key.size() == 5 && key.compare(0, 3, "but") == 0 && key[3] >= '1' && key[3] <= '8')
-            settings.ButtonSlot[key[3] - '0'] = LowByte(value);
+        } else if (const int button = ButtonOfKey(key))
+            settings.ButtonSlot[button] = LowByte(value);
         else if (key == "monitor=" && value == "1")
             settings.Monitor = MonitorScreenSaver;
     }
@@ -64,7 +78,7 @@ std::string FormatSettings(const Settings& settings, uint8_t folderCount, uint8_
     line(settings.Autoload ? "autorun=true" : "autorun=false");
     line(std::string("cdrom=") + settings.CdDrive);
     for (int k = 1; k <= PanelButtonCount; ++k)
-        line("but" + std::to_string(k) + "=" + std::to_string(settings.ButtonSlot[k]));
+        line(SlotKey(k) + std::to_string(settings.ButtonSlot[k]));
     line("monitor=" + std::to_string(settings.Monitor));
     line("skindir=" + settings.SkinFolder);
     return s;

@@ -3,19 +3,7 @@
 #include <cstdint>
 #include <string>
 
-// Panel buttons by number (the number also picks the button's picture, hint
-// and name); arrays indexed by it keep element 0 unused.
-enum PanelButton : int {
-    CdTrayButton = 1,
-    CloseQuorvelButton,
-    CloseAllButton,
-    MinimizeAllButton,
-    FoldersButton,
-    ProgramsButton,
-    MonitorButton,
-    TimerButton,
-};
-const int PanelButtonCount = 8;
+#include "PanelButtons.h"
 
 // What the monitor button does ("monitor=").
 enum MonitorAction : uint8_t { MonitorPowerOff = 0, MonitorScreenSaver = 1 };
@@ -26,8 +14,9 @@ struct Settings {
     bool Autoload = false;   // "autorun="
     uint8_t ButtonCount = 8; // "numbut=": the number of panel slots in use
     char CdDrive = 'e';      // "cdrom="
-    // "but1=" ... "but8=": the panel slot of button k, 0 = not shown.
-    // Indexed by PanelButton; element 0 is unused.
+    // "but1=", "but2=", ...: the panel slot of button k, 0 = not shown (as
+    // any button added later is, until chosen). Indexed by PanelButton;
+    // element 0 is unused.
     uint8_t ButtonSlot[PanelButtonCount + 1] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
     uint8_t Monitor = MonitorPowerOff;  // "monitor="
 };

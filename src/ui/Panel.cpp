@@ -1,32 +1,12 @@
 #include "Panel.h"
 
-#include "../../res/resource.h"
 #include "../base/Files.h"
 #include "../model/PanelLayout.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
 #include "Program.h"
-#include "dialogs/AddFolderDialog.h"
-#include "dialogs/DeleteFavouriteDialog.h"
 
 namespace {
-struct ButtonLook {
-    const char* File;
-    const char* Hint;
-};
-// Indexed by PanelButton; element 0 is unused.
-const ButtonLook Looks[PanelButtonCount + 1] = {
-    {},
-    {"cdrom.bmp", "Open/Close CD-ROM"},
-    {"exitbut.bmp", "Close Quorvel"},
-    {"closeall.bmp", "Close all windows"},
-    {"minall.bmp", "Minimize all windows"},
-    {"dir.bmp", "Open Dir"},
-    {"app.bmp", "Run application"},
-    {"monik.bmp", "Monitor"},
-    {"timer.bmp", "Timer"},
-};
-
 std::vector<MenuItem*> MenuOf(MenuItem (&items)[MenuPositions], unsigned base, const char* add,
                                const char* del)
 {
@@ -88,11 +68,11 @@ PanelWindow::PanelWindow(Program& app)
     Pictures = {&Centre, &RightFrame, &LeftFrame};
     for (int k = 1; k <= PanelButtonCount; ++k) {
         Picture& b = Buttons[k];
-        b.Width = b.Height = 24;
-        b.AutoSize = k >= FoldersButton;  // the first four stay 24 x 24 and cut their picture off
-        b.SetPicture(Bitmap::FromResource(IDB_BTN1 + k - 1));
+        b.Width = b.Height = FixedButtonSize;
+        b.AutoSize = !PanelButtons[k].FixedSize;
+        b.SetPicture(Bitmap::FromResource(PanelButtons[k].OwnPicture));
         b.Cursor = HandPointer();
-        b.Hint = Looks[k].Hint;
+        b.Hint = PanelButtons[k].Hint;
         Pictures.push_back(&b);
     }
     AlignFrames();
@@ -114,41 +94,46 @@ void PanelWindow::AlignFrames()
 
 void PanelWindow::OnCreate()
 {
-    ShowCountItems(ProgramItems, App.Programs.Count);
-    ShowCountItems(FolderItems, App.Folders.Count);
+    const FavouriteList& folders = App.FavouritesOf(FavouriteKind::Folders);
+    const FavouriteList& programs = App.FavouritesOf(FavouriteKind::Programs);
+    ShowCountItems(ProgramItems, programs.Count);
+    ShowCountItems(FolderItems, folders.Count);
 
-    const std::string& skin = App.Config.SkinFolder;
+    const Settings& settings = App.CurrentSettings();
+    const std::string& skin = settings.SkinFolder;
     LeftFrame.SetPicture(Bitmap::FromFile(skin + "back.bmp"));
     RightFrame.SetPicture(Bitmap::FromFile(skin + "back.bmp"));
     Centre.SetPicture(Bitmap::FromFile(skin + "center.bmp"));
 
     for (int k = 1; k <= PanelButtonCount; ++k) {
-        if (App.Config.ButtonSlot[k] == 0) {
+        if (settings.ButtonSlot[k] == 0) {
             Buttons[k].Visible = false;
             continue;
         }
-        const std::string path = skin + Looks[k].File;
-        if (k == CdTrayButton && !FileExists(path))
-            continue;  // a skin may do without a CD picture
+        const std::string path = skin + PanelButtons[k].File;
+        if (PanelButtons[k].Optional && !FileExists(path))
+            continue;
         Buttons[k].SetPicture(Bitmap::FromFile(path));
     }
-    Buttons[MonitorButton].Transparent = Buttons[TimerButton].Transparent = true;
+    // Only the skin's pictures are drawn see-through: the program's own
+    // stand in whole where a skin failed to load.
+    for (int k = 1; k <= PanelButtonCount; ++k)
+        Buttons[k].Transparent = PanelButtons[k].SeeThrough;
 
     const int32_t frame = LeftFrame.Image().Width;
-    const PanelRect r = PanelBounds(App.Skin, App.Config.ButtonCount, GetSystemMetrics(SM_CYSCREEN), frame);
+    const SkinMetrics& metrics = App.CurrentSkin();
+    const PanelRect r = PanelBounds(metrics, settings.ButtonCount, GetSystemMetrics(SM_CYSCREEN), frame);
     SetBounds(r.Left, r.Top, r.Width, r.Height);
     AlignFrames();
 
     for (int k = 1; k <= PanelButtonCount; ++k) {
-        const ButtonPlace p = ButtonHome(App.Skin, App.Config.ButtonSlot[k], frame);
+        const ButtonPlace p = ButtonHome(metrics, settings.ButtonSlot[k], frame);
         Buttons[k].Left = p.Left;
         Buttons[k].Top = p.Top;
     }
 
-    LoadFavourites(App.Folders, App.FilePath(FoldersFile));
-    ShowEntries(FolderItems, App.Folders);
-    LoadFavourites(App.Programs, App.FilePath(ProgramsFile));
-    ShowEntries(ProgramItems, App.Programs);
+    ShowEntries(FolderItems, folders);
+    ShowEntries(ProgramItems, programs);
 
     SetOwner(Handle, GetDesktopWindow());
     MakeTopmost(Handle);
@@ -159,15 +144,15 @@ void PanelWindow::OnCreate()
 void PanelWindow::Command(UINT id, UINT)
 {
     switch (id) {
-    case CmdFolderMenu + AddPosition: AddFolder(); return;
-    case CmdFolderMenu + DeletePosition: DeleteFavourites(App.Folders); return;
+    case CmdFolderMenu + AddPosition: App.AddFolder(); return;
+    case CmdFolderMenu + DeletePosition: App.DeleteFavourites(FavouriteKind::Folders); return;
     case CmdProgramMenu + AddPosition: AddProgram(); return;
-    case CmdProgramMenu + DeletePosition: DeleteFavourites(App.Programs); return;
+    case CmdProgramMenu + DeletePosition: App.DeleteFavourites(FavouriteKind::Programs); return;
     }
     if (id >= CmdFolderMenu + FirstEntryPosition && id < CmdFolderMenu + MenuPositions)
-        App.OpenFavourite(App.Folders, id - CmdFolderMenu - 2);
+        App.OpenFavourite(FavouriteKind::Folders, id - CmdFolderMenu - 2);
     else if (id >= CmdProgramMenu + FirstEntryPosition && id < CmdProgramMenu + MenuPositions)
-        App.OpenFavourite(App.Programs, id - CmdProgramMenu - 2);
+        App.OpenFavourite(FavouriteKind::Programs, id - CmdProgramMenu - 2);
 }
 
 void PanelWindow::PictureMouseDown(Picture& picture, MouseButton, int x, int y)
@@ -177,7 +162,8 @@ void PanelWindow::PictureMouseDown(Picture& picture, MouseButton, int x, int y)
     for (int k = 1; k <= PanelButtonCount; ++k)
         if (&picture == &Buttons[k]) {
             PressLook(k, true);
-            ButtonPressed(k);
+            if (PanelButtons[k].ActsOnPress)
+                ButtonAction(k);
         }
 }
 
@@ -196,26 +182,21 @@ void PanelWindow::PictureMouseUp(Picture& picture, MouseButton, int, int)
     for (int k = 1; k <= PanelButtonCount; ++k)
         if (&picture == &Buttons[k]) {
             PressLook(k, false);
-            ButtonReleased(k);
+            if (!PanelButtons[k].ActsOnPress)
+                ButtonAction(k);
         }
 }
 
-void PanelWindow::ButtonPressed(int button)
+void PanelWindow::ButtonAction(int button)
 {
     switch (button) {
-    case CdTrayButton: ToggleCdTray(); break;
-    case CloseAllButton: CloseAllWindows(Handle, TheApplication.Handle); break;
-    case MinimizeAllButton: MinimizeAllWindows(Handle, TheApplication.Handle); break;
-    }
-}
-
-void PanelWindow::ButtonReleased(int button)
-{
-    switch (button) {
+    case CdTrayButton: App.ToggleCdTray(); break;
     // The panel's question; the main menu's has a space before the mark.
     case CloseQuorvelButton: App.ConfirmExit(Handle, "You really want to close Quorvel?"); break;
-    case FoldersButton: PopUpFavouritesMenu(FolderMenu, App.Folders); break;
-    case ProgramsButton: PopUpFavouritesMenu(ProgramMenu, App.Programs); break;
+    case CloseAllButton: CloseAllWindows(Handle, TheApplication.Handle); break;
+    case MinimizeAllButton: MinimizeAllWindows(Handle, TheApplication.Handle); break;
+    case FoldersButton: PopUpFavouritesMenu(FavouriteKind::Folders); break;
+    case ProgramsButton: PopUpFavouritesMenu(FavouriteKind::Programs); break;
     case MonitorButton: RunMonitorAction(); break;
     case TimerButton: App.ToggleTimer(); break;
     }
@@ -224,7 +205,8 @@ void PanelWindow::ButtonReleased(int button)
 void PanelWindow::PressLook(int button, bool pressed)
 {
     // From the slot each time, not from where the picture is now.
-    const ButtonPlace home = ButtonHome(App.Skin, App.Config.ButtonSlot[button], LeftFrame.Image().Width);
+    const ButtonPlace home =
+        ButtonHome(App.CurrentSkin(), App.CurrentSettings().ButtonSlot[button], LeftFrame.Image().Width);
     Buttons[button].Left = home.Left + pressed;
     Buttons[button].Top = home.Top + pressed;
     Invalidate();
@@ -232,53 +214,39 @@ void PanelWindow::PressLook(int button, bool pressed)
     TheApplication.ProcessMessages();
 }
 
-void PanelWindow::ToggleCdTray()
-{
-    App.CdTrayOpen = !App.CdTrayOpen;
-    SetCdDoor(App.Config.CdDrive, App.CdTrayOpen);
-}
-
 void PanelWindow::RunMonitorAction()
 {
-    if (App.Config.Monitor == MonitorPowerOff)
+    const uint8_t action = App.CurrentSettings().Monitor;
+    if (action == MonitorPowerOff)
         MonitorOff(Handle);
-    else if (App.Config.Monitor == MonitorScreenSaver)
+    else if (action == MonitorScreenSaver)
         StartScreenSaver(TheApplication.Handle);
 }
 
-void PanelWindow::PopUpFavouritesMenu(const PopupMenu& menu, const FavouriteList& list)
+void PanelWindow::PopUpFavouritesMenu(FavouriteKind kind)
 {
     RefreshFavouriteMenus();
     RECT r;
     GetWindowRect(Handle, &r);
-    menu.Popup(Handle, r.left, MenuPopupTop(r.top, list.Count));
+    const PopupMenu& menu = kind == FavouriteKind::Folders ? FolderMenu : ProgramMenu;
+    menu.Popup(Handle, r.left, MenuPopupTop(r.top, App.FavouritesOf(kind).Count));
 }
 
 void PanelWindow::RefreshFavouriteMenus()
 {
-    Refresh(FolderItems, App.Folders);
-    Refresh(ProgramItems, App.Programs);
+    Refresh(FolderItems, App.FavouritesOf(FavouriteKind::Folders));
+    Refresh(ProgramItems, App.FavouritesOf(FavouriteKind::Programs));
 }
 
-void PanelWindow::SetAddEnabled(const FavouriteList& list, bool enabled)
+void PanelWindow::SetAddEnabled(FavouriteKind kind, bool enabled)
 {
-    (&list == &App.Folders ? FolderItems : ProgramItems)[AddPosition].Enabled = enabled;
-}
-
-void PanelWindow::AddFolder()
-{
-    if (App.AddFolderOpen)
-        return;
-    const Busy busy(App.AddFolderOpen);
-    AddFolderDialog dialog(App);
-    dialog.Create();
-    dialog.ShowModal();
+    (kind == FavouriteKind::Folders ? FolderItems : ProgramItems)[AddPosition].Enabled = enabled;
 }
 
 // Every file, from wherever the last dialog was left.
 void PanelWindow::AddProgram()
 {
-    if (!App.RoomInFavourites(App.Programs))
+    if (!App.RoomInFavourites(FavouriteKind::Programs))
         return;
     std::string path;
     if (!ChooseFile(Handle, nullptr, nullptr, path))
@@ -286,19 +254,7 @@ void PanelWindow::AddProgram()
     path = path.substr(0, MaxFavouriteText);
     // The dialogs leave the start button usable: a skin change meanwhile
     // makes a new panel and ends this one, so the rest is the owner's.
-    App.AddToFavourites(App.Programs, path, DefaultFileName(path));
-}
-
-// One delete dialog at a time: a second, opened from a panel made anew under
-// the first, would leave two dialogs editing the lists at once.
-void PanelWindow::DeleteFavourites(FavouriteList& list)
-{
-    if (App.DeleteDialogOpen)
-        return;
-    const Busy busy(App.DeleteDialogOpen);
-    DeleteFavouriteDialog dialog(list);
-    dialog.Create();
-    dialog.ShowModal();
+    App.AddToFavourites(FavouriteKind::Programs, path, DefaultFileName(path));
 }
 
 void PanelWindow::BeginDrag(int x, int y)

@@ -17,8 +17,8 @@ public:
 
     // Both favourites menus from the lists, before every popup.
     void RefreshFavouriteMenus();
-    // The "Add" item of the menu that shows `list`.
-    void SetAddEnabled(const FavouriteList& list, bool enabled);
+    // The "Add" item of the menu that shows that list.
+    void SetAddEnabled(FavouriteKind kind, bool enabled);
 
 protected:
     void Command(UINT id, UINT code) override;
@@ -32,16 +32,11 @@ private:
     bool IsFrame(const Picture& picture) const { return &picture == &LeftFrame || &picture == &RightFrame; }
     // The pressed look: the button one pixel right and down while held.
     void PressLook(int button, bool pressed);
-    // Buttons 1, 3 and 4 act as they are pressed, the others as they are
-    // released.
-    void ButtonPressed(int button);
-    void ButtonReleased(int button);
-    void ToggleCdTray();
+    // What a button does, as it is pressed or as it is released (see its row).
+    void ButtonAction(int button);
     void RunMonitorAction();
-    void PopUpFavouritesMenu(const PopupMenu& menu, const FavouriteList& list);
-    void AddFolder();
+    void PopUpFavouritesMenu(FavouriteKind kind);
     void AddProgram();
-    void DeleteFavourites(FavouriteList& list);
     void BeginDrag(int x, int y);
     void DragTo(int x, int y);
     void EndDrag();

@@ -2,17 +2,24 @@
 
 #include "../base/Errors.h"
 #include "../base/Files.h"
+#include "../model/ButtonChooser.h"
 #include "../model/Countdown.h"
 #include "../model/HitZone.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/AddFolderDialog.h"
+#include "dialogs/ButtonChooserDialog.h"
+#include "dialogs/CdDriveDialog.h"
+#include "dialogs/DeleteFavouriteDialog.h"
 #include "dialogs/FirstRunDialog.h"
 
-Program::Program() : StartButton(*this), Timer(*this)
+Program::Program() : StartButton(*this), Timer([this] { ShutDown(); })
 {
     const std::string exe = ExePath();
     ExeFolder = exe.substr(0, exe.find_last_of('\\') + 1);
     Config = DefaultSettings(ExeFolder);
+    UseZonesOfBuiltInPicture();
 }
 
 void Program::Run()
@@ -23,12 +30,48 @@ void Program::Run()
     UpdateWindow(StartButton.Handle);
     TheApplication.CreateForm(Timer);
     TheApplication.CreateForm(NameAsker);
-    Panel.reset(new PanelWindow(*this));
+    LoadFavouriteLists();
+    Panel = std::make_unique<PanelWindow>(*this);
     TheApplication.CreateForm(*Panel);
     AddExStyle(TheApplication.Handle, WS_EX_TOOLWINDOW);
     KeepTopmostWindowsOnScreen();
     TheApplication.Run();
     Panel.reset();
+}
+
+const FavouriteList& Program::FavouritesOf(FavouriteKind kind) const
+{
+    return kind == FavouriteKind::Folders ? Folders : Programs;
+}
+
+FavouriteList& Program::ListOf(FavouriteKind kind)
+{
+    return kind == FavouriteKind::Folders ? Folders : Programs;
+}
+
+const char* Program::FileOf(FavouriteKind kind) const
+{
+    return kind == FavouriteKind::Folders ? FoldersFile : ProgramsFile;
+}
+
+void Program::StartUp()
+{
+    try {
+        ReadSettings();
+        LoadSkin();
+    } catch (...) {
+        // The start-up ends at the error box, the built-in picture shown:
+        // without zones of its own the button would answer nothing, and the
+        // user would have neither Start button nor a way to another skin.
+        UseZonesOfBuiltInPicture();
+        throw;
+    }
+}
+
+void Program::UseZonesOfBuiltInPicture()
+{
+    const SIZE face = StartButton.FaceSize();
+    UseBuiltInZones(Skin, uint16_t(face.cx), uint16_t(face.cy));
 }
 
 void Program::ReadSettings()
@@ -58,7 +101,20 @@ void Program::ReadSettings()
         }
     }
     StartButton.ShowAutoload(Config.Autoload);
-    SetAutoload(Config.Autoload);
+    WriteAutoload(Config.Autoload);
+}
+
+// Each list on its own: one that cannot be read must not keep the other from
+// the menus.
+void Program::LoadFavouriteLists()
+{
+    for (const FavouriteKind kind : {FavouriteKind::Folders, FavouriteKind::Programs}) {
+        try {
+            LoadFavourites(ListOf(kind), FilePath(FileOf(kind)));
+        } catch (const std::exception& e) {
+            TheApplication.ShowException(e);
+        }
+    }
 }
 
 void Program::SaveAll()
@@ -66,7 +122,15 @@ void Program::SaveAll()
     SaveSettingsAndFavourites(ExeFolder, Config, Folders, Programs);
 }
 
+// The file follows at the next save.
 void Program::SetAutoload(bool on)
+{
+    Config.Autoload = on;
+    StartButton.ShowAutoload(on);
+    WriteAutoload(on);
+}
+
+void Program::WriteAutoload(bool on)
 {
     if (!on)
         DeleteRunValue("Quorvel");
@@ -74,11 +138,26 @@ void Program::SetAutoload(bool on)
         throw ERegistryException("Failed to set data for 'Quorvel'");
 }
 
+void Program::SetMonitorAction(uint8_t action)
+{
+    Config.Monitor = action;
+    StartButton.ShowMonitorAction(action);
+    SaveAll();
+}
+
+void Program::ToggleCdTray()
+{
+    CdTrayOpen = !CdTrayOpen;
+    SetCdDoor(Config.CdDrive, CdTrayOpen);
+}
+
 void Program::LoadSkin()
 {
     try {
         ReadSkinFile(SkinFilePath(), Skin);
-        StartButton.LoadStartPicture();
+        const SIZE face = StartButton.LoadStartPicture(Config.SkinFolder + "normal.bmp");
+        Skin.StartWidth = uint16_t(face.cx);
+        Skin.StartHeight = uint16_t(face.cy);
     } catch (...) {
         KeepMenusReachable();
         throw;
@@ -92,6 +171,11 @@ void Program::KeepMenusReachable()
 {
     if (!ZoneReachable(Skin, StartMenuHit) || !ZoneReachable(Skin, MainMenuHit))
         UseBuiltInZones(Skin, Skin.StartWidth, Skin.StartHeight);
+}
+
+void Program::UseBuiltInSkin(int which)
+{
+    ApplySkin(ExeFolder + BuiltInSkins[which].Folder, BuiltInSkins[which].File);
 }
 
 void Program::ApplySkin(const std::string& folder, const std::string& file)
@@ -112,7 +196,7 @@ void Program::RebuildPanel()
     // time a skin change takes under Wine.
     std::unique_ptr<PanelWindow> old = std::move(Panel);
     PanelShown = false;
-    Panel.reset(new PanelWindow(*this));
+    Panel = std::make_unique<PanelWindow>(*this);
     if (old && !old->InHandler()) {
         old->Hide();
         Panel->CreateFrom(*old);
@@ -151,40 +235,111 @@ void Program::ConfirmExit(HWND owner, const char* question)
         PostMessageA(StartButton.Handle, WM_CLOSE, 0, 0);
 }
 
-const char* Program::FileOf(const FavouriteList& list) const
+void Program::OnceAtATime(DialogKind kind, const std::function<void()>& show)
 {
-    return &list == &Folders ? FoldersFile : ProgramsFile;
+    bool& open = DialogOpen[size_t(kind)];
+    if (open)
+        return;
+    // Lowered however the dialog ends: an error must not leave its menu item
+    // dead.
+    open = true;
+    struct Lower {
+        bool& Flag;
+        ~Lower() { Flag = false; }
+    } lower{open};
+    show();
 }
 
-bool Program::RoomInFavourites(const FavouriteList& list)
+void Program::ChooseCdDrive()
 {
-    if (list.Count < MaxFavourites)
+    OnceAtATime(DialogKind::CdDrive, [this] {
+        CdDriveDialog dialog(Config.CdDrive);
+        dialog.Create();
+        dialog.ShowModal();
+        SaveAll();
+    });
+}
+
+// An applied choice is on screen before it is saved: a file that cannot be
+// written must not keep the user from the panel they chose.
+void Program::ChoosePanelButtons()
+{
+    OnceAtATime(DialogKind::PanelButtons, [this] {
+        ButtonChooserDialog dialog(ChooserFill(Config));
+        dialog.Create();
+        const bool applied = dialog.ShowModal() == DialogResult::Ok;
+        if (applied) {
+            ChooserApply(dialog.Shown(), Config);
+            RebuildPanel();
+        }
+        SaveAll();
+        if (applied)
+            LoadSkin();
+    });
+}
+
+void Program::ShowAbout()
+{
+    OnceAtATime(DialogKind::About, [] {
+        AboutDialog dialog;
+        dialog.Create();
+        dialog.ShowModal();
+    });
+}
+
+void Program::AddFolder()
+{
+    OnceAtATime(DialogKind::AddFolder, [this] {
+        AddFolderDialog dialog([this](const std::string& folder) {
+            if (!RoomInFavourites(FavouriteKind::Folders))
+                return false;
+            AddToFavourites(FavouriteKind::Folders, folder, DefaultFolderName(folder.substr(0, MaxFavouriteText)));
+            return true;
+        });
+        dialog.Create();
+        dialog.ShowModal();
+    });
+}
+
+void Program::DeleteFavourites(FavouriteKind kind)
+{
+    OnceAtATime(DialogKind::DeleteFavourites, [this, kind] {
+        DeleteFavouriteDialog dialog(ListOf(kind));
+        dialog.Create();
+        dialog.ShowModal();
+    });
+}
+
+bool Program::RoomInFavourites(FavouriteKind kind)
+{
+    if (FavouritesOf(kind).Count < MaxFavourites)
         return true;
     // Only a list read full from its file, or left full by a failed save,
     // gets here: it takes no 21st entry.
-    Panel->SetAddEnabled(list, false);
+    Panel->SetAddEnabled(kind, false);
     return false;
 }
 
-void Program::AddToFavourites(FavouriteList& list, const std::string& path, const std::string& defaultName)
+void Program::AddToFavourites(FavouriteKind kind, const std::string& path, const std::string& defaultName)
 {
     const std::string name = NameAsker.Ask(defaultName);
+    FavouriteList& list = ListOf(kind);
     // A list whose file could not be read is read again first: saved as it
     // stands, it would replace the user's favourites with this one entry.
     if (!list.Loaded)
-        LoadFavourites(list, FilePath(FileOf(list)));
+        LoadFavourites(list, FilePath(FileOf(kind)));
     AddFavourite(list, path, name);
     // The start button stays usable while the name is asked for: a skin
     // change may have made the panel anew meanwhile, so it is the panel of
     // now that shows the new entry.
     Panel->RefreshFavouriteMenus();
-    SaveFavourites(list, FilePath(FileOf(list)));
-    Panel->SetAddEnabled(list, list.Count < MaxFavourites);
+    SaveFavourites(list, FilePath(FileOf(kind)));
+    Panel->SetAddEnabled(kind, list.Count < MaxFavourites);
 }
 
-void Program::OpenFavourite(const FavouriteList& list, unsigned slot)
+void Program::OpenFavourite(FavouriteKind kind, unsigned slot)
 {
-    ShellOpen(StartButton.Handle, list.Entry[slot].Path);
+    ShellOpen(StartButton.Handle, FavouritesOf(kind).Entry[slot].Path);
 }
 
 namespace {
@@ -209,7 +364,7 @@ void Program::ShutDown()
     }
     // A forced shutdown ends Quorvel without its close handler: save now and
     // give the Start button back. A failed save must not keep on a computer
-    // the user asked to power off.
+    // the user asked to shut down.
     try {
         SaveAll();
     } catch (const std::exception&) {

@@ -1,8 +1,9 @@
 // The one object that owns the program's state: the settings, the skin's
 // metrics, the favourites lists and the windows that live as long as the
-// program. Created in the entry point; every window reaches it by reference
-// and asks it for what concerns more than itself.
+// program. Created in the entry point; the windows show its state and change
+// it only through its verbs.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,19 +15,6 @@
 #include "dialogs/NameDialog.h"
 #include "dialogs/ShutdownTimerDialog.h"
 
-// Holds a flag up while a dialog is open, and lowers it however the dialog
-// ends: an error must not leave its menu item dead.
-class Busy {
-public:
-    explicit Busy(bool& flag) : Flag(flag) { Flag = true; }
-    ~Busy() { Flag = false; }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-
-private:
-    bool& Flag;
-};
-
 class Program {
 public:
     Program();
@@ -36,58 +24,83 @@ public:
     // Creates the windows and runs until the start button closes.
     void Run();
 
+    const Settings& CurrentSettings() const { return Config; }
+    const SkinMetrics& CurrentSkin() const { return Skin; }
+    const FavouriteList& FavouritesOf(FavouriteKind kind) const;
+
+    // Settings.ini (or the first-run question when there is none), then the
+    // skin. Where either fails, the button keeps its built-in picture with
+    // zones to match.
+    void StartUp();
+    // Settings.ini, then the folder list, then the program list.
+    void SaveAll();
+    // The "Autoloading" tick and the autostart value.
+    void SetAutoload(bool on);
+    void SetMonitorAction(uint8_t action);
+    // The program cannot ask the drive: it opens and closes by turns.
+    void ToggleCdTray();
+    void UseBuiltInSkin(int which);
+    // Stores the choice first (so that a broken skin is reported again at the
+    // next start), then loads it.
+    void ApplySkin(const std::string& folder, const std::string& file);
+    void TogglePanel();
+    void ToggleTimer();
+    // The user's yes closes the program; `question` is the asking window's own.
+    void ConfirmExit(HWND owner, const char* question);
+
+    // The dialogs, each kind open once at a time. The settings are written
+    // when a chooser closes, applied or not.
+    void ChooseCdDrive();
+    void ChoosePanelButtons();
+    void ShowAbout();
+    void AddFolder();
+    void DeleteFavourites(FavouriteKind kind);
+
+    // False, with that list's "Add" greyed, when the list is full.
+    bool RoomInFavourites(FavouriteKind kind);
+    // Asks for the new entry's name, then adds and saves it.
+    void AddToFavourites(FavouriteKind kind, const std::string& path, const std::string& defaultName);
+    // Entry `slot` (1 to 20) of a list, through the shell's "open", maximised.
+    void OpenFavourite(FavouriteKind kind, unsigned slot);
+    // Saves, gives the Start button back and shuts Windows down.
+    void ShutDown();
+
+private:
+    enum class DialogKind { About, CdDrive, PanelButtons, AddFolder, DeleteFavourites, Count };
+    // Runs `show` unless a dialog of that kind is open already: asked for
+    // again (from the menu, or from a panel made anew under the first), a
+    // second would edit the same settings or lists at once.
+    void OnceAtATime(DialogKind kind, const std::function<void()>& show);
+
+    std::string FilePath(const std::string& name) const { return ExeFolder + name; }
+    std::string SkinFilePath() const { return Config.SkinFolder + Config.SkinFile; }
+    FavouriteList& ListOf(FavouriteKind kind);
+    const char* FileOf(FavouriteKind kind) const;
+    void ReadSettings();
+    void LoadFavouriteLists();
+    // Writes or removes the autostart value.
+    void WriteAutoload(bool on);
+    // The skin's description file and start picture. Where they leave no
+    // zone to reach the Start menu or the main menu by, the built-in zones
+    // stretched over the picture shown take their place.
+    void LoadSkin();
+    void KeepMenusReachable();
+    void UseZonesOfBuiltInPicture();
+    // Hides and destroys the panel and creates it anew from the present
+    // settings and skin. The new panel starts hidden.
+    void RebuildPanel();
+
     std::string ExeFolder;  // ends with a backslash
     Settings Config;
     SkinMetrics Skin;
     FavouriteList Folders, Programs;
-
     bool PanelShown = false;
-    // The CD tray, opened and closed by turns: the program cannot ask the drive.
     bool CdTrayOpen = false;
-    // One dialog of each kind at a time; what must outlive a panel made anew
-    // (the add-folder dialog) is kept here, not in the panel.
-    bool AboutOpen = false, CdChooserOpen = false, ButtonChooserOpen = false, AddFolderOpen = false,
-         DeleteDialogOpen = false;
+    bool DialogOpen[size_t(DialogKind::Count)] = {};
 
     StartButtonWindow StartButton;
     ShutdownTimerDialog Timer;
     NameDialog NameAsker;
     // The panel of now: a skin change or the button chooser makes it anew.
     std::unique_ptr<PanelWindow> Panel;
-
-    std::string FilePath(const std::string& name) const { return ExeFolder + name; }
-    std::string SkinFilePath() const { return Config.SkinFolder + Config.SkinFile; }
-
-    // Settings.ini, or the first-run question when there is none; then the
-    // autostart value as the settings say.
-    void ReadSettings();
-    // Settings.ini, then the folder list, then the program list.
-    void SaveAll();
-    void SetAutoload(bool on);
-    // The skin's description file and start picture. Where they leave no
-    // zone to reach the Start menu or the main menu by, the built-in zones
-    // stretched over the picture shown take their place.
-    void LoadSkin();
-    // Stores the choice first (so that a broken skin is reported again at the
-    // next start), then loads it.
-    void ApplySkin(const std::string& folder, const std::string& file);
-    // Hides and destroys the panel and creates it anew from the present
-    // settings and skin. The new panel starts hidden.
-    void RebuildPanel();
-    void TogglePanel();
-    void ToggleTimer();
-    // The user's yes closes the program; `question` is the asking window's own.
-    void ConfirmExit(HWND owner, const char* question);
-    // False, with that list's "Add" greyed, when the list is full.
-    bool RoomInFavourites(const FavouriteList& list);
-    // Asks for the new entry's name, then adds and saves it.
-    void AddToFavourites(FavouriteList& list, const std::string& path, const std::string& defaultName);
-    // Entry `slot` (1 to 20) of a list, through the shell's "open", maximised.
-    void OpenFavourite(const FavouriteList& list, unsigned slot);
-    // Saves, gives the Start button back and shuts the computer down.
-    void ShutDown();
-
-private:
-    void KeepMenusReachable();
-    const char* FileOf(const FavouriteList& list) const;
 };

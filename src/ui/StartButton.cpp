@@ -1,15 +1,10 @@
 #include "StartButton.h"
 
 #include "../../res/resource.h"
-#include "../model/ButtonChooser.h"
 #include "../model/HitZone.h"
 #include "../platform/Platform.h"
-#include "../toolkit/Application.h"
 #include "Links.h"
 #include "Program.h"
-#include "dialogs/AboutDialog.h"
-#include "dialogs/ButtonChooserDialog.h"
-#include "dialogs/CdDriveDialog.h"
 
 StartButtonWindow::StartButtonWindow(Program& app) : Form("TForm1"), App(app)
 {
@@ -21,7 +16,6 @@ StartButtonWindow::StartButtonWindow(Program& app) : Form("TForm1"), App(app)
     InitClientWidth = Face.Width;
     InitClientHeight = Face.Height;
     Pictures = {&Face};
-    UseBuiltInZones(App.Skin, uint16_t(Face.Width), uint16_t(Face.Height));
     PowerOffItem.RadioItem = ScreenSaverItem.RadioItem = true;
     PowerOffItem.Checked = true;
 }
@@ -29,18 +23,18 @@ StartButtonWindow::StartButtonWindow(Program& app) : Form("TForm1"), App(app)
 void StartButtonWindow::Command(UINT id, UINT)
 {
     switch (id) {
-    case CmdAutoload: ToggleAutoload(); break;
-    case CmdChooseCdDrive: ChooseCdDrive(); break;
-    case CmdStandardXpSkin: UseBuiltInSkin(StandardXP); break;
-    case CmdClassicalXpSkin: UseBuiltInSkin(ClassicalXP); break;
-    case CmdButtonXpSkin: UseBuiltInSkin(ButtonXP); break;
-    case CmdClassicalWin98Skin: UseBuiltInSkin(ClassicalWin98); break;
+    case CmdAutoload: App.SetAutoload(!AutoloadItem.Checked); break;
+    case CmdChooseCdDrive: App.ChooseCdDrive(); break;
+    case CmdStandardXpSkin: App.UseBuiltInSkin(StandardXP); break;
+    case CmdClassicalXpSkin: App.UseBuiltInSkin(ClassicalXP); break;
+    case CmdButtonXpSkin: App.UseBuiltInSkin(ButtonXP); break;
+    case CmdClassicalWin98Skin: App.UseBuiltInSkin(ClassicalWin98); break;
     case CmdDownloadSkins: OpenSkinsPage(); break;
     case CmdChooseSkinFile: ChooseSkinFile(); break;
-    case CmdMonitorPowerOff: ChooseMonitorAction(MonitorPowerOff); break;
-    case CmdMonitorScreenSaver: ChooseMonitorAction(MonitorScreenSaver); break;
-    case CmdChoosePanelButtons: ChoosePanelButtons(); break;
-    case CmdAbout: ShowAbout(); break;
+    case CmdMonitorPowerOff: App.SetMonitorAction(MonitorPowerOff); break;
+    case CmdMonitorScreenSaver: App.SetMonitorAction(MonitorScreenSaver); break;
+    case CmdChoosePanelButtons: App.ChoosePanelButtons(); break;
+    case CmdAbout: App.ShowAbout(); break;
     case CmdExit: ConfirmExit(); break;
     }
 }
@@ -91,13 +85,8 @@ void StartButtonWindow::SessionEnding()
 void StartButtonWindow::OnCreate()
 {
     try {
-        App.ReadSettings();
-        App.LoadSkin();
+        App.StartUp();
     } catch (...) {
-        // The start-up ends at the error box, the built-in picture shown:
-        // without zones of its own the button would answer nothing, and the
-        // user would have neither Start button nor a way to another skin.
-        UseBuiltInZones(App.Skin, uint16_t(Face.Width), uint16_t(Face.Height));
         AttachToShell();
         throw;
     }
@@ -120,9 +109,9 @@ void StartButtonWindow::OnClose()
 // Any mouse button: the zone alone decides.
 void StartButtonWindow::PictureMouseDown(Picture&, MouseButton, int x, int y)
 {
-    switch (HitZone(App.Skin, x, y)) {
+    switch (HitZone(App.CurrentSkin(), x, y)) {
     case StartMenuHit: OpenStartMenu(Taskbar); break;
-    case MainMenuHit: MainMenu.Popup(Handle, 0, GetSystemMetrics(SM_CYSCREEN) - App.Skin.StartHeight); break;
+    case MainMenuHit: MainMenu.Popup(Handle, 0, GetSystemMetrics(SM_CYSCREEN) - App.CurrentSkin().StartHeight); break;
     case PanelHit: App.TogglePanel(); break;
     case NoZone: break;
     }
@@ -130,18 +119,18 @@ void StartButtonWindow::PictureMouseDown(Picture&, MouseButton, int x, int y)
 
 void StartButtonWindow::PictureMouseMove(Picture&, int x, int y)
 {
-    SetCursor(HitZone(App.Skin, x, y) != NoZone ? HandPointer() : LoadCursor(nullptr, IDC_ARROW));
+    SetCursor(HitZone(App.CurrentSkin(), x, y) != NoZone ? HandPointer() : LoadCursor(nullptr, IDC_ARROW));
 }
 
-void StartButtonWindow::LoadStartPicture()
+SIZE StartButtonWindow::LoadStartPicture(const std::string& path)
 {
-    Face.SetPicture(Bitmap::FromFile(App.Config.SkinFolder + "normal.bmp"));
-    App.Skin.StartWidth = uint16_t(Face.Width);
-    App.Skin.StartHeight = uint16_t(Face.Height);
-    SetClientSize(App.Skin.StartWidth, App.Skin.StartHeight);
+    Face.SetPicture(Bitmap::FromFile(path));
+    // The size as the skin's metrics keep it, in 16 bits.
+    SetClientSize(uint16_t(Face.Width), uint16_t(Face.Height));
     CentreOnTaskbar(Handle, Taskbar);
     ApplyColorKey();
     Invalidate();
+    return FaceSize();
 }
 
 void StartButtonWindow::ShowAutoload(bool on)
@@ -154,75 +143,10 @@ void StartButtonWindow::ShowMonitorAction(uint8_t action)
     (action == MonitorScreenSaver ? ScreenSaverItem : PowerOffItem).SetChecked(true);
 }
 
-// The file follows at the next save.
-void StartButtonWindow::ToggleAutoload()
-{
-    AutoloadItem.Checked = !AutoloadItem.Checked;
-    App.Config.Autoload = AutoloadItem.Checked;
-    App.SetAutoload(AutoloadItem.Checked);
-}
-
-void StartButtonWindow::ChooseMonitorAction(uint8_t action)
-{
-    App.Config.Monitor = action;
-    ShowMonitorAction(action);
-    App.SaveAll();
-}
-
 void StartButtonWindow::ConfirmExit()
 {
     // The main menu's question; the panel's has no space before the mark.
     App.ConfirmExit(Handle, "You really want to close Quorvel ?");
-}
-
-// The settings are written when the chooser closes, applied or not.
-void StartButtonWindow::ChooseCdDrive()
-{
-    if (App.CdChooserOpen)
-        return;
-    {
-        const Busy busy(App.CdChooserOpen);
-        CdDriveDialog dialog(App.Config.CdDrive);
-        dialog.Create();
-        dialog.ShowModal();
-    }
-    App.SaveAll();
-}
-
-void StartButtonWindow::ChoosePanelButtons()
-{
-    if (App.ButtonChooserOpen)
-        return;
-    {
-        const Busy busy(App.ButtonChooserOpen);
-        ButtonChooserDialog dialog(ChooserFill(App.Config));
-        dialog.Create();
-        if (dialog.ShowModal() == DialogResult::Ok) {
-            ChooserApply(dialog.Shown(), App.Config);
-            // The new panel reloads both lists from their files: saved first,
-            // a favourite deleted since the last save stays deleted.
-            App.SaveAll();
-            App.RebuildPanel();
-            App.SaveAll();
-            App.LoadSkin();
-        }
-    }
-    App.SaveAll();
-}
-
-void StartButtonWindow::ShowAbout()
-{
-    if (App.AboutOpen)
-        return;
-    const Busy busy(App.AboutOpen);
-    AboutDialog dialog;
-    dialog.Create();
-    dialog.ShowModal();
-}
-
-void StartButtonWindow::UseBuiltInSkin(int which)
-{
-    App.ApplySkin(App.ExeFolder + BuiltInSkins[which].Folder, BuiltInSkins[which].File);
 }
 
 void StartButtonWindow::OpenSkinsPage()

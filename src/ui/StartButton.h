@@ -3,6 +3,7 @@
 // menu, zone 3 shows and hides the panel.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "../toolkit/Form.h"
 #include "../toolkit/Menus.h"
@@ -17,8 +18,10 @@ public:
     // Finds the taskbar and its Start button anew, and shows or hides that
     // button: true gives the system's Start button back.
     void SetSystemStartButtonShown(bool shown);
-    // "normal.bmp" of the skin folder; the window takes its size and shape.
-    void LoadStartPicture();
+    // A skin's start picture; the window takes its size and shape, which
+    // come back.
+    SIZE LoadStartPicture(const std::string& path);
+    SIZE FaceSize() const { return {Face.Width, Face.Height}; }
     void ShowAutoload(bool on);
     void ShowMonitorAction(uint8_t action);
     void ShellRestarted() override;
@@ -33,13 +36,7 @@ protected:
 
 private:
     void AttachToShell();
-    void ToggleAutoload();
-    void ChooseMonitorAction(uint8_t action);
     void ConfirmExit();
-    void ChooseCdDrive();
-    void ChoosePanelButtons();
-    void ShowAbout();
-    void UseBuiltInSkin(int which);
     void OpenSkinsPage();
     void ChooseSkinFile();
 

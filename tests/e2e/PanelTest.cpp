@@ -5,14 +5,12 @@
 #include "Session.h"
 #include "StartButton.h"
 #include "ui/Commands.h"
+#include "model/PanelButtons.h"
 #include "model/Settings.h"
 #include "model/SkinFile.h"
 #include "model/PanelLayout.h"
 
 namespace {
-const char* const ButtonFiles[9] = {"",        "cdrom.bmp", "exitbut.bmp", "closeall.bmp", "minall.bmp",
-                                    "dir.bmp", "app.bmp",   "monik.bmp",   "timer.bmp"};
-
 // Compares the panel on screen with the skin's pictures at the places the
 // layout gives.
 int PanelMismatches(HWND panel, const ProgramView& v)
@@ -22,17 +20,18 @@ int PanelMismatches(HWND panel, const ProgramView& v)
     const int frame = BmpSize(skinDir + "back.bmp").cx;
     const Picture screen = ScreenArea(r.left, r.top, r.right - r.left, r.bottom - r.top);
     int bad = 0;
-    for (int k = 1; k <= 8; ++k) {
+    for (int k = 1; k <= PanelButtonCount; ++k) {
         const uint8_t slot = v.Config.ButtonSlot[k];
         if (slot == 0 || slot > v.Config.ButtonCount)
             continue;
-        const Picture pic = PictureFile(skinDir + ButtonFiles[k]);
+        const PanelButtonRow& row = PanelButtons[k];
+        const Picture pic = PictureFile(skinDir + row.File);
         const ButtonPlace home = ButtonHome(v.Skin, slot, frame);
-        const int w = k <= 4 ? 24 : pic.Width, h = k <= 4 ? 24 : pic.Height;
+        const int w = row.FixedSize ? FixedButtonSize : pic.Width, h = row.FixedSize ? FixedButtonSize : pic.Height;
         const uint32_t key = pic.At(0, pic.Height - 1);
         for (int y = 0; y < h && home.Top + y < screen.Height; ++y)
             for (int x = 0; x < w; ++x) {
-                if (k >= 7 && pic.At(x, y) == key)
+                if (row.SeeThrough && pic.At(x, y) == key)
                     continue;
                 if (screen.At(home.Left + x, home.Top + y) != pic.At(x, y) && ++bad <= 3)
                     ADD_FAILURE() << "button " << k << " pixel " << x << "," << y;
@@ -202,7 +201,7 @@ TEST(Panel, LayoutOfTheWorkedExample)
     EXPECT_EQ(0xFFFF00u, p.At(65, 28));   // its lower-left colour is see-through
     EXPECT_EQ(0xFFFF00u, p.At(89, 10));   // the last gap
     EXPECT_EQ(0x0000FFu, p.At(101, 2));   // right frame from 91, above the buttons ...
-    const Picture cd = BuiltInPicture(app.Exe(), 201);
+    const Picture cd = BuiltInPicture(app.Exe(), PanelButtons[CdTrayButton].OwnPicture);
     int cdPixels = 0;  // ... under button 1 from 91 on, cut off at the panel's edge
     for (int x = 0; x < 11; ++x)
         for (int y = 0; y < 24; ++y)

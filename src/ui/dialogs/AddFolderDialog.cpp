@@ -4,9 +4,7 @@
 #include <cctype>
 
 #include "../../base/Scoped.h"
-#include "../../model/Favourites.h"
 #include "../../platform/Platform.h"
-#include "../Program.h"
 
 namespace {
 enum : UINT { IdFolderList = 100, IdDriveBox, IdAdd, IdClose };
@@ -53,7 +51,7 @@ char Lower(char c)
 }
 } // namespace
 
-AddFolderDialog::AddFolderDialog(Program& app) : Form("TFormDir"), App(app)
+AddFolderDialog::AddFolderDialog(AddFolder add) : Form("TFormDir"), Add(std::move(add))
 {
     DialogFrame("Add dir", 211, 327, 248, 136);
     CancelId = IdClose;
@@ -175,8 +173,6 @@ void AddFolderDialog::ChangeDrive()
 // "Add": the open folder, not merely the highlighted line.
 void AddFolderDialog::AddOpenFolder()
 {
-    if (!App.RoomInFavourites(App.Folders))
-        return;
-    App.AddToFavourites(App.Folders, Path, DefaultFolderName(Path.substr(0, MaxFavouriteText)));
-    EndModal(DialogResult::Ok);
+    if (Add(Path))
+        EndModal(DialogResult::Ok);
 }

@@ -1,7 +1,9 @@
 // The add-folder dialog: a folder tree with a drive chooser. Browsing moves
 // the program's current folder, so the next dialog opens where this one was
-// left; "Add" takes the open folder.
+// left; "Add" offers the open folder to its owner, and the dialog ends
+// when the owner took it.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,11 +11,11 @@
 #include "../../toolkit/Controls.h"
 #include "../../toolkit/Form.h"
 
-class Program;
-
 class AddFolderDialog : public Form {
 public:
-    explicit AddFolderDialog(Program& app);
+    // `add` takes a folder, or refuses it with false (a full list).
+    using AddFolder = std::function<bool(const std::string& folder)>;
+    explicit AddFolderDialog(AddFolder add);
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -28,7 +30,7 @@ private:
     void ShowCurrentFolder();
     void DrawLine(const DRAWITEMSTRUCT& item) const;
 
-    Program& App;
+    AddFolder Add;
     Label FolderLabel;
     ListBox FolderList;
     ComboBox DriveBox;

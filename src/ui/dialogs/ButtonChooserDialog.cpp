@@ -1,5 +1,7 @@
 #include "ButtonChooserDialog.h"
 
+#include "../../model/PanelButtons.h"
+
 namespace {
 enum : UINT { IdShownList = 100, IdShow, IdHide, IdUnusedList, IdApply, IdCancel };
 
@@ -7,7 +9,7 @@ void Fill(ListBox& box, const std::vector<int>& items)
 {
     std::vector<std::string> names;
     for (int k : items)
-        names.push_back(ButtonNames[k]);
+        names.push_back(PanelButtons[k].ChooserName);
     box.SetLines(names);
 }
 } // namespace

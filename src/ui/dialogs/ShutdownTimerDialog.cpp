@@ -1,7 +1,5 @@
 #include "ShutdownTimerDialog.h"
 
-#include "../Program.h"
-
 namespace {
 enum : UINT { IdMinutes = 100, IdStartStop, IdHide };
 const UINT_PTR MinuteTimer = 1;
@@ -9,7 +7,8 @@ const UINT Minute = 60000;
 const char* const StartStopCaption[2] = {"Start", "Stop"};
 } // namespace
 
-ShutdownTimerDialog::ShutdownTimerDialog(Program& app) : Form("TTimerForm"), App(app)
+ShutdownTimerDialog::ShutdownTimerDialog(std::function<void()> shutDown)
+    : Form("TTimerForm"), ShutDown(std::move(shutDown))
 {
     DialogFrame("Timer", 214, 64);
     ActivateOnShow = true;
@@ -100,5 +99,5 @@ void ShutdownTimerDialog::MinutePassed()
     if (Minutes.Text() != State.Field)
         Minutes.SetText(State.Field);
     if (due)
-        App.ShutDown();
+        ShutDown();
 }

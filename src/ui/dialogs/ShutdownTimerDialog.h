@@ -1,16 +1,17 @@
-// The shutdown timer: a small dialog that powers the computer off after a
+// The shutdown timer: a small dialog that shuts Windows down after a
 // chosen number of minutes. Created hidden at start-up; the panel's timer
 // button shows and hides it, and it keeps counting while hidden.
 #pragma once
+#include <functional>
+
 #include "../../model/Countdown.h"
 #include "../../toolkit/Controls.h"
 #include "../../toolkit/Form.h"
 
-class Program;
-
 class ShutdownTimerDialog : public Form {
 public:
-    explicit ShutdownTimerDialog(Program& app);
+    // `shutDown` runs when the count reaches its end.
+    explicit ShutdownTimerDialog(std::function<void()> shutDown);
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -25,7 +26,7 @@ private:
     void MinutePassed();
     void SetMinuteTimer(bool enabled);
 
-    Program& App;
+    std::function<void()> ShutDown;
     Countdown State;
     Label Prompt;
     SpinEdit Minutes;
