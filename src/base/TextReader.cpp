@@ -4,7 +4,7 @@ namespace {
 const size_t ChunkSize = 16384;
 }
 
-TextReader::TextReader(const std::string& path) : File(new InFile(path)) {}
+TextReader::TextReader(const std::string& path) : File(std::make_unique<InFile>(path)) {}
 
 TextReader::~TextReader() = default;
 

@@ -356,7 +356,7 @@ TEST(Dialogs, ADeleteDialogEditsOnlyTheListItWasOpenedFor)
     EXPECT_EQ(apps, ReadBytes(s.App.File("Apps.qvl")));
 }
 
-TEST(Dialogs, ChooserMovesApplyAndKeepsADeletion)
+TEST(Dialogs, ChooserMovesApplyKeepsADeletionAndShowsAChoiceItCannotSave)
 {
     const std::string two = Entries({{"One", "C:\\1"}, {"Two", "C:\\2"}});
     Session s("Dialogs.Chooser", "", {{"Dirs.qvl", two}});
@@ -417,6 +417,30 @@ TEST(Dialogs, ChooserMovesApplyAndKeepsADeletion)
     ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, "Cancel")), [&] { return !IsWindow(chooser); }));
     ASSERT_TRUE(WaitFor([&] { return Exists(s.App.File("Settings.ini")); }));
     EXPECT_EQ("but1=8", s.Saved("but1="));
+
+    // A Settings.ini that cannot be written: the panel the user chose is
+    // made all the same, the failed save reported, and the chooser opens
+    // again after the error.
+    const LONG eightWide = WindowSize(panel).cx;
+    const std::string before = ReadBytes(s.App.File("Settings.ini"));
+    SetFileAttributesA(s.App.File("Settings.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    Command(s.StartButton(), CmdChoosePanelButtons);
+    chooser = WaitWindow(s.Q, "TPosForm");
+    ASSERT_TRUE(chooser);
+    shown = Child(chooser, "ListBox", 0);
+    ASSERT_TRUE(ClickUntil(ListLine(shown, 0, height), firstSelected(shown)));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, ">>")), [&] { return ListLines(shown).size() == 7; }));
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, "Apply")), [&] { return !IsWindow(chooser); }));
+    EXPECT_EQ("I/O error 5", s.DismissError());
+    EXPECT_LT(WindowSize(s.Panel()).cx, eightWide) << "the panel of seven buttons";
+    EXPECT_EQ(before, ReadBytes(s.App.File("Settings.ini")));
+    Command(s.StartButton(), CmdChoosePanelButtons);
+    chooser = WaitWindow(s.Q, "TPosForm");
+    ASSERT_TRUE(chooser) << "the chooser opens again after a failed save";
+    EXPECT_EQ(7u, ListLines(Child(chooser, "ListBox", 0)).size());
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, "Cancel")), [&] { return !IsWindow(chooser); }));
+    EXPECT_EQ("I/O error 5", s.DismissError());
+    SetFileAttributesA(s.App.File("Settings.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(Dialogs, CdChooserStoresTheLetterInUpperCase)
