@@ -16,6 +16,7 @@ set(QV_PORTABLE
   src/model/StartShape.cpp
   src/model/Countdown.cpp
   src/model/PanelButtons.cpp
+  src/model/CommandLine.cpp
   src/model/ButtonChooser.cpp
   src/model/FolderTree.cpp
   src/model/TextFlow.cpp

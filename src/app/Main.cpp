@@ -5,6 +5,7 @@
 #include <exception>
 #include <string>
 
+#include "../model/CommandLine.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
 #include "../ui/Program.h"
@@ -31,13 +32,6 @@ void Terminated()
     std::abort();
 }
 
-bool IsRestoreSwitch(const char* commandLine)
-{
-    std::string word = commandLine;
-    word.erase(0, word.find_first_not_of(" \t"));
-    word.erase(word.find_last_not_of(" \t") + 1);
-    return lstrcmpiA(word.c_str(), "/restore") == 0;
-}
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)

@@ -11,4 +11,13 @@ std::string InOutErrorText(int code)
     return "I/O error " + std::to_string(code);
 }
 
+std::string ErrorText(const std::exception& e)
+{
+    std::string text = e.what();
+    const Exception* own = dynamic_cast<const Exception*>(&e);
+    if (own && !own->File().empty() && text.find(own->File()) == std::string::npos)
+        text += "\n" + own->File();
+    return text;
+}
+
 EInOutError::EInOutError(int code) : Exception(InOutErrorText(code)), ErrorCode(code) {}

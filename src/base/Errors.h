@@ -11,10 +11,35 @@ class Exception : public std::exception {
 public:
     explicit Exception(std::string message) : Message(std::move(message)) {}
     const char* what() const noexcept override { return Message.c_str(); }
+    // The file the failure concerns, when known: the error box shows it
+    // below the text.
+    const std::string& File() const { return Path; }
+    void NameFile(const std::string& path)
+    {
+        if (Path.empty())
+            Path = path;
+    }
 
 private:
     std::string Message;
+    std::string Path;
 };
+
+// Runs `work`; an error it raises that names no file yet names `path`.
+template <typename Work>
+void AboutFile(const std::string& path, Work work)
+{
+    try {
+        work();
+    } catch (Exception& e) {
+        e.NameFile(path);
+        throw;
+    }
+}
+
+// What the error box says: the text, and below it the file it concerns
+// unless the text names it already.
+std::string ErrorText(const std::exception& e);
 
 // File failures carry the operating system's error code (Windows numbering;
 // 100 and up are the run time's own, as in "Read beyond end of file").

@@ -39,6 +39,22 @@ void SaveFileAtomic(const std::string& path, const std::string& data);
 // The file exists and holds exactly `data`.
 bool FileHolds(const std::string& path, const std::string& data);
 
+// A file's content in short: whether it is there, its size and a hash of its
+// bytes. Two that differ mean the file was changed in between.
+struct FileFingerprint {
+    bool Exists = false;
+    uint64_t Size = 0;
+    uint64_t Hash = 0;
+    bool operator==(const FileFingerprint& o) const { return Exists == o.Exists && Size == o.Size && Hash == o.Hash; }
+    bool operator!=(const FileFingerprint& o) const { return !(*this == o); }
+};
+// Read in chunks: a file of any size costs little memory.
+FileFingerprint FingerprintOf(const std::string& path);
+// What a file holding exactly `data` has.
+FileFingerprint FingerprintOfData(const std::string& data);
+// The file's bytes from `offset` to its end.
+std::string ReadFileFrom(const std::string& path, uint64_t offset);
+
 // How a line ends for the reader.
 enum class LineRule {
     // CR LF or LF end a line; a lone CR ends the line's text and the rest up
@@ -61,6 +77,8 @@ public:
     // The next line without its end, at most `keep` characters of it; at the
     // end of the file an empty text.
     std::string ReadLine(LineRule rule, size_t keep);
+    // Bytes read so far: where the next line begins in the file.
+    uint64_t Position() const { return Before + Pos; }
     // Skips blanks, tabs and line ends; reads up to the next blank, tab or
     // line end (at most `keep` characters), then skips the rest of that line.
     std::string ReadWord(size_t keep);
@@ -72,4 +90,5 @@ private:
     std::unique_ptr<InFile> File;
     std::string Buffer;
     size_t Pos = 0;
+    uint64_t Before = 0;  // bytes of the file before Buffer
 };

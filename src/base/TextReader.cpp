@@ -19,6 +19,7 @@ void TextReader::Fill()
 {
     if (Pos < Buffer.size() || !File)
         return;
+    Before += Buffer.size();
     Buffer.resize(ChunkSize);
     Buffer.resize(File->Read(&Buffer[0], ChunkSize));
     Pos = 0;

@@ -1,5 +1,6 @@
 #include "Favourites.h"
 
+#include "../base/Errors.h"
 #include "../base/Files.h"
 
 const char* const FoldersFile = "Dirs.qvl";
@@ -20,13 +21,59 @@ void LoadFavourites(FavouriteList& list, const std::string& path)
 {
     list.Count = 0;
     list.Loaded = false;
-    if (!FileExists(path)) {
-        CreateEmptyFile(path);
-    } else {
-        TextReader in(path);
-        ReadFavourites(list, in);
-    }
+    list.Changed = false;
+    list.Deleted.clear();
+    list.RestAt = 0;
+    AboutFile(path, [&] {
+        if (!FileExists(path)) {
+            CreateEmptyFile(path);
+        } else {
+            TextReader in(path);
+            ReadFavourites(list, in);
+            list.RestAt = in.Position();
+        }
+        list.OnDisk = FingerprintOf(path);
+    });
     list.Loaded = true;
+}
+
+namespace {
+bool Same(const Favourite& a, const Favourite& b)
+{
+    return a.Name == b.Name && a.Path == b.Path;
+}
+} // namespace
+
+void CatchUpWithFile(FavouriteList& list, const std::string& path)
+{
+    if (list.Loaded && FingerprintOf(path) == list.OnDisk)
+        return;
+    std::vector<Favourite> deleted = std::move(list.Deleted);
+    LoadFavourites(list, path);
+    for (const Favourite& gone : deleted)
+        for (int n = 1; n <= list.Count; ++n)
+            if (Same(list.Entry[n], gone)) {
+                DeleteFavourite(list, n);
+                break;
+            }
+}
+
+void SaveFavouritesIfChanged(FavouriteList& list, const std::string& path)
+{
+    if (!list.Loaded || !list.Changed)
+        return;
+    CatchUpWithFile(list, path);
+    const std::string shown = FormatFavourites(list);
+    std::string data = shown;
+    AboutFile(path, [&] {
+        if (list.OnDisk.Exists && list.RestAt < list.OnDisk.Size)
+            data += ReadFileFrom(path, list.RestAt);
+        SaveFileAtomic(path, data);
+    });
+    list.OnDisk = FingerprintOfData(data);
+    list.RestAt = shown.size();
+    list.Changed = false;
+    list.Deleted.clear();
 }
 
 std::string FormatFavourites(const FavouriteList& list)
@@ -35,11 +82,6 @@ std::string FormatFavourites(const FavouriteList& list)
     for (unsigned i = 1; i <= list.Count && i <= MaxFavourites; ++i)
         out += list.Entry[i].Name + "\r\n" + list.Entry[i].Path + "\r\n";
     return out;
-}
-
-void SaveFavourites(const FavouriteList& list, const std::string& path)
-{
-    SaveFileAtomic(path, FormatFavourites(list));
 }
 
 namespace {
@@ -62,6 +104,17 @@ std::string DefaultFileName(const std::string& path)
     return LastComponent(path);
 }
 
+std::string MenuCaption(const Favourite& entry)
+{
+    std::string caption;
+    for (char c : entry.Name.empty() ? entry.Path : entry.Name) {
+        if (c == '&')
+            caption += '&';
+        caption += c == '\t' ? ' ' : c;
+    }
+    return caption;
+}
+
 bool AddFavourite(FavouriteList& list, const std::string& path, const std::string& name)
 {
     if (list.Count >= MaxFavourites)
@@ -69,6 +122,7 @@ bool AddFavourite(FavouriteList& list, const std::string& path, const std::strin
     Favourite& e = list.Entry[++list.Count];
     e.Path = path.substr(0, MaxFavouriteText);
     e.Name = name.substr(0, MaxFavouriteText);
+    list.Changed = true;
     return true;
 }
 
@@ -76,6 +130,8 @@ void DeleteFavourite(FavouriteList& list, int n)
 {
     if (n < 1 || n > list.Count)
         return;
+    list.Deleted.push_back(list.Entry[n]);
+    list.Changed = true;
     for (int i = n; i < list.Count; ++i)
         list.Entry[i] = list.Entry[i + 1];
     list.Entry[list.Count] = {};

@@ -3,6 +3,9 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "../base/Files.h"
 
 const unsigned MaxFavourites = 20;
 const size_t MaxFavouriteText = 255;
@@ -21,6 +24,18 @@ struct FavouriteList {
     // that was never read is never written: its file holds the user's
     // favourites, and an empty list in memory would wipe them.
     bool Loaded = false;
+    // The program changed the list since it was last read or written. Only
+    // then is it written: the file may have been edited meanwhile (by hand,
+    // by another copy of the program, by a synchronised folder).
+    bool Changed = false;
+    // The file as last read or written, to tell an edit made elsewhere.
+    FileFingerprint OnDisk;
+    // Where that file goes on past the last entry read: a hand-made file may
+    // hold more than the twenty entries shown, which are kept as they are.
+    uint64_t RestAt = 0;
+    // Entries deleted since the last write: should the file have been edited
+    // meanwhile, they are deleted again from what it holds.
+    std::vector<Favourite> Deleted;
 };
 
 // The program keeps one list of each kind.
@@ -33,7 +48,12 @@ extern const char* const ProgramsFile;  // "Apps.qvl"
 // A hand-made file with more than twenty entries gives its first twenty.
 void LoadFavourites(FavouriteList& list, const std::string& path);
 void ReadFavourites(FavouriteList& list, class TextReader& in);
-void SaveFavourites(const FavouriteList& list, const std::string& path);
+// Before a change: a list never read, or whose file was edited since, is read
+// again, and the deletions not yet written are made again on what it holds.
+void CatchUpWithFile(FavouriteList& list, const std::string& path);
+// Writes the list if the program changed it, caught up with its file first,
+// with what the file held past the entries shown after it.
+void SaveFavouritesIfChanged(FavouriteList& list, const std::string& path);
 std::string FormatFavourites(const FavouriteList& list);
 
 // The name of a folder entry: a drive root ("D:\") keeps its whole path,
@@ -41,6 +61,10 @@ std::string FormatFavourites(const FavouriteList& list);
 std::string DefaultFolderName(const std::string& path);
 // The name of a file entry: the file's name with its extension.
 std::string DefaultFileName(const std::string& path);
+
+// An entry's caption in a menu, which shows it as typed: "&" is no mnemonic
+// mark and a tab no column; an entry without a name shows its path.
+std::string MenuCaption(const Favourite& entry);
 
 // Appends an entry, both texts cut to 255 characters. A full list takes no
 // 21st entry: false. Neither edit makes a list that was never read whole

@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "../base/Convert.h"
+#include "../base/Errors.h"
 #include "../base/Files.h"
 #include "Favourites.h"
 #include "SkinFile.h"
@@ -84,12 +85,11 @@ std::string FormatSettings(const Settings& settings, uint8_t folderCount, uint8_
     return s;
 }
 
-void SaveSettingsAndFavourites(const std::string& exeFolder, const Settings& settings, const FavouriteList& folders,
-                               const FavouriteList& programs)
+void SaveSettingsAndFavourites(const std::string& exeFolder, const Settings& settings, FavouriteList& folders,
+                               FavouriteList& programs)
 {
-    SaveFileAtomic(exeFolder + SettingsFile, FormatSettings(settings, folders.Count, programs.Count));
-    if (folders.Loaded)
-        SaveFavourites(folders, exeFolder + FoldersFile);
-    if (programs.Loaded)
-        SaveFavourites(programs, exeFolder + ProgramsFile);
+    const std::string path = exeFolder + SettingsFile;
+    AboutFile(path, [&] { SaveFileAtomic(path, FormatSettings(settings, folders.Count, programs.Count)); });
+    SaveFavouritesIfChanged(folders, exeFolder + FoldersFile);
+    SaveFavouritesIfChanged(programs, exeFolder + ProgramsFile);
 }

@@ -32,7 +32,7 @@ void ReadSettingsFrom(class TextReader& in, Settings& settings);
 // favourites lists, which are saved with the settings.
 std::string FormatSettings(const Settings& settings, uint8_t folderCount, uint8_t programCount);
 
-// Settings.ini in `exeFolder`, then each favourites list that was read (see
-// FavouriteList::Loaded) into its own file there.
-void SaveSettingsAndFavourites(const std::string& exeFolder, const Settings& settings,
-                               const struct FavouriteList& folders, const struct FavouriteList& programs);
+// Settings.ini in `exeFolder`, then each favourites list the program changed
+// (see FavouriteList) into its own file there.
+void SaveSettingsAndFavourites(const std::string& exeFolder, const Settings& settings, struct FavouriteList& folders,
+                               struct FavouriteList& programs);

@@ -45,6 +45,8 @@ void UseBuiltInZones(SkinMetrics& skin, uint16_t pictureWidth, uint16_t pictureH
 
 void ReadSkinFile(const std::string& path, SkinMetrics& skin)
 {
-    TextReader in(path);
-    ReadSkinFrom(in, skin);
+    AboutFile(path, [&] {
+        TextReader in(path);
+        ReadSkinFrom(in, skin);
+    });
 }

@@ -94,7 +94,7 @@ bool NeedCommonControls();
 // label and pattern, each ending in a zero; the labels are Windows-1251
 // texts), nullptr for every file; `initialFolder` nullptr for where the last
 // dialog was left. The chosen file comes back in the system's ANSI code page.
-// False when cancelled or unavailable.
+// False when cancelled, unavailable, or nothing was chosen.
 bool ChooseFile(HWND owner, const char* filter, const char* initialFolder, std::string& path);
 // The roots of the drives present ("C:\", "D:\", ...).
 std::vector<std::string> DriveRoots();

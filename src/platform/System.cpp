@@ -116,7 +116,7 @@ bool ChooseFileInUnicode(const OPENFILENAMEA& ofn, std::string& path)
     if (WideCharToMultiByte(CP_ACP, 0, file.data(), -1, ansi, sizeof ansi, nullptr, nullptr) <= 0)
         return false;
     path = ansi;
-    return true;
+    return !path.empty();
 }
 } // namespace
 
@@ -139,7 +139,9 @@ bool ChooseFile(HWND owner, const char* filter, const char* initialFolder, std::
     if (!open || !open(&ofn))
         return false;
     path = file;
-    return true;
+    // Wine's dialog, ended under it by the program's quitting, reports a
+    // choice of nothing.
+    return !path.empty();
 }
 
 std::vector<std::string> DriveRoots()

@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "../base/Errors.h"
 #include "../platform/Platform.h"
 #include "Form.h"
 
@@ -125,7 +126,7 @@ void Application::Terminate()
 
 void Application::ShowException(const std::exception& e)
 {
-    ShowError(e.what());
+    ShowError(ErrorText(e));
 }
 
 void Application::ShowError(const std::string& text)

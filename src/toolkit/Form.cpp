@@ -266,7 +266,8 @@ void Form::Commanded(UINT id, UINT code)
 
 void Form::Close()
 {
-    OnClose();
+    if (!OnClose())
+        return;
     if (Modal)
         Result = DialogResult::Cancel;
     else if (this == TheApplication.MainForm)

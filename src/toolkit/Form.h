@@ -133,7 +133,8 @@ protected:
     virtual void OnCancel() { EndModal(DialogResult::Cancel); }
     virtual void OnCreate() {}
     virtual void OnShow() {}
-    virtual void OnClose() {}
+    // Before the form closes; false keeps it open.
+    virtual bool OnClose() { return true; }
     virtual void PictureMouseDown(Picture&, MouseButton, int, int) {}
     virtual void PictureMouseMove(Picture&, int, int) {}
     virtual void PictureMouseUp(Picture&, MouseButton, int, int) {}

@@ -114,7 +114,8 @@ std::vector<uint8_t> ReadPictureFile(const std::string& path)
 Bitmap Bitmap::FromFile(const std::string& path)
 {
     const std::vector<uint8_t> data = ReadPictureFile(path);
-    const DibImage image = DecodeBmp(data.data(), data.size());
+    DibImage image;
+    AboutFile(path, [&] { image = DecodeBmp(data.data(), data.size()); });
     void* bits = nullptr;
     Bitmap b(TopDownDib(image.Width, image.Height, &bits));
     if (b.Empty())

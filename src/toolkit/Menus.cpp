@@ -21,7 +21,7 @@ HMENU Build(const std::vector<MenuItem*>& items)
         mi.cbSize = sizeof mi;
         mi.fMask = MIIM_TYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
         mi.wID = i->Id;
-        if (i->Caption == "-") {
+        if (i->IsSeparator) {
             mi.fType = MFT_SEPARATOR;
         } else {
             mi.fType = MFT_STRING | (i->RadioItem ? MFT_RADIOCHECK : 0);
@@ -50,15 +50,17 @@ PopupMenu::PopupMenu(std::vector<MenuItem*> items) : Items(std::move(items))
     Adopt(Items, nullptr);
 }
 
-void PopupMenu::Popup(HWND owner, int x, int y) const
+UINT PopupMenu::Popup(HWND owner, int x, int y) const
 {
     HMENU menu = Build(Items);
     // The owner must be in the foreground, or the menu would not close when
     // the user clicks elsewhere.
     SetForegroundWindow(owner);
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    const UINT chosen = UINT(
+        TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, owner, nullptr));
     // While it was open its owner could not be raised above the menu it owns.
     RestackSoon();
     PostMessageA(owner, WM_NULL, 0, 0);
     DestroyMenu(menu);  // submenus go with it
+    return chosen;
 }

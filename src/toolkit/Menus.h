@@ -14,8 +14,16 @@ public:
         : Id(id), Caption(std::move(caption)), Items(std::move(items))
     {
     }
-    UINT Id = 0;          // the WM_COMMAND identifier its form dispatches on
-    std::string Caption;  // "-" is a separator line
+    // A separator line, whatever its caption.
+    static MenuItem Separator(UINT id)
+    {
+        MenuItem line(id, "-");
+        line.IsSeparator = true;
+        return line;
+    }
+    UINT Id = 0;  // the WM_COMMAND identifier its form dispatches on
+    std::string Caption;
+    bool IsSeparator = false;
     std::vector<MenuItem*> Items;
     bool Visible = true;
     bool Enabled = true;
@@ -29,7 +37,9 @@ class PopupMenu {
 public:
     explicit PopupMenu(std::vector<MenuItem*> items);
     std::vector<MenuItem*> Items;
-    // Shows the menu with its top-left corner at the screen point; a choice
-    // reaches `owner` as WM_COMMAND with the item's Id.
-    void Popup(HWND owner, int x, int y) const;
+    // Shows the menu with its top-left corner at the screen point and returns
+    // the Id of the item chosen, or 0. The choice comes back rather than as a
+    // message to `owner`: a window made anew while the menu was open (a skin
+    // change) must not lose it.
+    UINT Popup(HWND owner, int x, int y) const;
 };

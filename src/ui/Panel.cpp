@@ -13,10 +13,8 @@ std::vector<MenuItem*> MenuOf(MenuItem (&items)[MenuPositions], unsigned base, c
     std::vector<MenuItem*> out;
     for (unsigned p = 0; p < MenuPositions; ++p) {
         // An entry's caption is its name, given before every popup.
-        items[p] = MenuItem(base + p, p == AddPosition         ? add
-                                       : p == DeletePosition    ? del
-                                       : p == SeparatorPosition ? "-"
-                                                                : "");
+        items[p] = p == SeparatorPosition ? MenuItem::Separator(base + p)
+                                          : MenuItem(base + p, p == AddPosition ? add : p == DeletePosition ? del : "");
         items[p].Visible = p <= DeletePosition;
         out.push_back(&items[p]);
     }
@@ -34,21 +32,19 @@ void ShowEntries(MenuItem (&items)[MenuPositions], const FavouriteList& list)
 {
     for (unsigned n = 1; n <= list.Count; ++n) {
         items[n + 2].Visible = true;
-        items[n + 2].Caption = list.Entry[n].Name;
+        items[n + 2].Caption = MenuCaption(list.Entry[n]);
     }
 }
 
 // With no entries the separator keeps whatever state it had.
 void Refresh(MenuItem (&items)[MenuPositions], const FavouriteList& list)
 {
-    if (list.Count >= 1) {
+    if (list.Count >= 1)
         items[SeparatorPosition].Visible = true;
-        items[SeparatorPosition].Caption = "-";
-    }
     for (unsigned n = 1; n <= MaxFavourites; ++n) {
         items[n + 2].Visible = n <= list.Count;
         if (n <= list.Count)
-            items[n + 2].Caption = list.Entry[n].Name;
+            items[n + 2].Caption = MenuCaption(list.Entry[n]);
     }
 }
 } // namespace
@@ -229,7 +225,8 @@ void PanelWindow::PopUpFavouritesMenu(FavouriteKind kind)
     RECT r;
     GetWindowRect(Handle, &r);
     const PopupMenu& menu = kind == FavouriteKind::Folders ? FolderMenu : ProgramMenu;
-    menu.Popup(Handle, r.left, MenuPopupTop(r.top, App.FavouritesOf(kind).Count));
+    if (const UINT chosen = menu.Popup(Handle, r.left, MenuPopupTop(r.top, App.FavouritesOf(kind).Count)))
+        Command(chosen, 0);
 }
 
 void PanelWindow::RefreshFavouriteMenus()
@@ -249,7 +246,8 @@ void PanelWindow::AddProgram()
     if (!App.RoomInFavourites(FavouriteKind::Programs))
         return;
     std::string path;
-    if (!ChooseFile(Handle, nullptr, nullptr, path))
+    // Exit chosen while the dialog was open ends it: nothing is added.
+    if (!ChooseFile(Handle, nullptr, nullptr, path) || TheApplication.Terminated)
         return;
     path = path.substr(0, MaxFavouriteText);
     // The dialogs leave the start button usable: a skin change meanwhile

@@ -88,8 +88,10 @@ void Program::ReadSettings()
                     App.StartButton.ShowMonitorAction(MonitorScreenSaver);
             }
         } tick{*this};
-        TextReader in(path);
-        ReadSettingsFrom(in, Config);
+        AboutFile(path, [&] {
+            TextReader in(path);
+            ReadSettingsFrom(in, Config);
+        });
     } else {
         // The first start: the user picks the look that suits the system.
         FirstRunDialog dialog;
@@ -301,40 +303,49 @@ void Program::AddFolder()
     });
 }
 
+// The deletions are written at the next save.
 void Program::DeleteFavourites(FavouriteKind kind)
 {
     OnceAtATime(DialogKind::DeleteFavourites, [this, kind] {
-        DeleteFavouriteDialog dialog(ListOf(kind));
+        FavouriteList& list = ListOf(kind);
+        CatchUpWithFile(list, FilePath(FileOf(kind)));
+        DeleteFavouriteDialog dialog(list);
         dialog.Create();
         dialog.ShowModal();
+        // A list that was full has room again.
+        Panel->SetAddEnabled(kind, list.Count < MaxFavourites);
     });
 }
 
 bool Program::RoomInFavourites(FavouriteKind kind)
 {
-    if (FavouritesOf(kind).Count < MaxFavourites)
-        return true;
-    // Only a list read full from its file, or left full by a failed save,
-    // gets here: it takes no 21st entry.
-    Panel->SetAddEnabled(kind, false);
-    return false;
+    CatchUpWithFile(ListOf(kind), FilePath(FileOf(kind)));
+    const bool room = FavouritesOf(kind).Count < MaxFavourites;
+    // A full list takes no 21st entry: its "Add" is greyed until a deletion
+    // makes room.
+    Panel->SetAddEnabled(kind, room);
+    return room;
 }
 
 void Program::AddToFavourites(FavouriteKind kind, const std::string& path, const std::string& defaultName)
 {
     const std::string name = NameAsker.Ask(defaultName);
+    // Exit chosen while the name was asked for: the entry counts as
+    // cancelled, and nothing is written after Exit's save.
+    if (TheApplication.Terminated)
+        return;
     FavouriteList& list = ListOf(kind);
-    // A list whose file could not be read is read again first: saved as it
-    // stands, it would replace the user's favourites with this one entry.
-    if (!list.Loaded)
-        LoadFavourites(list, FilePath(FileOf(kind)));
-    AddFavourite(list, path, name);
+    // The file may have been read never, or edited meanwhile: the entry is
+    // added to what it holds now.
+    CatchUpWithFile(list, FilePath(FileOf(kind)));
+    const bool added = AddFavourite(list, path, name);
     // The start button stays usable while the name is asked for: a skin
     // change may have made the panel anew meanwhile, so it is the panel of
     // now that shows the new entry.
     Panel->RefreshFavouriteMenus();
-    SaveFavourites(list, FilePath(FileOf(kind)));
     Panel->SetAddEnabled(kind, list.Count < MaxFavourites);
+    if (added)
+        SaveFavouritesIfChanged(list, FilePath(FileOf(kind)));
 }
 
 void Program::OpenFavourite(FavouriteKind kind, unsigned slot)

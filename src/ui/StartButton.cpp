@@ -1,8 +1,10 @@
 #include "StartButton.h"
 
 #include "../../res/resource.h"
+#include "../base/Errors.h"
 #include "../model/HitZone.h"
 #include "../platform/Platform.h"
+#include "../toolkit/Application.h"
 #include "Links.h"
 #include "Program.h"
 
@@ -84,25 +86,34 @@ void StartButtonWindow::SessionEnding()
 // place: a skin that is slow to load must not leave the user with neither.
 void StartButtonWindow::OnCreate()
 {
+    // An error at start is shown before the system's Start button is hidden:
+    // while the box is up, the user keeps a Start button.
     try {
         App.StartUp();
-    } catch (...) {
-        AttachToShell();
-        throw;
+    } catch (const std::exception& e) {
+        TheApplication.ShowException(e);
     }
     AttachToShell();
 }
 
-void StartButtonWindow::OnClose()
+bool StartButtonWindow::OnClose()
 {
     SetSystemStartButtonShown(true);
     try {
         App.SaveAll();
-    } catch (...) {
-        // The close stops at the error box: Quorvel stays in the taskbar with
-        // nothing lost, and the user can free the file and close again.
+        return true;
+    } catch (const std::exception& e) {
+        // The user may free the file and close again, with nothing lost, or
+        // leave without saving: a file that can never be written (read-only,
+        // a folder without rights) must not keep Quorvel for good. Enter
+        // keeps it; meanwhile the user sees one Start button, ours.
         SetSystemStartButtonShown(false);
-        throw;
+        const std::string question = ErrorText(e) + "\n\nClose Quorvel without saving?";
+        if (Application::Box(Handle, question.c_str(), TheApplication.Title.c_str(),
+                             MB_YESNO | MB_ICONSTOP | MB_DEFBUTTON2 | MB_SETFOREGROUND) != IDYES)
+            return false;
+        SetSystemStartButtonShown(true);
+        return true;
     }
 }
 
@@ -111,7 +122,10 @@ void StartButtonWindow::PictureMouseDown(Picture&, MouseButton, int x, int y)
 {
     switch (HitZone(App.CurrentSkin(), x, y)) {
     case StartMenuHit: OpenStartMenu(Taskbar); break;
-    case MainMenuHit: MainMenu.Popup(Handle, 0, GetSystemMetrics(SM_CYSCREEN) - App.CurrentSkin().StartHeight); break;
+    case MainMenuHit:
+        if (const UINT chosen = MainMenu.Popup(Handle, 0, GetSystemMetrics(SM_CYSCREEN) - App.CurrentSkin().StartHeight))
+            Command(chosen, 0);
+        break;
     case PanelHit: App.TogglePanel(); break;
     case NoZone: break;
     }
@@ -161,7 +175,8 @@ void StartButtonWindow::ChooseSkinFile()
     // "Skin files", stored in the Windows-1251 code page.
     static const char filter[] = "\xD4\xE0\xE9\xEB\xFB \xF1\xEA\xE8\xED\xEE\xE2\0*.qvs\0";
     std::string path;
-    if (!ChooseFile(Handle, filter, "Skins", path))
+    // Exit chosen while the dialog was open ends it: nothing is stored.
+    if (!ChooseFile(Handle, filter, "Skins", path) || TheApplication.Terminated)
         return;
     const size_t slash = path.find_last_of('\\');
     App.ApplySkin(path.substr(0, slash + 1), path.substr(slash + 1));

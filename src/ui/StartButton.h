@@ -30,7 +30,7 @@ public:
 protected:
     void Command(UINT id, UINT code) override;
     void OnCreate() override;
-    void OnClose() override;
+    bool OnClose() override;
     void PictureMouseDown(Picture& picture, MouseButton button, int x, int y) override;
     void PictureMouseMove(Picture& picture, int x, int y) override;
 
@@ -51,7 +51,7 @@ private:
     MenuItem ClassicalXpItem{CmdClassicalXpSkin, "Classical XP"};
     MenuItem ButtonXpItem{CmdButtonXpSkin, "Button XP"};
     MenuItem ClassicalWin98Item{CmdClassicalWin98Skin, "Classical Win98"};
-    MenuItem SkinsSeparator{CmdSkinsSeparator, "-"};
+    MenuItem SkinsSeparator = MenuItem::Separator(CmdSkinsSeparator);
     MenuItem DownloadSkinsItem{CmdDownloadSkins, "Download from Bryndale"};
     MenuItem ChooseSkinFileItem{CmdChooseSkinFile, "To choose..."};
     MenuItem SkinsMenu{CmdSkinsMenu,
@@ -62,9 +62,9 @@ private:
     MenuItem ScreenSaverItem{CmdMonitorScreenSaver, "Start of prompt"};
     MenuItem MonitorMenu{CmdMonitorMenu, "Monitor", {&PowerOffItem, &ScreenSaverItem}};
     MenuItem PanelButtonsItem{CmdChoosePanelButtons, "Buttons"};
-    MenuItem AboutSeparator{CmdAboutSeparator, "-"};
+    MenuItem AboutSeparator = MenuItem::Separator(CmdAboutSeparator);
     MenuItem AboutItem{CmdAbout, "About..."};
-    MenuItem ExitSeparator{CmdExitSeparator, "-"};
+    MenuItem ExitSeparator = MenuItem::Separator(CmdExitSeparator);
     MenuItem ExitItem{CmdExit, "Exit"};
     PopupMenu MainMenu{{&AutoloadItem, &CdDriveItem, &SkinsMenu, &MonitorMenu, &PanelButtonsItem, &AboutSeparator,
                          &AboutItem, &ExitSeparator, &ExitItem}};

@@ -35,7 +35,7 @@ TEST(Drives, FullDiskLeavesTheOldFilesAndLaterSavesWhatMemoryKept)
     Command(startButton, CmdMonitorScreenSaver);  // "Start of prompt" saves at once
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
-    EXPECT_EQ("Disk full", BoxMessage(box));
+    EXPECT_EQ("Disk full\n" + app.File("Settings.ini"), BoxMessage(box));
     Screenshot("Drives.Full");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
@@ -49,7 +49,7 @@ TEST(Drives, FullDiskLeavesTheOldFilesAndLaterSavesWhatMemoryKept)
     const std::string saved = ReadBytes(app.File("Settings.ini"));
     EXPECT_NE(std::string::npos, saved.find("\r\nautorun=true\r\n"));
     EXPECT_NE(std::string::npos, saved.find("\r\nmonitor=1\r\n"));
-    EXPECT_EQ("Work\r\nC:\\Work\r\n", ReadBytes(app.File("Dirs.qvl")));
+    EXPECT_EQ(OldDirs, ReadBytes(app.File("Dirs.qvl"))) << "unchanged, never written";
     EXPECT_TRUE(IsWindowVisible(tray.Start));
     ClearRunValue();
 }

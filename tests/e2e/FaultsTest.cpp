@@ -90,7 +90,7 @@ TEST(Faults, StartButtonShownAgainByTheShellIsHiddenAgain)
 
 TEST(Faults, LogoffSavesAndGivesTheStartButtonBack)
 {
-    // A list file in LF line ends comes back in CR LF only from a save.
+    // A list the program did not change is never written: its LF line ends stay.
     Session s("Logoff", "autorun=false\r\n", {{"Dirs.qvl", "Work\nC:\\Work\n"}});
     ASSERT_TRUE(s.Q.WaitStarted());
     Command(s.StartButton(), CmdAutoload);
@@ -105,7 +105,7 @@ TEST(Faults, LogoffSavesAndGivesTheStartButtonBack)
     for (HWND w : windows)
         SendMessageTimeoutA(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, nullptr);
     EXPECT_EQ("autorun=true", s.Saved("autorun="));
-    EXPECT_EQ("Work\r\nC:\\Work\r\n", ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ("Work\nC:\\Work\n", ReadBytes(s.App.File("Dirs.qvl")));
     EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
     EXPECT_EQ(nullptr, s.Q.ErrorBox());
     ClearRunValue();
@@ -131,21 +131,22 @@ TEST(Faults, CrashGivesTheStartButtonBack)
 }
 
 // Killed so that nothing of it ran, Quorvel leaves the Start button hidden;
-// "/restore" gives it back and touches nothing while a Quorvel runs.
+// "/restore", as shortcuts and scripts write it, gives it back and touches
+// nothing while a Quorvel runs.
 TEST(Faults, RestoreGivesTheStartButtonBackUnlessQuorvelRuns)
 {
     Session s("Restore", "monitor=0\r\n");
     ASSERT_TRUE(s.Q.WaitStarted());
     ASSERT_FALSE(IsWindowVisible(s.Tray.Start));
-    auto restore = [&] {
-        PROCESS_INFORMATION pi = Launch(s.App.Exe(), "/restore", s.App.Dir);
+    auto restore = [&](const char* switches) {
+        PROCESS_INFORMATION pi = Launch(s.App.Exe(), switches, s.App.Dir);
         const bool ended = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
         DWORD code = 1;
         GetExitCodeProcess(pi.hProcess, &code);
         EndProcess(pi);
         return ended && code == 0;
     };
-    EXPECT_TRUE(restore());
+    EXPECT_TRUE(restore("/restore"));
     Sleep(300);
     EXPECT_FALSE(IsWindowVisible(s.Tray.Start)) << "the running Quorvel keeps its place";
     EXPECT_TRUE(IsWindowVisible(s.StartButton()));
@@ -156,12 +157,12 @@ TEST(Faults, RestoreGivesTheStartButtonBackUnlessQuorvelRuns)
     CloseHandle(process);
     ASSERT_TRUE(s.Q.WaitExit());
     EXPECT_FALSE(IsWindowVisible(s.Tray.Start)) << "a kill leaves it hidden";
-    EXPECT_TRUE(restore());
+    EXPECT_TRUE(restore("\"-RESTORE\" now"));
     EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
     EXPECT_EQ("monitor=0\r\n", ReadBytes(s.App.File("Settings.ini"))) << "nothing else is touched";
 }
 
-TEST(Faults, ReadOnlyFilesAreLeftAsTheyWereAndNothingInMemoryIsLost)
+TEST(Faults, ReadOnlyFilesAreLeftAsTheyWereAndExitAsksToLeaveWithoutSaving)
 {
     const std::string dirs = "Work\nC:\\Work\n", apps = "Pad\nC:\\pad.exe\n";
     Session s("ReadOnly", "monitor=0\r\nautorun=false\r\n", {{"Dirs.qvl", dirs}, {"Apps.qvl", apps}});
@@ -170,34 +171,39 @@ TEST(Faults, ReadOnlyFilesAreLeftAsTheyWereAndNothingInMemoryIsLost)
     for (const char* f : {"Settings.ini", "Dirs.qvl", "Apps.qvl"})
         SetReadOnly(s.App.File(f), true);
 
-    // "Start of prompt" saves at once: refused, reported, nothing touched.
+    // "Start of prompt" saves at once: refused, reported with the file's
+    // name, nothing touched.
     Command(s.StartButton(), CmdMonitorScreenSaver);
-    EXPECT_EQ("I/O error 5", s.DismissError());
+    const std::string refused = "I/O error 5\n" + s.App.File("Settings.ini");
+    EXPECT_EQ(refused, s.DismissError());
     EXPECT_EQ(settings, ReadBytes(s.App.File("Settings.ini")));
     EXPECT_EQ(dirs, ReadBytes(s.App.File("Dirs.qvl")));
     EXPECT_EQ(apps, ReadBytes(s.App.File("Apps.qvl")));
     EXPECT_FALSE(Exists(s.App.File("Settings.ini.new")));
     EXPECT_FALSE(IsWindowVisible(s.Tray.Start));
 
-    // A close that cannot save the lists stops at the box: Quorvel stays in
-    // the taskbar, and the Start button stays hidden.
-    SetReadOnly(s.App.File("Settings.ini"), false);
+    // A close that cannot save asks: Enter keeps Quorvel in the taskbar, the
+    // Start button hidden, so that the user can free the file ...
     PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
-    EXPECT_EQ("I/O error 5", s.DismissError());
+    EXPECT_EQ(refused + "\n\nClose Quorvel without saving?", s.DismissError());
     EXPECT_FALSE(s.Q.WaitExit(1000));
     EXPECT_TRUE(IsWindowVisible(s.StartButton()));
     EXPECT_FALSE(IsWindowVisible(s.Tray.Start));
-    EXPECT_EQ("monitor=1", s.Saved("monitor="));
-    EXPECT_EQ(dirs, ReadBytes(s.App.File("Dirs.qvl")));
 
-    // Freed, the files take what memory kept all along.
+    // ... and Yes leaves without saving, the Start button given back: a file
+    // that can never be written must not keep Quorvel for good.
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = s.Q.ErrorBox()) != nullptr; }));
+    PostMessageA(box, WM_COMMAND, IDYES, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+    EXPECT_EQ(settings, ReadBytes(s.App.File("Settings.ini")));
+    EXPECT_EQ(dirs, ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(apps, ReadBytes(s.App.File("Apps.qvl")));
+    EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
+    SetReadOnly(s.App.File("Settings.ini"), false);
     SetReadOnly(s.App.File("Dirs.qvl"), false);
     SetReadOnly(s.App.File("Apps.qvl"), false);
-    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(s.Q.WaitExit());
-    EXPECT_EQ("Work\r\nC:\\Work\r\n", ReadBytes(s.App.File("Dirs.qvl")));
-    EXPECT_EQ("Pad\r\nC:\\pad.exe\r\n", ReadBytes(s.App.File("Apps.qvl")));
-    EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
 }
 
 namespace {

@@ -87,7 +87,8 @@ TEST(Skins, MissingDescriptionFileIsReportedAfterTheChoiceIsStored)
     DeleteFileA((s.App.Dir + "Skins\\win98\\win98.qvs").c_str());
     const SIZE before = WindowSize(s.StartButton());
     Command(s.StartButton(), CmdClassicalWin98Skin);
-    EXPECT_EQ("File not found", s.DismissError());
+    const std::string described = "File not found\n" + s.App.Dir + "Skins\\win98\\win98.qvs";
+    EXPECT_EQ(described, s.DismissError());
     EXPECT_EQ("skindir=" + s.App.Dir + "Skins\\win98\\", s.Saved("skindir="));
     EXPECT_EQ(before.cx, WindowSize(s.StartButton()).cx);
     EXPECT_EQ(before.cy, WindowSize(s.StartButton()).cy);
@@ -98,7 +99,9 @@ TEST(Skins, MissingDescriptionFileIsReportedAfterTheChoiceIsStored)
     Quorvel again(s.App);
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = again.ErrorBox()) != nullptr; }));
-    EXPECT_EQ("File not found", BoxMessage(box));
+    EXPECT_EQ(described, BoxMessage(box));
+    EXPECT_TRUE(IsWindowVisible(s.Tray.Start)) << "the Start button stays while the box is up";
+    EXPECT_FALSE(again.Window("TForm1") && IsWindowVisible(again.Window("TForm1")));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(again.WaitStarted());
     HWND startButton = again.Window("TForm1");
@@ -123,7 +126,7 @@ TEST(Skins, BadNumberInTheDescriptionFile)
     WriteBytes(s.App.Dir + "Skins\\xpbutton\\xpbutblue.qvs", "30\r\nabc\r\n");
     const SIZE before = WindowSize(s.StartButton());
     Command(s.StartButton(), CmdButtonXpSkin);
-    EXPECT_EQ("Invalid numeric input", s.DismissError());
+    EXPECT_EQ("Invalid numeric input\n" + s.App.Dir + "Skins\\xpbutton\\xpbutblue.qvs", s.DismissError());
     EXPECT_EQ(before.cx, WindowSize(s.StartButton()).cx);
 }
 
@@ -143,7 +146,7 @@ TEST(Skins, MissingOrDamagedStartPicture)
 
     WriteBytes(s.App.Dir + "Skins\\win98\\normal.bmp", "BM" + std::string(60, '\x7f'));
     Command(s.StartButton(), CmdClassicalWin98Skin);
-    EXPECT_EQ("Bitmap image is not valid", s.DismissError());
+    EXPECT_EQ("Bitmap image is not valid\n" + s.App.Dir + "Skins\\win98\\normal.bmp", s.DismissError());
     EXPECT_EQ(before.cx, WindowSize(s.StartButton()).cx);
     EXPECT_EQ(before.cy, WindowSize(s.StartButton()).cy);
 }

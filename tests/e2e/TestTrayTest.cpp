@@ -144,7 +144,8 @@ TEST(TestTray, BadNumberIsReportedAndTheProgramGoesOn)
     Quorvel q(app);
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
-    EXPECT_EQ("'abc' is not a valid integer value", BoxMessage(box));
+    EXPECT_EQ("'abc' is not a valid integer value\n" + app.File("Settings.ini"), BoxMessage(box));
+    EXPECT_TRUE(IsWindowVisible(tray.Start)) << "the Start button stays while the box is up";
     Screenshot(Name());
     SetForegroundWindow(box);
     Sleep(200);
@@ -222,7 +223,7 @@ TEST(TestTray, AFailedSaveAtCloseIsReportedAndTheOldFileKept)
     PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
-    EXPECT_EQ("I/O error 5", BoxMessage(box));
+    EXPECT_EQ("I/O error 5\n" + app.File("Settings.ini") + "\n\nClose Quorvel without saving?", BoxMessage(box));
     Screenshot(Name());
     // Quorvel stays in the taskbar: the user still sees one Start button.
     EXPECT_FALSE(IsWindowVisible(tray.Start));

@@ -64,7 +64,8 @@ TEST(Favourites, TextsAreCutTo255Characters)
     EXPECT_EQ(longName.substr(0, 255), got[0].first);
     EXPECT_EQ(255u, got[0].second.size());
     EXPECT_EQ("next", got[1].first);
-    SaveFavourites(list, dir.File(FoldersFile));
+    list.Changed = true;
+    SaveFavouritesIfChanged(list, dir.File(FoldersFile));
     EXPECT_EQ(longName.substr(0, 255) + "\r\n" + std::string(255, 'p') + "\r\nnext\r\nN\r\n", dir.Read("Dirs.qvl"));
 }
 
@@ -85,16 +86,79 @@ TEST(Favourites, SaveWritesTwoLinesPerEntryAndAnEmptyListAsZeroBytes)
 {
     TempDir dir;
     FavouriteList list;
-    list.Count = 2;
-    list.Entry[1] = {"Editor", "C:\\Windows\\notepad.exe"};
-    list.Entry[2] = {"", ""};
+    LoadFavourites(list, dir.File(ProgramsFile));
+    AddFavourite(list, "C:\\Windows\\notepad.exe", "Editor");
+    AddFavourite(list, "", "");
     list.Entry[3] = {"never written", "x"};
-    SaveFavourites(list, dir.File(ProgramsFile));
+    SaveFavouritesIfChanged(list, dir.File(ProgramsFile));
     EXPECT_EQ("Editor\r\nC:\\Windows\\notepad.exe\r\n\r\n\r\n", dir.Read("Apps.qvl"));
-    list.Count = 0;
-    SaveFavourites(list, dir.File(ProgramsFile));
+    DeleteFavourite(list, 1);
+    DeleteFavourite(list, 1);
+    SaveFavouritesIfChanged(list, dir.File(ProgramsFile));
     EXPECT_EQ("", dir.Read("Apps.qvl"));
     EXPECT_FALSE(dir.Exists("Apps.qvl.new"));
+}
+
+// The lists are files others may write too: the user by hand, a second copy
+// of the program, a synchronised folder.
+TEST(Favourites, OnlyTheProgramsOwnChangesAreWrittenAndTheyLandOnWhatTheFileHoldsNow)
+{
+    TempDir dir;
+    FavouriteList list;
+    Load(dir, "A\nC:\\A\nB\nC:\\B\n", list);
+    const std::string path = dir.File(FoldersFile);
+
+    // Edited elsewhere, unchanged here: a save leaves the file alone.
+    dir.Write("Dirs.qvl", "A\nC:\\A\nB\nC:\\B\nC\nC:\\C\n");
+    SaveFavouritesIfChanged(list, path);
+    EXPECT_EQ("A\nC:\\A\nB\nC:\\B\nC\nC:\\C\n", dir.Read("Dirs.qvl"));
+
+    // A deletion made here, then another edit elsewhere: the deletion is made
+    // on what the file holds at the save.
+    DeleteFavourite(list, 1);
+    dir.Write("Dirs.qvl", "A\nC:\\A\nB\nC:\\B\nC\nC:\\C\nD\nC:\\D\n");
+    SaveFavouritesIfChanged(list, path);
+    EXPECT_EQ("B\r\nC:\\B\r\nC\r\nC:\\C\r\nD\r\nC:\\D\r\n", dir.Read("Dirs.qvl"));
+
+    // An entry added after the file changed joins what is there.
+    dir.Write("Dirs.qvl", "E\r\nC:\\E\r\n");
+    CatchUpWithFile(list, path);
+    ASSERT_TRUE(AddFavourite(list, "C:\\F", "F"));
+    SaveFavouritesIfChanged(list, path);
+    EXPECT_EQ("E\r\nC:\\E\r\nF\r\nC:\\F\r\n", dir.Read("Dirs.qvl"));
+
+    // A file gone meanwhile is a list of none.
+    std::filesystem::remove(path);
+    CatchUpWithFile(list, path);
+    EXPECT_EQ(0, list.Count);
+}
+
+TEST(Favourites, EntriesPastTheTwentiethAreKeptAsTheyWere)
+{
+    TempDir dir;
+    FavouriteList list;
+    std::string head, tail;
+    for (int i = 1; i <= 20; ++i)
+        head += "n" + std::to_string(i) + "\np" + std::to_string(i) + "\n";
+    for (int i = 21; i <= 25; ++i)
+        tail += "n" + std::to_string(i) + "\np" + std::to_string(i) + "\n";
+    Load(dir, head + tail, list);
+    DeleteFavourite(list, 1);
+    SaveFavouritesIfChanged(list, dir.File(FoldersFile));
+    const std::string saved = dir.Read("Dirs.qvl");
+    EXPECT_EQ(0u, saved.find("n2\r\np2\r\n"));
+    EXPECT_NE(std::string::npos, saved.find("n20\r\np20\r\n" + tail)) << "kept byte for byte, after the shown";
+    Load(dir, saved, list);
+    EXPECT_EQ("n21", list.Entry[20].Name) << "the first kept entry moves up into view";
+}
+
+TEST(Favourites, MenuCaptionsShowNamesAsTyped)
+{
+    EXPECT_EQ("R&&D", MenuCaption({"R&D", "C:\\rd"}));
+    EXPECT_EQ("Tom && Jerry", MenuCaption({"Tom & Jerry", "C:\\t"}));
+    EXPECT_EQ("a b", MenuCaption({"a\tb", "C:\\ab"}));
+    EXPECT_EQ("-", MenuCaption({"-", "C:\\dash"}));
+    EXPECT_EQ("C:\\No && name", MenuCaption({"", "C:\\No & name"}));
 }
 
 TEST(Favourites, AFailedLoadIsNotALoadedList)

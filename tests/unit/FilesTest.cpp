@@ -77,6 +77,22 @@ TEST(Files, ErrorTexts)
         EInOutError);
 }
 
+// The box names the file below the text, once.
+TEST(Files, AnErrorNamesItsFileBelowItsText)
+{
+    TempDir dir;
+    try {
+        AboutFile(dir.File("Dirs.qvl"), [&] { AboutFile(dir.File("other"), [] { throw EInOutError(5); }); });
+        ADD_FAILURE();
+    } catch (const EInOutError& e) {
+        EXPECT_EQ("I/O error 5\n" + dir.File("other"), ErrorText(e));
+    }
+    EFOpenError named("Cannot open file \"" + dir.File("a.bmp") + "\". Gone");
+    named.NameFile(dir.File("a.bmp"));
+    EXPECT_EQ(named.what(), ErrorText(named));
+    EXPECT_EQ("plain", ErrorText(std::runtime_error("plain")));
+}
+
 TEST(Files, WordsForNumberFiles)
 {
     TextReader r = TextReader::FromMemory("  24 words here\r\n\r\n\t-1\n7\r8\r\n");

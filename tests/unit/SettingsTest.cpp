@@ -28,7 +28,8 @@ TEST(Settings, DefaultsAreWrittenByteExactInKeyOrder)
 {
     TempDir dir;
     const Settings settings = DefaultSettings("C:\\Program Files\\Quorvel\\");
-    SaveSettingsAndFavourites(dir.Path + "/", settings, FavouriteList(), FavouriteList());
+    FavouriteList none, neither;
+    SaveSettingsAndFavourites(dir.Path + "/", settings, none, neither);
     EXPECT_EQ(Defaults("C:\\Program Files\\Quorvel\\"), dir.Read("Settings.ini"));
 }
 
@@ -127,7 +128,7 @@ TEST(Settings, HugeLinesAreCutNotLoaded)
     EXPECT_EQ(3, s.ButtonCount);
 }
 
-TEST(Settings, SavingWritesAListOnlyOnceItWasRead)
+TEST(Settings, SavingWritesAListOnlyOnceItWasReadAndChanged)
 {
     TempDir dir;
     const std::string folder = dir.Path + "/";
@@ -140,9 +141,12 @@ TEST(Settings, SavingWritesAListOnlyOnceItWasRead)
     EXPECT_EQ("Editor\r\nC:\\ed.exe\r\n", dir.Read("Apps.qvl"));
 
     LoadFavourites(folders, folder + FoldersFile);
-    folders.Entry[1].Name = "Job";
+    LoadFavourites(programs, folder + ProgramsFile);
+    dir.Write("Apps.qvl", "Editor\nC:\\ed.exe\n");  // edited meanwhile, elsewhere
+    AddFavourite(folders, "C:\\Job", "Job");
+    DeleteFavourite(folders, 1);
     SaveSettingsAndFavourites(folder, settings, folders, programs);
-    EXPECT_EQ("Job\r\nC:\\Work\r\n", dir.Read("Dirs.qvl"));
-    EXPECT_EQ("Editor\r\nC:\\ed.exe\r\n", dir.Read("Apps.qvl"));
+    EXPECT_EQ("Job\r\nC:\\Job\r\n", dir.Read("Dirs.qvl"));
+    EXPECT_EQ("Editor\nC:\\ed.exe\n", dir.Read("Apps.qvl"));
     EXPECT_NE(std::string::npos, dir.Read("Settings.ini").find("numdirs=1\r\n"));
 }

@@ -1,0 +1,107 @@
+// The favourites files as they live beside other programs: edited by hand
+// while Quorvel runs, and Quorvel ended while one of its dialogs is open.
+#include <gtest/gtest.h>
+
+#include "Session.h"
+#include "ui/Commands.h"
+
+namespace {
+// The visible message box of the process with that caption.
+HWND BoxTitled(const Quorvel& q, const std::string& caption)
+{
+    for (HWND w : TopLevelWindows(q.Pid()))
+        if (ClassOf(w) == "#32770" && IsWindowVisible(w) && TextOf(w) == caption)
+            return w;
+    return nullptr;
+}
+
+// Exit from the main menu, answered yes, while a dialog of the program is open.
+void ExitUnder(Session& s)
+{
+    Command(s.StartButton(), CmdExit);
+    HWND confirm = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (confirm = BoxTitled(s.Q, "Confirm")) != nullptr; }));
+    PostMessageA(confirm, WM_COMMAND, IDYES, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+}
+} // namespace
+
+TEST(Favourites, AListEditedElsewhereIsNeverOverwrittenAndADeletionLandsOnWhatItHolds)
+{
+    std::string apps;
+    for (int i = 1; i <= 25; ++i)
+        apps += "App" + std::to_string(i) + "\nC:\\app" + std::to_string(i) + ".exe\n";
+    Session s("Favourites.Elsewhere", "monitor=0\r\n", {{"Dirs.qvl", "A\nC:\\A\nB\nC:\\B\n"}, {"Apps.qvl", apps}});
+    ASSERT_TRUE(s.Q.WaitStarted());
+
+    // A third entry by hand, then a save of the settings: neither list is
+    // written, the one past twenty entries included.
+    const std::string three = "A\nC:\\A\nB\nC:\\B\nC\nC:\\C\n";
+    WriteBytes(s.App.File("Dirs.qvl"), three);
+    Command(s.StartButton(), CmdMonitorScreenSaver);
+    ASSERT_TRUE(WaitFor([&] { return s.Saved("monitor=") == "monitor=1"; }));
+    EXPECT_EQ(three, ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(apps, ReadBytes(s.App.File("Apps.qvl")));
+
+    // The delete dialog shows what the file holds now; the first goes, a
+    // fourth is added by hand meanwhile, and Exit writes the deletion on it.
+    HWND panel = s.ShowPanel();
+    ASSERT_TRUE(ClickUntil(ButtonCentre(panel, s.App, FoldersButton),
+                           [&] { return PopupMenuOf(s.Q.Pid()) != nullptr; }));
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    HWND del = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (del = s.Q.Window("TDelForm")) != nullptr && IsWindowVisible(del); }));
+    HWND list = Child(del, "ListBox");
+    EXPECT_EQ(3, int(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    PostMessageA(del, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ButtonOf(del, "Delete")), BN_CLICKED),
+                 LPARAM(ButtonOf(del, "Delete")));
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 2; }));
+    PostMessageA(del, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ButtonOf(del, "OK")), BN_CLICKED),
+                 LPARAM(ButtonOf(del, "OK")));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(del); }));
+    WriteBytes(s.App.File("Dirs.qvl"), three + "D\nC:\\D\n");
+    ExitUnder(s);
+    EXPECT_EQ("B\r\nC:\\B\r\nC\r\nC:\\C\r\nD\r\nC:\\D\r\n", ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(apps, ReadBytes(s.App.File("Apps.qvl")));
+}
+
+// Exit ends the dialog under it as a cancel: nothing is written after
+// Exit's own save, and no empty path or default name is stored.
+TEST(Favourites, ExitWhileADialogIsOpenStoresNothingFromIt)
+{
+    const std::string dirs = "Old\r\nC:\\Old\r\n";
+    for (const char* open : {"Add file", "To choose", "a name"}) {
+        SCOPED_TRACE(open);
+        Session s(std::string("Favourites.ExitUnder") + open[0], "", {{"Dirs.qvl", dirs}});
+        ASSERT_TRUE(s.Q.WaitStarted());
+        if (open[0] == 'A') {
+            HWND panel = s.ShowPanel();
+            ASSERT_TRUE(ClickUntil(ButtonCentre(panel, s.App, ProgramsButton),
+                                   [&] { return PopupMenuOf(s.Q.Pid()) != nullptr; }));
+            PressKey(VK_DOWN);
+            PressKey(VK_RETURN);
+        } else if (open[0] == 'T') {
+            Command(s.StartButton(), CmdChooseSkinFile);
+        } else {
+            HWND panel = s.ShowPanel();
+            Command(panel, CmdFolderMenu + AddPosition);
+            HWND tree = nullptr;
+            ASSERT_TRUE(WaitFor([&] { return (tree = s.Q.Window("TFormDir")) != nullptr && IsWindowVisible(tree); }));
+            PostMessageA(tree, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ButtonOf(tree, "Add")), BN_CLICKED),
+                         LPARAM(ButtonOf(tree, "Add")));
+            ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(s.Q.Window("TNameForm")) != FALSE; }));
+            SetWindowTextA(Child(s.Q.Window("TNameForm"), "Edit"), "Typed");
+        }
+        if (open[0] != 'a') {
+            ASSERT_TRUE(WaitFor([&] { return s.Q.ErrorBox() != nullptr; })) << "the open dialog";
+        }
+        ExitUnder(s);
+        EXPECT_EQ("skin=xpdef.qvs", s.Saved("skin="));
+        EXPECT_EQ("skindir=" + s.App.Dir + "Skins\\xpdefault\\", s.Saved("skindir="));
+        EXPECT_EQ(dirs, ReadBytes(s.App.File("Dirs.qvl")));
+        EXPECT_EQ("", ReadBytes(s.App.File("Apps.qvl")));
+    }
+}
