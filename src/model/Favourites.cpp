@@ -13,7 +13,7 @@ void ReadFavourites(FavouriteList& list, TextReader& in)
     while (!in.Eof() && list.Count < MaxFavourites) {
         Favourite& e = list.Entry[++list.Count];
         e.Name = in.ReadLine(LineRule::CrDropped, MaxFavouriteText);
-        e.Path = in.ReadLine(LineRule::CrDropped, MaxFavouriteText);
+        e.Path = in.ReadLine(LineRule::CrDropped, MaxFavouritePath);
     }
 }
 
@@ -120,7 +120,7 @@ bool AddFavourite(FavouriteList& list, const std::string& path, const std::strin
     if (list.Count >= MaxFavourites)
         return false;
     Favourite& e = list.Entry[++list.Count];
-    e.Path = path.substr(0, MaxFavouriteText);
+    e.Path = path.substr(0, MaxFavouritePath);
     e.Name = name.substr(0, MaxFavouriteText);
     list.Changed = true;
     return true;

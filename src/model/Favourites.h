@@ -8,7 +8,10 @@
 #include "../base/Files.h"
 
 const unsigned MaxFavourites = 20;
+// A name is cut to this; a path is kept whole up to the system's limit, and
+// a longer one is refused before it is added.
 const size_t MaxFavouriteText = 255;
+const size_t MaxFavouritePath = 259;
 
 struct Favourite {
     std::string Name;
@@ -66,7 +69,7 @@ std::string DefaultFileName(const std::string& path);
 // mark and a tab no column; an entry without a name shows its path.
 std::string MenuCaption(const Favourite& entry);
 
-// Appends an entry, both texts cut to 255 characters. A full list takes no
+// Appends an entry, the name cut to 255 characters, the path to 259. A full list takes no
 // 21st entry: false. Neither edit makes a list that was never read whole
 // count as read: its file still holds what the user has.
 bool AddFavourite(FavouriteList& list, const std::string& path, const std::string& name);

@@ -93,8 +93,10 @@ bool NeedCommonControls();
 // The system's file-open dialog: `filter` as the dialog takes it (pairs of
 // label and pattern, each ending in a zero; the labels are Windows-1251
 // texts), nullptr for every file; `initialFolder` nullptr for where the last
-// dialog was left. The chosen file comes back in the system's ANSI code page.
-// False when cancelled, unavailable, or nothing was chosen.
+// dialog was left. The chosen file comes back in the system's ANSI code page,
+// by its short name where its own has letters the code page lacks (a file
+// with neither throws). False when cancelled, unavailable, or nothing was
+// chosen.
 bool ChooseFile(HWND owner, const char* filter, const char* initialFolder, std::string& path);
 // The roots of the drives present ("C:\", "D:\", ...).
 std::vector<std::string> DriveRoots();

@@ -2,6 +2,7 @@
 // After windows.h, which these need.
 #include <commdlg.h>
 
+#include "../base/Errors.h"
 #include "../base/Scoped.h"
 
 HMODULE LoadSystemLibrary(const char* library)
@@ -93,30 +94,60 @@ size_t FilterLength(const char* filter)
     return size_t(end - filter) + 1;
 }
 
+// `wide` in the system's code page, if every character survives the trip.
+bool ExactlyInCodePage(const wchar_t* wide, std::string& text)
+{
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 0)
+        return false;
+    text.assign(size_t(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], n, nullptr, nullptr);
+    text.resize(size_t(n) - 1);
+    const std::vector<wchar_t> back = Widened(CP_ACP, text.data(), text.size());
+    return lstrcmpW(back.data(), wide) == 0;
+}
+
+// The program's files are 8-bit: a name the code page cannot spell is kept by
+// its short (8.3) form, which every version reads back.
+std::string StorablePath(const wchar_t* wide)
+{
+    std::string path;
+    if (ExactlyInCodePage(wide, path))
+        return path;
+    std::vector<wchar_t> shortForm(32768, L'\0');
+    const DWORD n = GetShortPathNameW(wide, shortForm.data(), DWORD(shortForm.size()));
+    std::string shortPath;
+    if (n > 0 && n < shortForm.size() && ExactlyInCodePage(shortForm.data(), shortPath))
+        return shortPath;
+    Exception unstorable("This name has letters the system's code page lacks, and no short name to store it by");
+    unstorable.NameFile(path);
+    throw unstorable;
+}
+
 bool ChooseFileInUnicode(const OPENFILENAMEA& ofn, std::string& path)
 {
     static const auto open = Late<BOOL(WINAPI*)(OPENFILENAMEW*)>("comdlg32.dll", "GetOpenFileNameW");
     if (!open)
         return false;
-    const auto filter = Widened(1251, ofn.lpstrFilter, FilterLength(ofn.lpstrFilter));
+    const auto filter = ofn.lpstrFilter ? Widened(1251, ofn.lpstrFilter, FilterLength(ofn.lpstrFilter))
+                                        : std::vector<wchar_t>();
     const auto dir = ofn.lpstrInitialDir ? Widened(CP_ACP, ofn.lpstrInitialDir, lstrlenA(ofn.lpstrInitialDir))
                                          : std::vector<wchar_t>();
     std::vector<wchar_t> file(MAX_PATH, L'\0');
     OPENFILENAMEW w = {};
     w.lStructSize = sizeof w;
     w.hwndOwner = ofn.hwndOwner;
-    w.lpstrFilter = filter.data();
+    w.lpstrFilter = filter.empty() ? nullptr : filter.data();
     w.lpstrFile = file.data();
     w.nMaxFile = DWORD(file.size());
     w.lpstrInitialDir = dir.empty() ? nullptr : dir.data();
     w.Flags = ofn.Flags;
     if (!open(&w))
         return false;
-    char ansi[MAX_PATH] = "";
-    if (WideCharToMultiByte(CP_ACP, 0, file.data(), -1, ansi, sizeof ansi, nullptr, nullptr) <= 0)
-        return false;
-    path = ansi;
-    return !path.empty();
+    if (!file[0])
+        return false;  // see ChooseFile
+    path = StorablePath(file.data());
+    return true;
 }
 } // namespace
 
@@ -131,9 +162,11 @@ bool ChooseFile(HWND owner, const char* filter, const char* initialFolder, std::
     ofn.nMaxFile = sizeof file;
     ofn.lpstrInitialDir = initialFolder;
     ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
-    // A filter's labels are the program's own texts: on the NT family the
-    // Unicode dialog shows them right on a system of any code page.
-    if (filter && IsNtFamily())
+    // On the NT family the Unicode dialog: a filter's labels are the
+    // program's own texts, which it shows right on a system of any code page,
+    // and a file whose name the code page cannot spell comes back by a name
+    // that opens it.
+    if (IsNtFamily())
         return ChooseFileInUnicode(ofn, path);
     static const auto open = Late<BOOL(WINAPI*)(OPENFILENAMEA*)>("comdlg32.dll", "GetOpenFileNameA");
     if (!open || !open(&ofn))

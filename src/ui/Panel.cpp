@@ -249,7 +249,6 @@ void PanelWindow::AddProgram()
     // Exit chosen while the dialog was open ends it: nothing is added.
     if (!ChooseFile(Handle, nullptr, nullptr, path) || TheApplication.Terminated)
         return;
-    path = path.substr(0, MaxFavouriteText);
     // The dialogs leave the start button usable: a skin change meanwhile
     // makes a new panel and ends this one, so the rest is the owner's.
     App.AddToFavourites(FavouriteKind::Programs, path, DefaultFileName(path));

@@ -295,7 +295,7 @@ void Program::AddFolder()
         AddFolderDialog dialog([this](const std::string& folder) {
             if (!RoomInFavourites(FavouriteKind::Folders))
                 return false;
-            AddToFavourites(FavouriteKind::Folders, folder, DefaultFolderName(folder.substr(0, MaxFavouriteText)));
+            AddToFavourites(FavouriteKind::Folders, folder, DefaultFolderName(folder));
             return true;
         });
         dialog.Create();
@@ -329,6 +329,12 @@ bool Program::RoomInFavourites(FavouriteKind kind)
 
 void Program::AddToFavourites(FavouriteKind kind, const std::string& path, const std::string& defaultName)
 {
+    // Stored cut, it would be an entry that opens nothing.
+    if (path.size() > MaxFavouritePath) {
+        Exception tooLong("A path of more than 259 characters cannot be a favourite");
+        tooLong.NameFile(path);
+        throw tooLong;
+    }
     const std::string name = NameAsker.Ask(defaultName);
     // Exit chosen while the name was asked for: the entry counts as
     // cancelled, and nothing is written after Exit's save.

@@ -105,3 +105,65 @@ TEST(Favourites, ExitWhileADialogIsOpenStoresNothingFromIt)
         EXPECT_EQ("", ReadBytes(s.App.File("Apps.qvl")));
     }
 }
+
+// On the NT family a file whose name the code page cannot spell (Greek on a
+// Cyrillic system) is stored by its short name, which opens it; a path of 256
+// to 259 characters is stored whole.
+TEST(Favourites, ANameTheCodePageLacksIsStoredByAShortNameAndALongPathWhole)
+{
+    if (Env("QV_MODE") == "win98")
+        GTEST_SKIP() << "the 95 family's dialogs are ANSI";
+    Session s("Favourites.Greek");
+    const std::wstring folder = std::wstring(s.App.Dir.begin(), s.App.Dir.end()) + L"\x0395\x03BB\x03BB\x03B7\x03BD\x03B9\x03BA\x03AC";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring file = folder + L"\\\x03B1\x03C1\x03C7\x03B5\x03AF\x03BF.txt";
+    CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND panel = s.ShowPanel();
+    auto addFile = [&](const std::wstring& path) {
+        Command(panel, CmdProgramMenu + AddPosition);
+        HWND open = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (open = s.Q.ErrorBox()) != nullptr; }));
+        Sleep(500);
+        // Typed into the file name field, which has the keyboard, as Unicode
+        // keys: no code page spells the name.
+        for (wchar_t c : path) {
+            INPUT keys[2] = {};
+            for (INPUT& k : keys) {
+                k.type = INPUT_KEYBOARD;
+                k.ki.wScan = c;
+                k.ki.dwFlags = KEYEVENTF_UNICODE;
+            }
+            keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+            SendInput(2, keys, sizeof(INPUT));
+        }
+        Sleep(300);
+        PressKey(VK_RETURN);
+    };
+    addFile(file);
+    HWND name = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(name = s.Q.Window("TNameForm")) != FALSE; }))
+        << (s.Q.ErrorBox() ? BoxMessage(s.Q.ErrorBox()) : "no box");
+    PostMessageA(name, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ButtonOf(name, "Default")), BN_CLICKED),
+                 LPARAM(ButtonOf(name, "Default")));
+    ASSERT_TRUE(WaitFor([&] { return ReadBytes(s.App.File("Apps.qvl")).size() > 0; }));
+    const std::string saved = ReadBytes(s.App.File("Apps.qvl"));
+    const std::string path = saved.substr(saved.find("\r\n") + 2, saved.rfind("\r\n") - saved.find("\r\n") - 2);
+    EXPECT_EQ(std::string::npos, path.find('?')) << path;
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str())) << path << " opens nothing";
+
+    std::string deep = s.App.Dir;
+    while (deep.size() < 240) {
+        deep += std::string(20, 'd') + "\\";
+        CreateDirectoryA(deep.c_str(), nullptr);
+    }
+    const std::string longPath = deep + std::string(257 - deep.size(), 'f');
+    WriteBytes(longPath, "x");
+    ASSERT_TRUE(Exists(longPath));
+    addFile(std::wstring(longPath.begin(), longPath.end()));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(name = s.Q.Window("TNameForm")) != FALSE; }));
+    PostMessageA(name, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ButtonOf(name, "Default")), BN_CLICKED),
+                 LPARAM(ButtonOf(name, "Default")));
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(s.App.File("Apps.qvl")).find("\r\n" + longPath + "\r\n") != std::string::npos; }))
+        << ReadBytes(s.App.File("Apps.qvl"));
+}

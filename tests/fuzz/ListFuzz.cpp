@@ -22,7 +22,7 @@ std::vector<std::string> Read(const std::string& text, FavouriteList& list)
     std::vector<std::string> texts;
     for (unsigned i = 1; i <= list.Count; ++i) {
         const Favourite& e = list.Entry[i];
-        Check(e.Name.size() <= MaxFavouriteText && e.Path.size() <= MaxFavouriteText);
+        Check(e.Name.size() <= MaxFavouriteText && e.Path.size() <= MaxFavouritePath);
         texts.push_back(e.Name);
         texts.push_back(e.Path);
     }

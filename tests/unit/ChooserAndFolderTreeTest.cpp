@@ -74,7 +74,7 @@ TEST(Favourites, AddDeleteAndAFullList)
     const std::string longText(300, 'x');
     ASSERT_TRUE(AddFavourite(list, longText, longText));
     EXPECT_EQ(255u, list.Entry[3].Name.size());
-    EXPECT_EQ(255u, list.Entry[3].Path.size());
+    EXPECT_EQ(259u, list.Entry[3].Path.size());
     while (count < MaxFavourites)
         ASSERT_TRUE(AddFavourite(list, "p", "n"));
     EXPECT_FALSE(AddFavourite(list, "p", "twenty-first"));

@@ -54,7 +54,7 @@ TEST(Favourites, ALoneCrIsDroppedAndNothingIsTrimmed)
     EXPECT_EQ((Entries{{"x", "y"}}), Load(dir, "x\r\r\ny\r", list));
 }
 
-TEST(Favourites, TextsAreCutTo255Characters)
+TEST(Favourites, NamesAreCutTo255CharactersAndPathsTo259)
 {
     TempDir dir;
     FavouriteList list;
@@ -62,11 +62,11 @@ TEST(Favourites, TextsAreCutTo255Characters)
     const Entries got = Load(dir, longName + "\r\n" + hugePath + "\r\nnext\r\nN\r\n", list);
     ASSERT_EQ(2u, got.size());
     EXPECT_EQ(longName.substr(0, 255), got[0].first);
-    EXPECT_EQ(255u, got[0].second.size());
+    EXPECT_EQ(259u, got[0].second.size());
     EXPECT_EQ("next", got[1].first);
     list.Changed = true;
     SaveFavouritesIfChanged(list, dir.File(FoldersFile));
-    EXPECT_EQ(longName.substr(0, 255) + "\r\n" + std::string(255, 'p') + "\r\nnext\r\nN\r\n", dir.Read("Dirs.qvl"));
+    EXPECT_EQ(longName.substr(0, 255) + "\r\n" + std::string(259, 'p') + "\r\nnext\r\nN\r\n", dir.Read("Dirs.qvl"));
 }
 
 TEST(Favourites, MoreThanTwentyEntriesGiveTheFirstTwenty)
