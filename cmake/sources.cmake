@@ -52,6 +52,7 @@ set(QV_WIN32
   src/ui/StartButton.cpp
   src/ui/Panel.cpp
   src/ui/dialogs/ShutdownTimerDialog.cpp
+  src/ui/dialogs/ShutdownWarning.cpp
   src/ui/dialogs/ButtonChooserDialog.cpp
   src/ui/dialogs/FirstRunDialog.cpp
   src/ui/dialogs/CdDriveDialog.cpp

@@ -77,6 +77,13 @@ bool Countdown::Tick()
     return Remaining == 0;
 }
 
+std::string TimerHint(const Countdown& count)
+{
+    if (!count.Running || count.Remaining <= 0)
+        return "Timer";
+    return "Timer: " + std::to_string(count.Remaining) + (count.Remaining == 1 ? " minute" : " minutes") + " left";
+}
+
 std::string OsVersionText(bool ok, uint32_t platformId, uint32_t major, uint32_t minor, uint32_t build,
                           const char* servicePack)
 {

@@ -30,7 +30,12 @@ struct Countdown {
     // One minute has passed; true when the computer must be shut down now.
     // A stopped count takes no tick.
     bool Tick();
+    // The last minute before the shutdown: time for the last warning.
+    bool InLastMinute() const { return Running && Remaining == 1; }
 };
+
+// The timer button's hint: while the count runs, the minutes left.
+std::string TimerHint(const Countdown& count);
 
 // The running system in words, from what the version query reported;
 // `ok` false gives the empty text.

@@ -68,7 +68,7 @@ PanelWindow::PanelWindow(Program& app)
         b.AutoSize = !PanelButtons[k].FixedSize;
         b.SetPicture(Bitmap::FromResource(PanelButtons[k].OwnPicture));
         b.Cursor = HandPointer();
-        b.Hint = PanelButtons[k].Hint;
+        b.Hint = k == TimerButton ? App.TimerButtonHint() : PanelButtons[k].Hint;
         Pictures.push_back(&b);
     }
     AlignFrames();
@@ -233,6 +233,12 @@ void PanelWindow::RefreshFavouriteMenus()
 {
     Refresh(FolderItems, App.FavouritesOf(FavouriteKind::Folders));
     Refresh(ProgramItems, App.FavouritesOf(FavouriteKind::Programs));
+}
+
+void PanelWindow::SetHint(int button, const std::string& hint)
+{
+    Buttons[button].Hint = hint;
+    UpdateHints();
 }
 
 void PanelWindow::SetAddEnabled(FavouriteKind kind, bool enabled)

@@ -19,6 +19,7 @@ public:
     void RefreshFavouriteMenus();
     // The "Add" item of the menu that shows that list.
     void SetAddEnabled(FavouriteKind kind, bool enabled);
+    void SetHint(int button, const std::string& hint);
 
 protected:
     void Command(UINT id, UINT code) override;

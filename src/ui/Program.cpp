@@ -14,7 +14,12 @@
 #include "dialogs/DeleteFavouriteDialog.h"
 #include "dialogs/FirstRunDialog.h"
 
-Program::Program() : StartButton(*this), Timer([this] { ShutDown(); })
+Program::Program()
+    : StartButton(*this), Timer([this] { ShutDown(); },
+                                [this](const std::string& hint) {
+                                    TimerHint = hint;
+                                    Panel->SetHint(TimerButton, hint);
+                                })
 {
     const std::string exe = ExePath();
     ExeFolder = exe.substr(0, exe.find_last_of('\\') + 1);

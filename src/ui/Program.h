@@ -27,6 +27,8 @@ public:
     const Settings& CurrentSettings() const { return Config; }
     const SkinMetrics& CurrentSkin() const { return Skin; }
     const FavouriteList& FavouritesOf(FavouriteKind kind) const;
+    // While the shutdown timer counts, the minutes left.
+    const std::string& TimerButtonHint() const { return TimerHint; }
 
     // Settings.ini (or the first-run question when there is none), then the
     // skin. Where either fails, the button keeps its built-in picture with
@@ -96,6 +98,7 @@ private:
     FavouriteList Folders, Programs;
     bool PanelShown = false;
     bool CdTrayOpen = false;
+    std::string TimerHint = PanelButtons[TimerButton].Hint;
     bool DialogOpen[size_t(DialogKind::Count)] = {};
 
     StartButtonWindow StartButton;

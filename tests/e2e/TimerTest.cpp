@@ -190,3 +190,43 @@ TEST(Timer, AMistypedNumberNeverArmsAShutdown)
     EXPECT_FALSE(s.Q.WaitExit(1000)) << "no shutdown";
     EXPECT_EQ(nullptr, s.Q.ErrorBox());
 }
+
+// A minute before the forced shutdown a warning comes up above everything,
+// without taking the keyboard; Cancel stops the count as "Stop" does.
+TEST(Timer, TheLastMinuteWarnsAndCancelStopsTheCount)
+{
+    Session s("Timer.Warning");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    POINT timerButton;
+    const HWND form = OpenTimer(s, timerButton);
+    ASSERT_TRUE(form);
+    TimerDialog t(form);
+    Type("2");
+    PressKey(VK_TAB);
+    PressKey(VK_RETURN);
+    ASSERT_EQ("Stop", TextOf(t.Start));
+    EXPECT_EQ(nullptr, s.Q.Window("TWarnForm")) << "no warning before the last minute";
+    t.Tick();
+    HWND warning = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (warning = s.Q.Window("TWarnForm")) && IsWindowVisible(warning); }));
+    EXPECT_TRUE(GetWindowLongA(warning, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_NE(warning, GetForegroundWindow()) << "keys typed elsewhere must not answer it";
+    EXPECT_EQ(t.Start, FocusOf(t.Form));
+    const RECT w = WindowRect(warning), d = WindowRect(t.Form);
+    EXPECT_TRUE(w.bottom <= d.top || w.top >= d.bottom) << "the timer dialog stays in sight";
+    Screenshot("Timer.Warning");
+
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(warning, "Cancel")), [&] { return !IsWindowVisible(warning); }));
+    EXPECT_EQ("Start", TextOf(t.Start));
+    EXPECT_EQ("1", TextOf(t.Field));
+    t.Tick();
+    t.Tick();
+    EXPECT_EQ("1", TextOf(t.Field));
+    EXPECT_FALSE(s.Q.WaitExit(1000)) << "no shutdown after a cancel";
+
+    // Started at 1 it warns at once, and "Stop" takes the warning away.
+    ASSERT_TRUE(ClickUntil(Middle(t.Start), [&] { return TextOf(t.Start) == "Stop"; }));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(warning) != FALSE; }));
+    ASSERT_TRUE(ClickUntil(Middle(t.Start), [&] { return TextOf(t.Start) == "Start"; }));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(warning); }));
+}

@@ -152,3 +152,26 @@ TEST(MenuPopupTop, LeavesRoomForTheEntries)
     EXPECT_EQ(700 - 389, MenuPopupTop(700, 20));
     EXPECT_EQ(-5 - 66, MenuPopupTop(-5, 1)) << "a panel dragged above the screen";
 }
+
+// The last warning and the timer button's hint follow the count.
+TEST(Countdown, TheLastMinuteAndTheHintFollowTheCount)
+{
+    Countdown c;
+    c.FieldChanged("2");
+    EXPECT_EQ("Timer", TimerHint(c));
+    ASSERT_TRUE(c.Toggle());
+    EXPECT_FALSE(c.InLastMinute());
+    EXPECT_EQ("Timer: 2 minutes left", TimerHint(c));
+    c.Tick();
+    EXPECT_TRUE(c.InLastMinute());
+    EXPECT_EQ("Timer: 1 minute left", TimerHint(c));
+    EXPECT_TRUE(c.Tick());
+    EXPECT_FALSE(c.InLastMinute());
+    EXPECT_EQ("Timer", TimerHint(c)) << "at the end, or after a refused shutdown";
+    c.Toggle();
+    c.FieldChanged("1");
+    ASSERT_TRUE(c.Toggle());
+    EXPECT_TRUE(c.InLastMinute()) << "started at 1";
+    c.Toggle();
+    EXPECT_FALSE(c.InLastMinute());
+}

@@ -7,8 +7,14 @@ const UINT Minute = 60000;
 const char* const StartStopCaption[2] = {"Start", "Stop"};
 } // namespace
 
-ShutdownTimerDialog::ShutdownTimerDialog(std::function<void()> shutDown)
-    : Form("TTimerForm"), ShutDown(std::move(shutDown))
+ShutdownTimerDialog::ShutdownTimerDialog(std::function<void()> shutDown,
+                                         std::function<void(const std::string& hint)> counted)
+    : Form("TTimerForm"), ShutDown(std::move(shutDown)), Counted(std::move(counted)),
+      Warning([this] { ShutDown(); },
+              [this] {
+                  if (State.Running)
+                      ToggleCountdown();
+              })
 {
     DialogFrame("Timer", 214, 64);
     ActivateOnShow = true;
@@ -77,6 +83,21 @@ void ShutdownTimerDialog::ToggleCountdown()
     }
     StartStopButton.SetText(StartStopCaption[State.Running]);
     SetMinuteTimer(State.Running);
+    CountChanged();
+}
+
+// The warning rides on the minute's tick: no timer of its own.
+void ShutdownTimerDialog::CountChanged()
+{
+    Counted(TimerHint(State));
+    if (!State.InLastMinute()) {
+        Warning.Hide();
+        return;
+    }
+    if (!Warning.Handle)
+        Warning.Create();
+    MessageBeep(MB_ICONEXCLAMATION);
+    Warning.Show();
 }
 
 void ShutdownTimerDialog::MinutesChanged()
@@ -100,4 +121,6 @@ void ShutdownTimerDialog::MinutePassed()
         Minutes.SetText(State.Field);
     if (due)
         ShutDown();
+    else
+        CountChanged();
 }

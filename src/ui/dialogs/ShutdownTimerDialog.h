@@ -7,11 +7,14 @@
 #include "../../model/Countdown.h"
 #include "../../toolkit/Controls.h"
 #include "../../toolkit/Form.h"
+#include "ShutdownWarning.h"
 
 class ShutdownTimerDialog : public Form {
 public:
-    // `shutDown` runs when the count reaches its end.
-    explicit ShutdownTimerDialog(std::function<void()> shutDown);
+    // `shutDown` runs when the count reaches its end (or the user asks for it
+    // in the last minute); `counted` after every change of the count, with
+    // its hint for the timer button.
+    ShutdownTimerDialog(std::function<void()> shutDown, std::function<void(const std::string& hint)> counted);
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -25,8 +28,12 @@ private:
     void MinutesLeft();
     void MinutePassed();
     void SetMinuteTimer(bool enabled);
+    // Tells the owner, and warns in the last minute.
+    void CountChanged();
 
     std::function<void()> ShutDown;
+    std::function<void(const std::string&)> Counted;
+    ShutdownWarning Warning;
     Countdown State;
     Label Prompt;
     SpinEdit Minutes;
