@@ -17,6 +17,7 @@ set(QV_PORTABLE
   src/model/Countdown.cpp
   src/model/PanelButtons.cpp
   src/model/CommandLine.cpp
+  src/model/HotKey.cpp
   src/model/ButtonChooser.cpp
   src/model/FolderTree.cpp
   src/model/TextFlow.cpp

@@ -65,6 +65,8 @@ void ReadSettingsFrom(TextReader& in, Settings& settings)
             settings.ButtonSlot[button] = LowByte(value);
         else if (key == "monitor=" && value == "1")
             settings.Monitor = MonitorScreenSaver;
+        else if (key == "hotkey=")
+            ParseHotKey(value, settings.PanelKey);  // a combination the program cannot use keeps the default
     }
 }
 
@@ -82,6 +84,8 @@ std::string FormatSettings(const Settings& settings, uint8_t folderCount, uint8_
         line(SlotKey(k) + std::to_string(settings.ButtonSlot[k]));
     line("monitor=" + std::to_string(settings.Monitor));
     line("skindir=" + settings.SkinFolder);
+    if (settings.PanelKey != HotKey())
+        line("hotkey=" + HotKeyText(settings.PanelKey));
     return s;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "HotKey.h"
 #include "PanelButtons.h"
 
 // What the monitor button does ("monitor=").
@@ -19,6 +20,9 @@ struct Settings {
     // element 0 is unused.
     uint8_t ButtonSlot[PanelButtonCount + 1] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
     uint8_t Monitor = MonitorPowerOff;  // "monitor="
+    // "hotkey=": shows and hides the panel. Written only when it is not the
+    // default, so that a file without it stays as it was.
+    HotKey PanelKey;
 };
 
 extern const char* const SettingsFile;  // "Settings.ini"

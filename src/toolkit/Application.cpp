@@ -21,6 +21,10 @@ LRESULT CALLBACK AppProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
             main->Dispatch(&Form::ShellRestarted);
         return 0;
     }
+    if (main && msg == WM_HOTKEY) {
+        main->Dispatch(&Form::HotKeyPressed);
+        return 0;
+    }
     if (main && msg == WM_ENDSESSION && wParam) {
         main->Dispatch(&Form::SessionEnding);
         return 0;

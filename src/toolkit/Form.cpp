@@ -283,6 +283,7 @@ void Form::DrawContent(HDC dc, int width, int height) const
     FillRect(dc, &all, background.Get());
     for (const Picture* p : Pictures)
         p->Paint(dc);
+    PaintOver(dc);
 }
 
 void Form::Paint()

@@ -62,6 +62,8 @@ public:
     virtual void ShellRestarted() {}
     // The user is logging off or shutting down; the process ends after it.
     virtual void SessionEnding() {}
+    // The program's hot key was pressed, wherever the keyboard was.
+    virtual void HotKeyPressed() {}
 
     HWND Handle = nullptr;
     void Show();
@@ -138,6 +140,8 @@ protected:
     virtual void PictureMouseDown(Picture&, MouseButton, int, int) {}
     virtual void PictureMouseMove(Picture&, int, int) {}
     virtual void PictureMouseUp(Picture&, MouseButton, int, int) {}
+    // Drawn over the pictures, at every painting.
+    virtual void PaintOver(HDC) const {}
 
 private:
     static LRESULT CALLBACK StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,7 @@
 #include "Panel.h"
 
 #include "../base/Files.h"
+#include "../model/ButtonChooser.h"
 #include "../model/PanelLayout.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
@@ -258,6 +259,99 @@ void PanelWindow::AddProgram()
     // The dialogs leave the start button usable: a skin change meanwhile
     // makes a new panel and ends this one, so the rest is the owner's.
     App.AddToFavourites(FavouriteKind::Programs, path, DefaultFileName(path));
+}
+
+void PanelWindow::TakeKeyboard()
+{
+    // Hidden while it had the keyboard, the panel may still be the
+    // foreground window under Wine: that is no place to give it back to.
+    const HWND before = GetForegroundWindow();
+    KeyboardWasAt = before != Handle ? before : nullptr;
+    Marked = 0;
+    MoveMark(1);
+    SetForegroundWindow(Handle);
+    SetFocus(Handle);
+}
+
+void PanelWindow::GiveKeyboardBack()
+{
+    Marked = 0;
+    Invalidate();
+    if (KeyboardWasAt && IsWindow(KeyboardWasAt))
+        SetForegroundWindow(KeyboardWasAt);
+    KeyboardWasAt = nullptr;
+}
+
+LRESULT PanelWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_KEYDOWN:
+        if (Marked) {
+            KeyPressed(wParam);
+            return 0;
+        }
+        break;
+    // Clicked away from, the panel is the mouse's again.
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE && Marked) {
+            Marked = 0;
+            Invalidate();
+        }
+        break;
+    }
+    return Form::WndProc(msg, wParam, lParam);
+}
+
+void PanelWindow::KeyPressed(WPARAM key)
+{
+    switch (key) {
+    case VK_LEFT: MoveMark(-1); break;
+    case VK_RIGHT: MoveMark(1); break;
+    case VK_ESCAPE: App.TogglePanelFromKeyboard(); break;
+    case VK_RETURN:
+    case VK_SPACE: {
+        // As a click does: the pressed look, the action on press or release.
+        const int button = Marked;
+        PressLook(button, true);
+        if (PanelButtons[button].ActsOnPress)
+            ButtonAction(button);
+        PressLook(button, false);
+        if (!PanelButtons[button].ActsOnPress)
+            ButtonAction(button);
+        break;
+    }
+    }
+}
+
+// To the next button shown in the direction, in the order they stand.
+void PanelWindow::MoveMark(int step)
+{
+    const std::vector<int> shown = ChooserFill(App.CurrentSettings()).Shown;
+    if (shown.empty())
+        return;
+    size_t at = 0;
+    while (at < shown.size() && shown[at] != Marked)
+        ++at;
+    if (at == shown.size())
+        Marked = shown[0];
+    else if (step > 0)
+        Marked = shown[at + 1 < shown.size() ? at + 1 : at];
+    else
+        Marked = shown[at > 0 ? at - 1 : 0];
+    Invalidate();
+}
+
+// A dotted frame two pixels wide, drawn by inverting what lies beneath: it
+// shows on every skin's colours.
+void PanelWindow::PaintOver(HDC dc) const
+{
+    if (!Marked)
+        return;
+    const Picture& b = Buttons[Marked];
+    for (int out = 1; out <= 2; ++out) {
+        RECT r = {b.Left - out, b.Top - out, b.Left + b.Width + out, b.Top + b.Height + out};
+        DrawFocusRect(dc, &r);
+    }
 }
 
 void PanelWindow::BeginDrag(int x, int y)

@@ -20,9 +20,16 @@ public:
     // The "Add" item of the menu that shows that list.
     void SetAddEnabled(FavouriteKind kind, bool enabled);
     void SetHint(int button, const std::string& hint);
+    // Keyboard use (the hot key): the first button is marked, Left and Right
+    // move the mark, Enter or Space press it, Escape hides the panel and
+    // gives the keyboard back to the window that had it.
+    void TakeKeyboard();
+    void GiveKeyboardBack();
 
 protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Command(UINT id, UINT code) override;
+    void PaintOver(HDC dc) const override;
     void OnCreate() override;
     void PictureMouseDown(Picture& picture, MouseButton button, int x, int y) override;
     void PictureMouseMove(Picture& picture, int x, int y) override;
@@ -38,6 +45,8 @@ private:
     void RunMonitorAction();
     void PopUpFavouritesMenu(FavouriteKind kind);
     void AddProgram();
+    void KeyPressed(WPARAM key);
+    void MoveMark(int step);
     void BeginDrag(int x, int y);
     void DragTo(int x, int y);
     void EndDrag();
@@ -55,6 +64,8 @@ private:
 
     // Either frame drags the panel: a drag begun on one goes on when the
     // other reports the pointer.
+    int Marked = 0;  // the button the keyboard acts on, 0 for none
+    HWND KeyboardWasAt = nullptr;
     bool Dragging = false;
     int32_t GrabX = 0, GrabY = 0;
 };

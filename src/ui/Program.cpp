@@ -30,6 +30,7 @@ Program::Program()
 void Program::Run()
 {
     TheApplication.CreateForm(StartButton);
+    RegisterPanelKey();
     // The button is on screen, drawn, while the rest is made.
     StartButton.Show();
     UpdateWindow(StartButton.Handle);
@@ -226,6 +227,22 @@ void Program::TogglePanel()
         Panel->Show();
     else
         Panel->Hide();
+}
+
+void Program::TogglePanelFromKeyboard()
+{
+    TogglePanel();
+    if (PanelShown)
+        Panel->TakeKeyboard();
+    else
+        Panel->GiveKeyboardBack();
+}
+
+void Program::RegisterPanelKey()
+{
+    const HotKey& key = Config.PanelKey;
+    if (key.Key)
+        RegisterHotKey(TheApplication.Handle, 1, key.Modifiers, key.Key);
 }
 
 void Program::ToggleTimer()

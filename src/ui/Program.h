@@ -46,6 +46,9 @@ public:
     // next start), then loads it.
     void ApplySkin(const std::string& folder, const std::string& file);
     void TogglePanel();
+    // The hot key: shown so, the panel takes the keyboard; hidden, it gives
+    // the keyboard back where it was.
+    void TogglePanelFromKeyboard();
     void ToggleTimer();
     // The user's yes closes the program; `question` is the asking window's own.
     void ConfirmExit(HWND owner, const char* question);
@@ -80,6 +83,8 @@ private:
     const char* FileOf(FavouriteKind kind) const;
     void ReadSettings();
     void LoadFavouriteLists();
+    // Where another program holds the combination, Quorvel goes without.
+    void RegisterPanelKey();
     // Writes or removes the autostart value.
     void WriteAutoload(bool on);
     // The skin's description file and start picture. Where they leave no

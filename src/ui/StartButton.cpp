@@ -82,6 +82,11 @@ void StartButtonWindow::SessionEnding()
     SetSystemStartButtonShown(true);
 }
 
+void StartButtonWindow::HotKeyPressed()
+{
+    App.TogglePanelFromKeyboard();
+}
+
 // The system's Start button is hidden only once ours is ready to take its
 // place: a skin that is slow to load must not leave the user with neither.
 void StartButtonWindow::OnCreate()

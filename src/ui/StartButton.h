@@ -26,6 +26,7 @@ public:
     void ShowMonitorAction(uint8_t action);
     void ShellRestarted() override;
     void SessionEnding() override;
+    void HotKeyPressed() override;
 
 protected:
     void Command(UINT id, UINT code) override;

@@ -297,3 +297,48 @@ TEST(Panel, ABrokenSkinNeverCostsTheFavourites)
     EXPECT_EQ(dirs, ReadBytes(app.File("Dirs.qvl")));
     EXPECT_EQ(apps, ReadBytes(app.File("Apps.qvl")));
 }
+
+namespace {
+// Ctrl+Alt+Q, pressed as a user does.
+void PressPanelKey()
+{
+    const WORD keys[] = {VK_CONTROL, VK_MENU, 'Q'};
+    INPUT in[6] = {};
+    for (int i = 0; i < 3; ++i) {
+        in[i].type = in[5 - i].type = INPUT_KEYBOARD;
+        in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
+        in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(6, in, sizeof(INPUT));
+    Sleep(300);
+}
+} // namespace
+
+// The panel from the keyboard: the hot key shows it with the keyboard and its
+// first button marked, the arrows move the mark, Enter presses the button,
+// Escape hides the panel; pressed again, the hot key hides it.
+TEST(Panel, TheHotKeyShowsThePanelAndItsKeysPressTheMarkedButton)
+{
+    Session s("Panel.HotKey");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND panel = s.Panel();
+    PressPanelKey();
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(panel) != FALSE; }));
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == panel; }));
+    for (int i = 0; i < 9; ++i)
+        PressKey(VK_RIGHT);  // past the last, it stays on the last
+    Sleep(300);
+    Screenshot("Panel.HotKeyMark");
+    PressKey(VK_RETURN);
+    HWND timer = s.Q.Window("TTimerForm");
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(timer) != FALSE; })) << "Enter on the timer button";
+
+    PressPanelKey();
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); }));
+    PressPanelKey();
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(panel) != FALSE; }));
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == panel; }));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); }));
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == timer; })) << "the keyboard back where it was";
+}

@@ -150,3 +150,31 @@ TEST(Settings, SavingWritesAListOnlyOnceItWasReadAndChanged)
     EXPECT_EQ("Editor\nC:\\ed.exe\n", dir.Read("Apps.qvl"));
     EXPECT_NE(std::string::npos, dir.Read("Settings.ini").find("numdirs=1\r\n"));
 }
+
+// The panel's hot key: any case and order in, one form out, and written only
+// when it is not the default.
+TEST(Settings, HotKeyIsReadInAnyFormAndWrittenOnlyWhenNotTheDefault)
+{
+    Settings s = DefaultSettings("C:\\Q\\");
+    EXPECT_EQ(std::string::npos, FormatSettings(s, 0, 0).find("hotkey="));
+    for (const char* text : {"shift+WIN+f5", "none", "CTRL+ALT+Q", "Ctrl+9"}) {
+        TextReader in = TextReader::FromMemory(std::string("hotkey=") + text + "\r\n");
+        s.PanelKey = HotKey();
+        ReadSettingsFrom(in, s);
+        const std::string formatted = FormatSettings(s, 0, 0);
+        const size_t at = formatted.find("hotkey=");
+        SCOPED_TRACE(text);
+        if (std::string(text) == "CTRL+ALT+Q")
+            EXPECT_EQ(std::string::npos, at);
+        else
+            EXPECT_EQ(text == std::string("shift+WIN+f5") ? "hotkey=Shift+Win+F5\r\n"
+                      : text == std::string("none")      ? "hotkey=none\r\n"
+                                                         : "hotkey=Ctrl+9\r\n",
+                      formatted.substr(at));
+    }
+    for (const char* bad : {"Q", "Ctrl+", "Ctrl+Ctrl+Q", "Ctrl+F13", "Ctrl+F0", "Hyper+Q", "Ctrl+Alt+QQ", ""}) {
+        HotKey k;
+        EXPECT_FALSE(ParseHotKey(bad, k)) << bad;
+        EXPECT_EQ(HotKey(), k) << "left as it was";
+    }
+}
