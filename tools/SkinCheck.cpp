@@ -178,6 +178,7 @@ private:
     bool Readable(const std::vector<int>& fields) const;
     bool ReadDescription(const std::string& file);
     bool Picture(const std::string& name, const std::string& role, DibImage& image);
+    std::string TooLarge(const std::string& path, const std::vector<uint8_t>& data, bool weighed) const;
     void CheckButtonPictures();
     void CheckZones(const DibImage* start);
     void CheckPanel(const DibImage* back);
@@ -322,15 +323,35 @@ bool Checker::Picture(const std::string& name, const std::string& role, DibImage
         Error(name + " (" + role + "): Cannot open file \"" + path + "\". " + InOutErrorText(e.ErrorCode));
         return false;
     }
+    bool weighed = false;
     try {
         if (data.size() > MaxPictureFile)
             throw EInvalidGraphic();
+        WeighSkinPicture(path, data.data(), data.size());
+        weighed = true;
         image = DecodeBmp(data.data(), data.size());
         return true;
     } catch (const EInvalidGraphic& e) {
-        Error(name + " (" + role + "): " + e.what());
+        Error(name + " (" + role + "): " + e.what() + TooLarge(path, data, weighed));
         return false;
     }
+}
+
+// Why a picture is refused when it is for its size (alone, or with the rest
+// of the skin when it is not `weighed`); the program's box says no more than
+// that it is not valid.
+std::string Checker::TooLarge(const std::string& path, const std::vector<uint8_t>& data, bool weighed) const
+{
+    const BmpDimensions size = ClaimedBmpSize(data.data(), data.size());
+    const std::string claimed = ": it claims " + N(size.Width) + " x " + N(size.Height) + " pixels";
+    if (size.Width > 0 && size.Height > 0 && !BmpSizeTaken(size))
+        return claimed + ", and the program takes no side longer than " + N(MaxBmpSide) + " and no more than " +
+               N(MaxBmpPixels) + " pixels in one picture";
+    if (weighed || data.size() > MaxPictureFile)
+        return "";
+    return claimed + ", and the skin's pictures together " +
+           N(SkinPicturesClaim(path.substr(0, path.find_last_of("\\/")))) + " (back.bmp counted twice, as the " +
+           "panel shows it at both ends), more than the " + N(MaxSkinPixels) + " the program takes for a skin";
 }
 
 void Checker::Run(const std::string& file)

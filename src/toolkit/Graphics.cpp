@@ -5,6 +5,7 @@
 #include "../base/BmpFile.h"
 #include "../base/Errors.h"
 #include "../base/Scoped.h"
+#include "../model/SkinFile.h"
 #include "../platform/Platform.h"
 #include "../../res/resource.h"
 
@@ -114,6 +115,7 @@ std::vector<uint8_t> ReadPictureFile(const std::string& path)
 Bitmap Bitmap::FromFile(const std::string& path)
 {
     const std::vector<uint8_t> data = ReadPictureFile(path);
+    WeighSkinPicture(path, data.data(), data.size());
     const DibImage image = DecodeBmp(data.data(), data.size());
     void* bits = nullptr;
     Bitmap b(TopDownDib(image.Width, image.Height, &bits));
