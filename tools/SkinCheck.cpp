@@ -40,7 +40,6 @@ const char* const ZoneRoles[4] = {"", "opens the Start menu", "opens the main me
 
 const uint32_t StartKey = 0x800000;        // maroon: the start button lets clicks through there
 const size_t MaxPictureFile = 80u << 20;  // the picture loader reads no larger file
-const size_t MaxDescription = 1u << 20;   // more than enough for sixteen lines
 const int32_t SmallScreenWidth = 640, SmallScreenHeight = 480;
 
 std::string N(int64_t v)
@@ -81,38 +80,69 @@ std::string Listed(const std::vector<std::string>& items)
 
 struct Word {
     int Line;
-    std::string Text;  // whole, not cut to what the reader keeps
-    size_t Hidden;     // words after a lone CR on the same line
+    // Whole when it could be a number; a longer one only as it is shown, its
+    // first 28 and last 9 characters.
+    std::string Text;
+    size_t Length;
+    size_t Hidden;  // words after a lone CR on the same line
 };
 
-// The words ReadSkinFrom takes, one from each line that has one, with the
-// line each stands on: the reader skips empty lines, so the sixteenth number
-// need not be on line 16. A CR without its LF ends a word for the reader but
-// not a line, so whatever follows it on the line never reaches the program.
+// Read the way ReadSkinFrom reads it, as far as it needs, in pieces: the
+// words it takes, one from each line that has one, with the line each stands
+// on. The reader skips empty lines, so the sixteenth number need not be on
+// line 16. A CR without its LF ends a word for the reader but not a line, so
+// whatever follows it on the line never reaches the program. Past the
+// seventeenth word only its line is wanted.
 std::vector<Word> WordsOf(const std::string& path)
 {
-    std::string data;
     InFile in(path);
-    char buffer[16384];
-    for (size_t n; data.size() < MaxDescription && (n = in.Read(buffer, sizeof buffer)) > 0;)
-        data.append(buffer, n);
-    const char* const blanks = " \t\r";
     std::vector<Word> out;
-    int line = 1;
-    for (size_t at = 0; at <= data.size(); ++line) {
-        const size_t end = std::min(data.find('\n', at), data.size());
-        const std::string text = data.substr(at, end - at);
-        at = end + 1;
-        const size_t start = text.find_first_not_of(blanks);
-        if (start == std::string::npos)
-            continue;
-        const size_t stop = std::min(text.find_first_of(blanks, start), text.size());
-        size_t hidden = 0;
-        for (size_t p = text.find('\r', stop); (p = text.find_first_not_of(blanks, p)) != std::string::npos;
-             p = text.find_first_of(blanks, p))
-            ++hidden;
-        out.push_back({line, text.substr(start, stop - start), hidden});
+    Word word{1, "", 0, 0};
+    enum { Before, InWord, After } state = Before;
+    bool afterCr = false, inHidden = false;
+    auto keep = [&word](char c) {
+        if (++word.Length <= MaxSkinWord) {
+            word.Text += c;
+            return;
+        }
+        if (word.Length == MaxSkinWord + 1)
+            word.Text = word.Text.substr(0, 28) + "..." + word.Text.substr(word.Text.size() - 8);
+        else
+            word.Text.erase(31, 1);
+        word.Text += c;
+    };
+    char buffer[16384];
+    for (size_t n; (n = in.Read(buffer, sizeof buffer)) > 0;) {
+        for (size_t i = 0; i < n; ++i) {
+            const char c = buffer[i];
+            const bool blank = c == ' ' || c == '\t' || c == '\r';
+            if (c == '\n') {
+                if (state != Before)
+                    out.push_back(word);
+                word = {word.Line + 1, "", 0, 0};
+                state = Before, afterCr = inHidden = false;
+            } else if (state == Before) {
+                if (blank)
+                    continue;
+                if (out.size() == 16) {
+                    out.push_back(word);
+                    return out;
+                }
+                state = InWord;
+                keep(c);
+            } else if (state == InWord && !blank) {
+                keep(c);
+            } else {
+                state = After;
+                afterCr = afterCr || c == '\r';
+                if (!blank && afterCr && !inHidden)
+                    ++word.Hidden;
+                inHidden = !blank;
+            }
+        }
     }
+    if (state != Before)
+        out.push_back(word);
     return out;
 }
 
@@ -265,7 +295,7 @@ bool Checker::ReadDescription(const std::string& file)
                     " after it; save the file with CR LF or LF line ends");
         const std::string where = file + ", line " + N(w.Line) + " (" + FieldNames[i] + "): ";
         int32_t value = 0;
-        if (w.Text.size() > MaxSkinWord || !TryStrToInt(w.Text, value)) {
+        if (w.Length > MaxSkinWord || !TryStrToInt(w.Text, value)) {
             Error(where + "\"" + Shown(w.Text) + "\": " + InOutErrorText(ioInvalidInput));
             Unreadable[i] = true;
             continue;

@@ -353,3 +353,24 @@ TEST(SkinCheck, PicturesTooLargeAloneOrTogetherAreRefusedAsTheProgramRefusesThem
     EXPECT_NO_THROW(weigh(large));
     EXPECT_EQ(1u, dir.Check(Severity::Error).size()) << "taken: only back.bmp's height is wrong";
 }
+
+// A description file is read as far as the program reads it, however far
+// that is, and a word of any length costs no more than its quote.
+TEST(SkinCheck, DescriptionReadAsFarAsTheProgramReadsIt)
+{
+    SkinCopy dir;
+    std::string text;
+    for (size_t i = 0; i < 15; ++i)
+        text += std::to_string(XpDefault[i]) + (i == 0 ? std::string(2u << 20, ' ') : "") + "\r\n";
+    for (int i = 0; i < 600000; ++i)
+        text += "\r\n";
+    text += "5\r\nextra\r\n";
+    dir.Write("xpdef.qvs", text);
+    EXPECT_TRUE(dir.Check(Severity::Error).empty());
+    EXPECT_EQ((std::vector<std::string>{"xpdef.qvs, line 600017: everything after the sixteenth number is ignored"}),
+              dir.Check(Severity::Warning));
+
+    dir.Write("xpdef.qvs", "34\r\n1" + std::string(3u << 20, '0') + "x\r\n");
+    EXPECT_EQ("xpdef.qvs, line 2 (Zone1.Left): \"1000000000000000000000000000...00000000x\": Invalid numeric input",
+              dir.Check(Severity::Error).at(0));
+}
