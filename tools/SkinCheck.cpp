@@ -40,7 +40,6 @@ const char* const ZoneRoles[4] = {"", "opens the Start menu", "opens the main me
 
 const uint32_t StartKey = 0x800000;        // maroon: the start button lets clicks through there
 const size_t MaxPictureFile = 80u << 20;  // the picture loader reads no larger file
-const size_t MaxDescription = 1u << 20;   // more than enough for sixteen lines
 const int32_t SmallScreenWidth = 640, SmallScreenHeight = 480;
 
 std::string N(int64_t v)
@@ -81,38 +80,69 @@ std::string Listed(const std::vector<std::string>& items)
 
 struct Word {
     int Line;
-    std::string Text;  // whole, not cut to what the reader keeps
-    size_t Hidden;     // words after a lone CR on the same line
+    // Whole when it could be a number; a longer one only as it is shown, its
+    // first 28 and last 9 characters.
+    std::string Text;
+    size_t Length;
+    size_t Hidden;  // words after a lone CR on the same line
 };
 
-// The words ReadSkinFrom takes, one from each line that has one, with the
-// line each stands on: the reader skips empty lines, so the sixteenth number
-// need not be on line 16. A CR without its LF ends a word for the reader but
-// not a line, so whatever follows it on the line never reaches the program.
+// Read the way ReadSkinFrom reads it, as far as it needs, in pieces: the
+// words it takes, one from each line that has one, with the line each stands
+// on. The reader skips empty lines, so the sixteenth number need not be on
+// line 16. A CR without its LF ends a word for the reader but not a line, so
+// whatever follows it on the line never reaches the program. Past the
+// seventeenth word only its line is wanted.
 std::vector<Word> WordsOf(const std::string& path)
 {
-    std::string data;
     InFile in(path);
-    char buffer[16384];
-    for (size_t n; data.size() < MaxDescription && (n = in.Read(buffer, sizeof buffer)) > 0;)
-        data.append(buffer, n);
-    const char* const blanks = " \t\r";
     std::vector<Word> out;
-    int line = 1;
-    for (size_t at = 0; at <= data.size(); ++line) {
-        const size_t end = std::min(data.find('\n', at), data.size());
-        const std::string text = data.substr(at, end - at);
-        at = end + 1;
-        const size_t start = text.find_first_not_of(blanks);
-        if (start == std::string::npos)
-            continue;
-        const size_t stop = std::min(text.find_first_of(blanks, start), text.size());
-        size_t hidden = 0;
-        for (size_t p = text.find('\r', stop); (p = text.find_first_not_of(blanks, p)) != std::string::npos;
-             p = text.find_first_of(blanks, p))
-            ++hidden;
-        out.push_back({line, text.substr(start, stop - start), hidden});
+    Word word{1, "", 0, 0};
+    enum { Before, InWord, After } state = Before;
+    bool afterCr = false, inHidden = false;
+    auto keep = [&word](char c) {
+        if (++word.Length <= MaxSkinWord) {
+            word.Text += c;
+            return;
+        }
+        if (word.Length == MaxSkinWord + 1)
+            word.Text = word.Text.substr(0, 28) + "..." + word.Text.substr(word.Text.size() - 8);
+        else
+            word.Text.erase(31, 1);
+        word.Text += c;
+    };
+    char buffer[16384];
+    for (size_t n; (n = in.Read(buffer, sizeof buffer)) > 0;) {
+        for (size_t i = 0; i < n; ++i) {
+            const char c = buffer[i];
+            const bool blank = c == ' ' || c == '\t' || c == '\r';
+            if (c == '\n') {
+                if (state != Before)
+                    out.push_back(word);
+                word = {word.Line + 1, "", 0, 0};
+                state = Before, afterCr = inHidden = false;
+            } else if (state == Before) {
+                if (blank)
+                    continue;
+                if (out.size() == 16) {
+                    out.push_back(word);
+                    return out;
+                }
+                state = InWord;
+                keep(c);
+            } else if (state == InWord && !blank) {
+                keep(c);
+            } else {
+                state = After;
+                afterCr = afterCr || c == '\r';
+                if (!blank && afterCr && !inHidden)
+                    ++word.Hidden;
+                inHidden = !blank;
+            }
+        }
     }
+    if (state != Before)
+        out.push_back(word);
     return out;
 }
 
@@ -178,6 +208,7 @@ private:
     bool Readable(const std::vector<int>& fields) const;
     bool ReadDescription(const std::string& file);
     bool Picture(const std::string& name, const std::string& role, DibImage& image);
+    std::string TooLarge(const std::string& path, const std::vector<uint8_t>& data, bool weighed) const;
     void CheckButtonPictures();
     void CheckZones(const DibImage* start);
     void CheckPanel(const DibImage* back);
@@ -264,7 +295,7 @@ bool Checker::ReadDescription(const std::string& file)
                     " after it; save the file with CR LF or LF line ends");
         const std::string where = file + ", line " + N(w.Line) + " (" + FieldNames[i] + "): ";
         int32_t value = 0;
-        if (w.Text.size() > MaxSkinWord || !TryStrToInt(w.Text, value)) {
+        if (w.Length > MaxSkinWord || !TryStrToInt(w.Text, value)) {
             Error(where + "\"" + Shown(w.Text) + "\": " + InOutErrorText(ioInvalidInput));
             Unreadable[i] = true;
             continue;
@@ -322,15 +353,35 @@ bool Checker::Picture(const std::string& name, const std::string& role, DibImage
         Error(name + " (" + role + "): Cannot open file \"" + path + "\". " + InOutErrorText(e.ErrorCode));
         return false;
     }
+    bool weighed = false;
     try {
         if (data.size() > MaxPictureFile)
             throw EInvalidGraphic();
+        WeighSkinPicture(path, data.data(), data.size());
+        weighed = true;
         image = DecodeBmp(data.data(), data.size());
         return true;
     } catch (const EInvalidGraphic& e) {
-        Error(name + " (" + role + "): " + e.what());
+        Error(name + " (" + role + "): " + e.what() + TooLarge(path, data, weighed));
         return false;
     }
+}
+
+// Why a picture is refused when it is for its size (alone, or with the rest
+// of the skin when it is not `weighed`); the program's box says no more than
+// that it is not valid.
+std::string Checker::TooLarge(const std::string& path, const std::vector<uint8_t>& data, bool weighed) const
+{
+    const BmpDimensions size = ClaimedBmpSize(data.data(), data.size());
+    const std::string claimed = ": it claims " + N(size.Width) + " x " + N(size.Height) + " pixels";
+    if (size.Width > 0 && size.Height > 0 && !BmpSizeTaken(size))
+        return claimed + ", and the program takes no side longer than " + N(MaxBmpSide) + " and no more than " +
+               N(MaxBmpPixels) + " pixels in one picture";
+    if (weighed || data.size() > MaxPictureFile)
+        return "";
+    return claimed + ", and the skin's pictures together " +
+           N(SkinPicturesClaim(path.substr(0, path.find_last_of("\\/")))) + " (back.bmp counted twice, as the " +
+           "panel shows it at both ends), more than the " + N(MaxSkinPixels) + " the program takes for a skin";
 }
 
 void Checker::Run(const std::string& file)

@@ -10,9 +10,6 @@
 
 namespace {
 
-const int64_t MaxSide = 16384;
-const int64_t MaxPixels = 16777216;  // 64 MB of decoded pixels at most
-
 enum : uint32_t { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3 };
 
 [[noreturn]] void Invalid()
@@ -91,38 +88,56 @@ bool OneOf(uint64_t v, std::initializer_list<uint64_t> allowed)
     return false;
 }
 
+// The fields every header has, in one of its two layouts.
+struct Header {
+    uint64_t Size = 0;
+    bool Core = false;
+    int64_t Width = 0, Height = 0;
+    bool TopDown = false;
+    uint32_t Planes = 0, Bpp = 0;
+};
+
+Header ReadHeader(const Bytes& in)
+{
+    Header h;
+    Require(in.U8(0) == 'B' && in.U8(1) == 'M');
+    h.Size = in.U32(14);
+    h.Core = h.Size == 12;
+    Require(h.Core || OneOf(h.Size, {40, 52, 56, 108, 124}));
+    Require(14 + h.Size <= in.Size);
+    if (h.Core) {
+        h.Width = in.U16(18);
+        h.Height = in.U16(20);
+        h.Planes = in.U16(22);
+        h.Bpp = in.U16(24);
+    } else {
+        h.Width = int32_t(in.U32(18));
+        h.Height = int32_t(in.U32(22));
+        h.Planes = in.U16(26);
+        h.Bpp = in.U16(28);
+    }
+    h.TopDown = h.Height < 0;
+    if (h.TopDown)
+        h.Height = -h.Height;  // 64-bit, so even INT32_MIN negates safely
+    return h;
+}
+
 Layout ReadLayout(const Bytes& in)
 {
+    const Header h = ReadHeader(in);
+    Require(h.Planes == 1);
+    Require(BmpSizeTaken({h.Width, h.Height}));
     Layout l;
-    Require(in.U8(0) == 'B' && in.U8(1) == 'M');
     // bfSize is often wrong in real files; only the offset of the bits is used.
     l.PixelsAt = in.U32(10);
-    const uint64_t headerSize = in.U32(14);
-    const bool core = headerSize == 12;
-    Require(core || OneOf(headerSize, {40, 52, 56, 108, 124}));
-    Require(14 + headerSize <= in.Size);
-
-    uint32_t planes = 0, colorsUsed = 0;
-    if (core) {
-        l.Width = in.U16(18);
-        l.Height = in.U16(20);
-        planes = in.U16(22);
-        l.Bpp = in.U16(24);
+    l.Width = h.Width, l.Height = h.Height, l.TopDown = h.TopDown, l.Bpp = h.Bpp;
+    uint32_t colorsUsed = 0;
+    if (h.Core) {
         Require(OneOf(l.Bpp, {1, 4, 8, 24}));  // the old header knows no other depth
     } else {
-        l.Width = int32_t(in.U32(18));
-        l.Height = int32_t(in.U32(22));
-        planes = in.U16(26);
-        l.Bpp = in.U16(28);
         l.Compression = in.U32(30);
         colorsUsed = in.U32(46);
     }
-    l.TopDown = l.Height < 0;
-    if (l.TopDown)
-        l.Height = -l.Height;  // 64-bit, so even INT32_MIN negates safely
-    Require(planes == 1);
-    Require(l.Width > 0 && l.Width <= MaxSide && l.Height > 0 && l.Height <= MaxSide);
-    Require(l.Width * l.Height <= MaxPixels);
     Require(OneOf(l.Bpp, {1, 4, 8, 16, 24, 32}));
     switch (l.Compression) {
     case BiRgb: break;
@@ -135,7 +150,7 @@ Layout ReadLayout(const Bytes& in)
     // The colour table follows the header, after the three masks that a plain
     // 40-byte header keeps outside itself; larger headers hold them at the
     // same file offset, inside.
-    uint64_t tableAt = 14 + headerSize;
+    uint64_t tableAt = 14 + h.Size;
     if (l.Bpp == 16)
         l.Red = Channel(0x7C00), l.Green = Channel(0x03E0), l.Blue = Channel(0x001F);
     if (l.Compression == BiBitfields) {
@@ -145,7 +160,7 @@ Layout ReadLayout(const Bytes& in)
         // the writer cannot have meant.
         Require(l.Bpp == 32 || ((r | g | b) >> 16) == 0);
         Require((r & g) == 0 && (r & b) == 0 && (g & b) == 0);
-        if (headerSize == 40)
+        if (h.Size == 40)
             tableAt += 12;
     }
     // Bits that overlap the headers would be drawn as picture.
@@ -154,7 +169,7 @@ Layout ReadLayout(const Bytes& in)
     if (l.Bpp <= 8) {
         const uint64_t full = uint64_t(1) << l.Bpp;
         const uint64_t count = colorsUsed ? colorsUsed : full;
-        const uint64_t entry = core ? 3 : 4;
+        const uint64_t entry = h.Core ? 3 : 4;
         Require(count <= full && tableAt + count * entry <= in.Size);
         for (uint64_t i = 0; i < count; ++i)
             l.Palette.push_back(in.Rgb(tableAt + i * entry));
@@ -238,6 +253,22 @@ void DecodeRle(const Bytes& in, const Layout& l, DibImage& img)
 }
 
 } // namespace
+
+BmpDimensions ClaimedBmpSize(const uint8_t* data, size_t size)
+{
+    try {
+        const Header h = ReadHeader({data, data ? uint64_t(size) : 0});
+        return {h.Width, h.Height};
+    } catch (const EInvalidGraphic&) {
+        return {};
+    }
+}
+
+bool BmpSizeTaken(BmpDimensions s)
+{
+    return s.Width > 0 && s.Width <= MaxBmpSide && s.Height > 0 && s.Height <= MaxBmpSide &&
+           s.Width * s.Height <= MaxBmpPixels;
+}
 
 DibImage DecodeBmp(const uint8_t* data, size_t size)
 {

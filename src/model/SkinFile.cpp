@@ -1,8 +1,12 @@
 #include "SkinFile.h"
 
+#include "../base/BmpFile.h"
 #include "../base/Convert.h"
 #include "../base/Errors.h"
 #include "../base/Files.h"
+#include "PanelButtons.h"
+
+#include <cctype>
 
 const BuiltInSkin BuiltInSkins[4] = {
     {"Skins\\xpdefault\\", "xpdef.qvs"},
@@ -49,4 +53,61 @@ void ReadSkinFile(const std::string& path, SkinMetrics& skin)
         TextReader in(path);
         ReadSkinFrom(in, skin);
     });
+}
+
+namespace {
+// How often the program decodes a file of the skin's folder: the end piece
+// of the panel once for each end, every other picture once, any other file
+// never. Windows finds "Back.BMP" for "back.bmp".
+int64_t Decodes(std::string name)
+{
+    for (char& c : name)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (name == "back.bmp")
+        return 2;
+    if (name == "normal.bmp" || name == "center.bmp")
+        return 1;
+    for (int k = 1; k <= PanelButtonCount; ++k)
+        if (name == PanelButtons[k].File)
+            return 1;
+    return 0;
+}
+const int64_t SkinDecodes = 4 + PanelButtonCount;
+} // namespace
+
+int64_t SkinPicturesClaim(const std::string& folder)
+{
+    int64_t total = 0;
+    for (const std::string& name : FilesIn(folder)) {
+        const int64_t times = Decodes(name);
+        if (times == 0)
+            continue;
+        uint8_t header[138];
+        size_t got = 0;
+        try {
+            InFile in(folder + PathSeparator + name);
+            for (size_t n; got < sizeof header && (n = in.Read(reinterpret_cast<char*>(header) + got,
+                                                                sizeof header - got)) > 0;)
+                got += n;
+        } catch (const EInOutError&) {
+            continue;  // its own load reports it
+        }
+        const BmpDimensions size = ClaimedBmpSize(header, got);
+        if (BmpSizeTaken(size))
+            total += times * size.Width * size.Height;
+    }
+    return total;
+}
+
+void WeighSkinPicture(const std::string& path, const uint8_t* data, size_t size)
+{
+    // A skin decodes twelve pictures, so pictures of a twelfth of the limit
+    // cannot pass it together: only a larger one, which no real skin has,
+    // has the others' headers read.
+    const BmpDimensions own = ClaimedBmpSize(data, size);
+    if (!BmpSizeTaken(own) || own.Width * own.Height <= MaxSkinPixels / SkinDecodes)
+        return;  // the decoder judges it alone
+    const size_t slash = path.find_last_of("\\/");
+    if (SkinPicturesClaim(slash == std::string::npos ? "." : path.substr(0, slash)) > MaxSkinPixels)
+        throw EInvalidGraphic();
 }

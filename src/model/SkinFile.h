@@ -43,5 +43,13 @@ void ReadSkinFrom(class TextReader& in, SkinMetrics& skin);
 // start, or whose description gives no zone to reach a menu by, still leaves
 // both menus within reach.
 void UseBuiltInZones(SkinMetrics& skin, uint16_t pictureWidth, uint16_t pictureHeight);
+// Before a picture of a skin is decoded (`path` in the skin's folder, `data`
+// the whole file): throws EInvalidGraphic when the skin's pictures together,
+// as often as the program decodes each, claim more than MaxSkinPixels, so
+// that a skin too large is refused before any of its pictures is allocated.
+void WeighSkinPicture(const std::string& path, const uint8_t* data, size_t size);
+// What the pictures of the skin in `folder` claim together, read from their
+// headers; a picture the decoder refuses on its own counts nothing.
+int64_t SkinPicturesClaim(const std::string& folder);
 // A longer word is no number, whatever it starts with.
 const size_t MaxSkinWord = 64;

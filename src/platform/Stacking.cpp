@@ -21,6 +21,8 @@ const UINT RestackDelay = 200, LateRestackDelay = 1000;
 const UINT Quiet = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 
 bool Watching = false;
+// A restack is on its way: news that comes meanwhile needs nothing more.
+bool RestackPending = false;
 // The system's pop-up menu windows ("#32768") are left where the menu put them.
 const ULONG_PTR MenuClass = 0x8000;
 
@@ -69,6 +71,8 @@ LRESULT CALLBACK KeeperProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (AnyButtonHeld())
             return 0;  // the timer comes again
         KillTimer(wnd, wParam);
+        if (wParam == RestackTimer)
+            RestackPending = false;
         Restack();
         if (wParam == RestackTimer)
             SetTimer(wnd, LateRestackTimer, LateRestackDelay, nullptr);
@@ -102,9 +106,15 @@ void CALLBACK WindowEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
 
 void RestackSoon()
 {
-    // Setting the timer again restarts it: one restack after a burst.
-    if (Watching)
+    // Counted from the first news of a burst, not restarted by the next: a
+    // program that makes windows without pause would put it off for ever.
+    // News that comes after the restack brings another, so a long burst
+    // restacks every RestackDelay, and only the first news of each costs a
+    // call to the server.
+    if (Watching && !RestackPending) {
+        RestackPending = true;
         SetTimer(Keeper(), RestackTimer, RestackDelay, nullptr);
+    }
 }
 
 void KeepTopmostWindowsOnScreen()

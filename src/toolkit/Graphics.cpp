@@ -5,6 +5,7 @@
 #include "../base/BmpFile.h"
 #include "../base/Errors.h"
 #include "../base/Scoped.h"
+#include "../model/SkinFile.h"
 #include "../platform/Platform.h"
 #include "../../res/resource.h"
 
@@ -115,7 +116,10 @@ Bitmap Bitmap::FromFile(const std::string& path)
 {
     const std::vector<uint8_t> data = ReadPictureFile(path);
     DibImage image;
-    AboutFile(path, [&] { image = DecodeBmp(data.data(), data.size()); });
+    AboutFile(path, [&] {
+        WeighSkinPicture(path, data.data(), data.size());
+        image = DecodeBmp(data.data(), data.size());
+    });
     void* bits = nullptr;
     Bitmap b(TopDownDib(image.Width, image.Height, &bits));
     if (b.Empty())

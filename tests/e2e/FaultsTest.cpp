@@ -227,29 +227,39 @@ std::string Garbage()
 struct StartFigures {
     DWORD Ms;
     SIZE_T PeakWorkingSet;
-    int Boxes;
+    std::vector<std::string> Boxes;  // their texts
+    bool ButtonInCorner;  // not above the taskbar, and leaving most of it free
 };
 
-// Starts Quorvel in a prepared folder and measures it up to its button shown,
-// taking every error box on the way with OK.
+// Starts Quorvel in a prepared folder and measures it up to its button shown
+// and its panel made, taking every error box on the way with OK.
 StartFigures StartAndMeasure(const Install& app)
 {
     TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
     const DWORD t0 = GetTickCount();
     Quorvel q(app);
-    StartFigures f = {0, 0, 0};
+    StartFigures f = {0, 0, {}, false};
+    auto takeBox = [&] {
+        if (HWND box = q.ErrorBox()) {
+            f.Boxes.push_back(BoxMessage(box));
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            WaitFor([&] { return !IsWindow(box); });
+        }
+    };
     EXPECT_TRUE(WaitFor(
         [&] {
-            if (HWND box = q.ErrorBox()) {
-                ++f.Boxes;
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-                WaitFor([&] { return !IsWindow(box); });
-            }
+            takeBox();
             const HWND startButton = q.Window("TForm1");
             return startButton && IsWindowVisible(startButton);
         },
         30000));
     f.Ms = GetTickCount() - t0;
+    // The panel is made after the button is shown, from pictures of its own.
+    EXPECT_TRUE(WaitFor([&] { return takeBox(), q.Window("TForm2") && !q.ErrorBox(); }));
+    Sleep(300);
+    takeBox();
+    const RECT b = WindowRect(q.Window("TForm1")), t = WindowRect(tray.Tray);
+    f.ButtonInCorner = b.top >= t.top && (b.right - b.left) * 4 <= t.right - t.left;
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, q.Pid());
     PROCESS_MEMORY_COUNTERS pmc = {};
     pmc.cb = sizeof pmc;
@@ -263,14 +273,25 @@ StartFigures StartAndMeasure(const Install& app)
     q.WaitExit();
     return f;
 }
+
+// The default skin's start, once per run of the driver.
+const StartFigures& Baseline()
+{
+    static const StartFigures normal = [] {
+        Install plain("GarbageBaseline");
+        WriteBytes(plain.File("Settings.ini"), "monitor=0\r\n");
+        return StartAndMeasure(plain);
+    }();
+    return normal;
+}
 } // namespace
 
 TEST(Faults, FiftyMegabytesOfGarbageCostLittleTimeAndMemory)
 {
-    Install plain("GarbageBaseline");
-    WriteBytes(plain.File("Settings.ini"), "monitor=0\r\n");
-    const StartFigures normal = StartAndMeasure(plain);
+    const StartFigures& normal = Baseline();
     ASSERT_GT(normal.PeakWorkingSet, 0u) << "no memory figures from this system";
+    EXPECT_TRUE(normal.Boxes.empty());
+    EXPECT_TRUE(normal.ButtonInCorner);
 
     // Garbage settings and lists are read through and give no box.
     Install lists("GarbageLists");
@@ -278,7 +299,7 @@ TEST(Faults, FiftyMegabytesOfGarbageCostLittleTimeAndMemory)
     for (const char* f : {"Settings.ini", "Dirs.qvl", "Apps.qvl"})
         WriteBytes(lists.File(f), garbage);
     const StartFigures g = StartAndMeasure(lists);
-    EXPECT_EQ(0, g.Boxes);
+    EXPECT_TRUE(g.Boxes.empty());
     printf("start-up: %lu ms normal, %lu ms with garbage files; peak working set %lu KB and %lu KB\n", normal.Ms,
            g.Ms, (unsigned long)(normal.PeakWorkingSet >> 10), (unsigned long)(g.PeakWorkingSet >> 10));
     EXPECT_LE(g.Ms, normal.Ms + 1000);
@@ -292,7 +313,53 @@ TEST(Faults, FiftyMegabytesOfGarbageCostLittleTimeAndMemory)
     WriteBytes(folder + "normal.bmp", garbage);
     WriteBytes(skin.File("Settings.ini"), "monitor=0\r\n");
     const StartFigures k = StartAndMeasure(skin);
-    printf("garbage skin: %d boxes, peak working set %lu KB\n", k.Boxes, (unsigned long)(k.PeakWorkingSet >> 10));
-    EXPECT_GE(k.Boxes, 1);
+    printf("garbage skin: %d boxes, peak working set %lu KB\n", int(k.Boxes.size()),
+           (unsigned long)(k.PeakWorkingSet >> 10));
+    EXPECT_FALSE(k.Boxes.empty());
     EXPECT_LE(k.PeakWorkingSet, normal.PeakWorkingSet + (8u << 20));
+}
+
+namespace {
+// A run-length bitmap of a kilobyte that claims w x h pixels: its runs end
+// early, and the rest would be black.
+std::string Claiming(uint32_t w, uint32_t h)
+{
+    std::string f = "BM";
+    auto put = [&f](uint32_t v) { f.append(reinterpret_cast<const char*>(&v), 4); };
+    put(1024), put(0), put(62), put(40), put(w), put(h), put(0x00080001), put(1);
+    put(1024 - 62), put(2835), put(2835), put(2), put(0), put(0), put(0xFFFFFF);
+    while (f.size() < 1022)
+        f += std::string(2, '\0');  // end of line
+    return f + std::string("\0\1", 2);  // end of bitmap
+}
+} // namespace
+
+// Eleven pictures of a kilobyte each: twice as wide as any screen, or each
+// within bounds but together six times what a skin may hold. Chosen as
+// the skin, they are refused with the program's box before they take memory,
+// and the program goes on with its own picture in the taskbar.
+TEST(Faults, SkinOfHugePicturesIsRefusedBeforeItTakesMemory)
+{
+    const StartFigures& normal = Baseline();
+    for (const SIZE claim : {SIZE{16384, 1024}, SIZE{4096, 4096}}) {
+        const std::string size = std::to_string(claim.cx) + "x" + std::to_string(claim.cy);
+        SCOPED_TRACE(size);
+        Install app("HugeSkin" + size);
+        const std::string folder = app.Dir + "huge\\";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        WriteBytes(folder + "huge.qvs", ReadBytes(app.Dir + "Skins\\xpdefault\\xpdef.qvs"));
+        for (const char* name : {"normal.bmp", "back.bmp", "center.bmp", "cdrom.bmp", "exitbut.bmp", "closeall.bmp",
+                                 "minall.bmp", "dir.bmp", "app.bmp", "monik.bmp", "timer.bmp"})
+            WriteBytes(folder + name, Claiming(claim.cx, claim.cy));
+        WriteBytes(app.File("Settings.ini"), "monitor=0\r\nskindir=" + folder + "\r\nskin=huge.qvs\r\n");
+        const StartFigures f = StartAndMeasure(app);
+        printf("skin of %s pictures: %d boxes, peak working set %lu KB (%lu KB with the default skin)\n",
+               size.c_str(), int(f.Boxes.size()), (unsigned long)(f.PeakWorkingSet >> 10),
+               (unsigned long)(normal.PeakWorkingSet >> 10));
+        EXPECT_FALSE(f.Boxes.empty());
+        for (const std::string& text : f.Boxes)
+            EXPECT_EQ("Bitmap image is not valid", text);
+        EXPECT_LE(f.PeakWorkingSet, normal.PeakWorkingSet + (8u << 20));
+        EXPECT_TRUE(f.ButtonInCorner) << "the start button covers the taskbar";
+    }
 }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <functional>
 
 #include "Session.h"
@@ -106,7 +108,118 @@ void FavouriteOpensMaximisedUnderThePanel(const Install& app, const Quorvel& q)
     PostMessageA(editor, WM_CLOSE, 0, 0);
     WaitFor([&] { return !IsWindow(editor); });
 }
+
+// Another program that makes windows without pause, hidden and at once
+// destroyed, as some do while they work; after half a second it shows a
+// window maximised and active over everything. A thread of the driver, whose
+// windows answer their messages; to Quorvel another process.
+struct WindowStorm {
+    HANDLE Covered = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    volatile bool Stop = false;
+    volatile LONG Made = 0;
+    HANDLE Thread = CreateThread(nullptr, 0, Blow, this, 0, nullptr);
+    ~WindowStorm()
+    {
+        Stop = true;
+        WaitForSingleObject(Thread, 10000);
+        CloseHandle(Thread);
+        CloseHandle(Covered);
+    }
+    static DWORD WINAPI Blow(void* self)
+    {
+        WindowStorm& s = *static_cast<WindowStorm*>(self);
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hbrBackground = CreateSolidBrush(RGB(0, 128, 96));
+        wc.lpszClassName = "StackingStorm";
+        RegisterClassA(&wc);
+        HWND cover = nullptr;
+        for (const DWORD began = GetTickCount(); !s.Stop; Sleep(10), ++s.Made) {
+            if (!cover && GetTickCount() - began >= 500) {
+                cover = CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPEDWINDOW, 0, 0, 99, 99, 0, 0, 0, 0);
+                ShowWindow(cover, SW_SHOWMAXIMIZED);
+                SetForegroundWindow(cover);
+                SetEvent(s.Covered);
+            }
+            DestroyWindow(CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 9, 9, 0, 0, 0, 0));
+            for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);)
+                DispatchMessageA(&m);
+        }
+        DestroyWindow(cover);
+        UnregisterClassA(wc.lpszClassName, nullptr);
+        DeleteObject(wc.hbrBackground);
+        return 0;
+    }
+};
+
+// User and kernel time of the process started from `exe`, in milliseconds,
+// or -1. Wine 8 answers GetProcessTimes for another process with the
+// caller's own times; Linux keeps the real ones in /proc (drive Z:), where a
+// Wine process's command line begins with its Windows path.
+double CpuMs(const std::string& exe)
+{
+    WIN32_FIND_DATAA f;
+    HANDLE find = FindFirstFileA("Z:\\proc\\*", &f);
+    std::string stat;
+    for (bool more = find != INVALID_HANDLE_VALUE; more && stat.empty(); more = FindNextFileA(find, &f)) {
+        const std::string dir = std::string("Z:\\proc\\") + f.cFileName + "\\";
+        if (isdigit(static_cast<unsigned char>(f.cFileName[0])) &&
+            lstrcmpiA(ReadBytes(dir + "cmdline").c_str(), exe.c_str()) == 0)
+            stat = ReadBytes(dir + "stat");
+    }
+    FindClose(find);
+    // After the name in brackets: the state, eleven fields, then the user and
+    // system times in hundredths of a second.
+    unsigned long user = 0, system = 0;
+    const size_t name = stat.rfind(')');
+    if (name == std::string::npos ||
+        sscanf(stat.c_str() + name + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &user, &system) != 2)
+        return -1;
+    return (user + system) * 10.0;
+}
 } // namespace
+
+// Under Wine every window made is news to Quorvel, and a new maximised window
+// covers the panel on screen until Quorvel restacks: that must come within a
+// bounded time of the first news however much more follows, and cost little
+// while it follows. Reading a whole window's pixels costs its program much
+// time under Wine, so the panel is watched at a few points until the CPU time
+// is taken.
+TEST(Stacking, PanelBackOnTopWhileAnotherProgramMakesWindowsWithoutPause)
+{
+    Session s(Name("Storm"));
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND panel = s.ShowPanel();
+    MoveMouse(600, 200);
+    Sleep(500);
+    const Picture before = PanelOnScreen(panel);
+    const RECT r = WindowRect(panel);
+    auto panelSeen = [&] {
+        for (int x = before.Width / 10; x < before.Width; x += before.Width / 5)
+            if (ScreenArea(r.left + x, r.top + before.Height / 2, 1, 1).Pixels[0] != before.At(x, before.Height / 2))
+                return false;
+        return true;
+    };
+    auto coverSeen = [] { return ScreenArea(600, 200, 1, 1).Pixels[0] == 0x008060; };
+    ASSERT_GE(CpuMs(s.App.Exe()), 0.0) << "no CPU time for " << s.App.Exe();
+
+    WindowStorm storm;
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(storm.Covered, 10000));
+    const DWORD covered = GetTickCount();
+    EXPECT_TRUE(WaitFor([&] { return coverSeen() && panelSeen(); }, 1000)) << "the panel stays covered";
+    const DWORD back = GetTickCount() - covered;
+    const double cpu = CpuMs(s.App.Exe());
+    const LONG made = storm.Made;
+    Sleep(4000);
+    const double busy = CpuMs(s.App.Exe()) - cpu;
+    printf("panel on top %lu ms after the maximised window; then %ld windows made in 4 s, Quorvel's CPU time %.0f ms\n",
+           back, storm.Made - made, busy);
+    EXPECT_GT(storm.Made - made, 40) << "the storm was not one";
+    EXPECT_LT(busy, 160.0) << "restacking costs more than 4 % of a core";
+    EXPECT_TRUE(coverSeen()) << "the maximised window is not on screen";
+    EXPECT_EQ(0, Differences(before, PanelOnScreen(panel))) << "the panel is covered again";
+    Screenshot(Name("Storm"));
+}
 
 TEST(Stacking, ButtonStaysSeenAfterTheStartMenuAndUnderAMaximisedFavourite)
 {

@@ -1,5 +1,6 @@
 // Skin pictures come from anywhere. A file is either refused as not a valid
-// bitmap or decoded into a picture of the size its header promises.
+// bitmap or decoded into a picture of the size its header promises, which is
+// the size read from the header alone when a skin is weighed.
 #include "base/BmpFile.h"
 #include "base/Errors.h"
 
@@ -11,8 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const EInvalidGraphic&) {
         return 0;
     }
-    if (img.Width <= 0 || img.Height <= 0 || img.Width > 16384 || img.Height > 16384 ||
-        img.Pixels.size() != size_t(img.Width) * size_t(img.Height) || img.Pixels.size() > 16777216)
+    const BmpDimensions claimed = ClaimedBmpSize(data, size);
+    if (claimed.Width != img.Width || claimed.Height != img.Height || !BmpSizeTaken(claimed) ||
+        img.Pixels.size() != size_t(img.Width) * size_t(img.Height))
         __builtin_trap();
     for (uint32_t p : img.Pixels)
         if (p >> 24)

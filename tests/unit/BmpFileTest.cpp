@@ -181,9 +181,10 @@ TEST(BmpFile, RefusesBrokenAndHostileFiles)
         {"width 0", set(rgb, [](Bmp& m) { m.width = 0; })},
         {"height 0", set(rgb, [](Bmp& m) { m.height = 0; })},
         // Run-length files with no runs are tiny whatever their size: only the caps stop them.
-        {"width too large", Rle(8, 16385, 1, {0, 1}).File()},
-        {"height too large", Rle(8, 1, 16385, {0, 1}).File()},
-        {"too many pixels", Rle(8, 4097, 4097, {0, 1}).File()},
+        {"width too large", Rle(8, 8193, 1, {0, 1}).File()},
+        {"height too large", Rle(8, 1, 8193, {0, 1}).File()},
+        {"too many pixels", Rle(8, 4097, 4096, {0, 1}).File()},
+        {"a kilobyte that once took 64 MB", Rle(8, 16384, 1024, Bytes(1000, 0)).File()},
         {"height INT_MIN", set(rgb, [](Bmp& m) { m.height = INT_MIN; })},
         {"two planes", set(rgb, [](Bmp& m) { m.planes = 2; })},
         {"2 bpp", set(indexed, [](Bmp& m) { m.bpp = 2; })},
@@ -217,7 +218,7 @@ TEST(BmpFile, RefusesBrokenAndHostileFiles)
         EXPECT_THROW(Decode(c.second), EInvalidGraphic);
     }
     EXPECT_THROW(DecodeBmp(nullptr, 100), EInvalidGraphic);
-    EXPECT_EQ(16777216u, Decode(Rle(8, 16384, 1024, {0, 1}).File()).Pixels.size());  // the caps themselves are fine
+    EXPECT_EQ(16777216u, Decode(Rle(8, 8192, 2048, {0, 1}).File()).Pixels.size());  // the caps themselves are fine
 }
 
 TEST(BmpFile, EveryTruncationDecodesOrIsRefused)
@@ -244,4 +245,20 @@ TEST(BmpFile, EveryTruncationDecodesOrIsRefused)
             }
         }
     }
+}
+
+// What a header claims is read from the header alone, as the decoder reads it.
+TEST(BmpFile, ClaimedSizeFromTheHeaderAlone)
+{
+    auto claimed = [](const Bmp& m, size_t keep) {
+        Bytes f = m.File();
+        f.resize(std::min(f.size(), keep));
+        const BmpDimensions s = ClaimedBmpSize(f.data(), f.size());
+        return std::to_string(s.Width) + " x " + std::to_string(s.Height);
+    };
+    EXPECT_EQ("16384 x 1024", claimed(Rle(8, 16384, 1024, {0, 1}), 54));
+    EXPECT_EQ("3 x 7", claimed(Make(24, 3, -7, {}), 138));
+    EXPECT_EQ("300 x 2", claimed(With(Make(24, 300, 2, {}), [](Bmp& m) { m.header = 12; }), 26));
+    EXPECT_EQ("0 x 0", claimed(Make(24, 3, 7, {}), 53)) << "cut short";
+    EXPECT_EQ("0 x 0", claimed(With(Make(24, 3, 7, {}), [](Bmp& m) { m.header = 64; }), 138));
 }

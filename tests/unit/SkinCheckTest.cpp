@@ -2,6 +2,8 @@
 
 #include "SkinCheck.h"
 #include "TempDir.h"
+#include "base/BmpFile.h"
+#include "base/Errors.h"
 #include "model/SkinFile.h"
 
 namespace {
@@ -23,6 +25,20 @@ std::string Bmp(int w, int h, uint32_t rgb = 0x336699)
             put(rgb, 3);
         put(0, stride - w * 3);
     }
+    return b;
+}
+
+// A run-length bitmap of a few bytes that claims w x h pixels, all black.
+std::string Claiming(int w, int h)
+{
+    std::string b = "BM";
+    auto put = [&b](uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            b += char(v >> 8 * i);
+    };
+    put(64, 4), put(0, 4), put(62, 4), put(40, 4), put(w, 4), put(h, 4), put(1, 2), put(8, 2), put(1, 4);
+    put(2, 4), put(0, 8), put(2, 4), put(0, 4), put(0, 4), put(0xFFFFFF, 4);
+    put(0x0100, 2);  // end of bitmap
     return b;
 }
 
@@ -301,4 +317,60 @@ TEST(SkinCheck, StrictCountsWarningsAsErrors)
     EXPECT_EQ(2, run({"--strict"}, out));
     EXPECT_EQ(0u, out.find("usage: skincheck [--strict] <skin folder> [description file]\n"));
     EXPECT_NE(std::string::npos, out.find("--strict: warnings count as errors"));
+}
+
+TEST(SkinCheck, PicturesTooLargeAloneOrTogetherAreRefusedAsTheProgramRefusesThem)
+{
+    SkinCopy dir;
+    // Eleven such files of a kilobyte once took 800 MB.
+    dir.Write("normal.bmp", Claiming(16384, 1024));
+    EXPECT_EQ((std::vector<std::string>{"normal.bmp (the start button): Bitmap image is not valid: it claims 16384 x "
+                                        "1024 pixels, and the program takes no side longer than 8192 and no more "
+                                        "than 16777216 pixels in one picture"}),
+              dir.Check(Severity::Error));
+
+    // Nearly half of all a skin may hold, shown at both ends of the panel,
+    // and the rest (a 96 x 30 start picture, eight 24 x 24 buttons) one
+    // pixel over. Only the large picture is refused; files the program never
+    // reads count nothing.
+    dir.Write("normal.bmp", Claiming(96, 30));
+    std::filesystem::remove(dir.File("back.bmp"));
+    dir.Write("Back.BMP", Claiming(4096, 4095));
+    dir.Write("preview.bmp", Claiming(8192, 2048));
+    dir.Write("center.bmp", Claiming(1, 705));
+    EXPECT_EQ((std::vector<std::string>{"back.bmp (both end pieces of the panel): Bitmap image is not valid: it claims "
+                                        "4096 x 4095 pixels, and the skin's pictures together 33554433 (back.bmp "
+                                        "counted twice, as the panel shows it at both ends), more than the 33554432 "
+                                        "the program takes for a skin"}),
+              dir.Check(Severity::Error));
+    // As the product weighs a picture before decoding it.
+    const std::string large = Claiming(4096, 4095);
+    const auto weigh = [&](const std::string& data) {
+        WeighSkinPicture(dir.File("Back.BMP"), reinterpret_cast<const uint8_t*>(data.data()), data.size());
+    };
+    EXPECT_THROW(weigh(large), EInvalidGraphic);
+    dir.Write("center.bmp", Claiming(1, 704));
+    EXPECT_NO_THROW(weigh(large));
+    EXPECT_EQ(1u, dir.Check(Severity::Error).size()) << "taken: only back.bmp's height is wrong";
+}
+
+// A description file is read as far as the program reads it, however far
+// that is, and a word of any length costs no more than its quote.
+TEST(SkinCheck, DescriptionReadAsFarAsTheProgramReadsIt)
+{
+    SkinCopy dir;
+    std::string text;
+    for (size_t i = 0; i < 15; ++i)
+        text += std::to_string(XpDefault[i]) + (i == 0 ? std::string(2u << 20, ' ') : "") + "\r\n";
+    for (int i = 0; i < 600000; ++i)
+        text += "\r\n";
+    text += "5\r\nextra\r\n";
+    dir.Write("xpdef.qvs", text);
+    EXPECT_TRUE(dir.Check(Severity::Error).empty());
+    EXPECT_EQ((std::vector<std::string>{"xpdef.qvs, line 600017: everything after the sixteenth number is ignored"}),
+              dir.Check(Severity::Warning));
+
+    dir.Write("xpdef.qvs", "34\r\n1" + std::string(3u << 20, '0') + "x\r\n");
+    EXPECT_EQ("xpdef.qvs, line 2 (Zone1.Left): \"1000000000000000000000000000...00000000x\": Invalid numeric input",
+              dir.Check(Severity::Error).at(0));
 }
