@@ -113,9 +113,11 @@ add_test(NAME e2e.wineshell COMMAND ${QV_E2E_RUN} winxp shell "WineShell.*:Shell
 # The dialogs on an English system: Cyrillic captions through the wide functions.
 add_test(NAME e2e.dialogs.english COMMAND ${QV_E2E_RUN} winxp plain "Dialogs.*")
 set_tests_properties(e2e.dialogs.english PROPERTIES ENVIRONMENT QV_LOCALE=C.UTF-8)
-# Large Fonts (120 dots per inch): the dialogs' texts still show whole.
-add_test(NAME e2e.dialogs.dpi120 COMMAND ${QV_E2E_RUN} winxp plain "Dialogs.FirstRunAndAboutShowEveryTextWhole")
-set_tests_properties(e2e.dialogs.dpi120 PROPERTIES ENVIRONMENT QV_DPI=120)
+# Large Fonts (120 dots per inch) and 144: every dialog's texts still show whole.
+foreach(dpi 120 144)
+  add_test(NAME e2e.dialogs.dpi${dpi} COMMAND ${QV_E2E_RUN} winxp plain "Dialogs.EveryDialogShowsEveryTextWhole")
+  set_tests_properties(e2e.dialogs.dpi${dpi} PROPERTIES ENVIRONMENT QV_DPI=${dpi})
+endforeach()
 # A shutdown ends the Wine session: checked from outside, once per family.
 foreach(mode winxp win98)
   add_test(NAME e2e.shutdown.${mode} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/shutdown.sh

@@ -9,7 +9,7 @@ struct Line {
 };
 } // namespace
 
-Flow LayOutFlow(const std::vector<FlowItem>& items, int top, int right, int bottom)
+Flow LayOutFlow(const std::vector<FlowItem>& items, int top, int right, int bottom, int keptPercent)
 {
     // Which line each item is on (kept in its Y until the lines have their
     // tops), and its x there.
@@ -37,9 +37,10 @@ Flow LayOutFlow(const std::vector<FlowItem>& items, int top, int right, int bott
     }
     const int64_t room = std::max<int64_t>(int64_t(bottom) - top - heights, 0);
     flow.Shrunk = gaps > room;
+    const int64_t kept = std::max(room, gaps * std::min(std::max(keptPercent, 0), 100) / 100);
     int64_t y = top;
     for (Line& line : lines) {
-        y += flow.Shrunk ? line.Gap * room / gaps : line.Gap;
+        y += flow.Shrunk ? line.Gap * kept / gaps : line.Gap;
         line.Top = int(y);
         y += line.Height;
     }

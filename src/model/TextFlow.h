@@ -18,11 +18,13 @@ struct FlowPlace {
 
 struct Flow {
     std::vector<FlowPlace> Places;  // one for each item
-    bool Shrunk = false;            // the gaps were made smaller to fit
+    bool Shrunk = false;            // the gaps were made smaller
     int Bottom = 0;                 // below the last line
 };
 
 // Lines begin at `top`; an item that follows stays on the line while it ends
 // at `right` or before. When the last line would end below `bottom`, every
-// gap is cut by the same share (to nothing, if need be).
-Flow LayOutFlow(const std::vector<FlowItem>& items, int top, int right, int bottom);
+// gap is cut by the same share, but to no less than `keptPercent` of itself
+// (to nothing, if need be); the flow then ends below `bottom`, and a dialog
+// grows to its Bottom.
+Flow LayOutFlow(const std::vector<FlowItem>& items, int top, int right, int bottom, int keptPercent = 0);

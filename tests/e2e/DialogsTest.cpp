@@ -491,43 +491,104 @@ TEST(Dialogs, AboutOpensOnceHoweverOftenItIsAskedFor)
     EXPECT_TRUE(about) << "and again once closed";
 }
 
-// Every text of the first-run dialog and of About shows whole at the
-// screen's dots per inch (run at 96 and at 120, Large Fonts): the dialogs
-// keep their sizes and place their texts by their extents.
-TEST(Dialogs, FirstRunAndAboutShowEveryTextWhole)
+// Every dialog shows every text and control whole at the screen's dots per
+// inch (run at 96, at 120, Large Fonts, and at 144), and its choices take
+// clicks where they show; each is of its described size at 96 and no smaller
+// at more. One start-up opens them all, one after another.
+TEST(Dialogs, EveryDialogShowsEveryTextWhole)
 {
     Install app("Dialogs.Texts");
+    WriteBytes(app.File("Dirs.qvl"), Entries({{"Documents and Settings", "C:\\users"}, {"Old", "C:\\Old"}}));
     TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
     Quorvel q(app);
+    HDC screen = GetDC(nullptr);
+    const bool described = GetDeviceCaps(screen, LOGPIXELSY) == 96;
+    ReleaseDC(nullptr, screen);
+    auto check = [&](HWND dialog, const char* name, LONG width, LONG height, const std::vector<ShownText>& texts) {
+        ASSERT_TRUE(dialog) << name;
+        const SIZE size = ClientSize(dialog);
+        EXPECT_TRUE(described ? size.cx == width && size.cy == height : size.cx >= width && size.cy >= height)
+            << name << " " << size.cx << "x" << size.cy;
+        Screenshot(std::string("Dialogs.Texts.") + name);
+        ExpectTextsWhole(dialog, texts);
+    };
     HWND first = WaitWindow(q, "TFormFirst");
-    ASSERT_TRUE(first);
-    EXPECT_EQ(354, ClientSize(first).cx);
-    EXPECT_EQ(199, ClientSize(first).cy);
-    Screenshot("Dialogs.Texts.FirstRun");
-    ExpectTextsWhole(first, {{"The first start of the program. ", true},
-                             {"It will be now chosen skin, suitable to kind of your system"},
-                             {"You easily can change it from item of menu \"Skins\", except for that"},
-                             {"Skins it is possible to create itself. More in detail on  "},
-                             {"Bryndale", true, true},
-                             {"Choose the current kind of your OS"},
-                             {"Standard Windows XP skin"},
-                             {"Classical skin Windows XP or OS Windows 98/Me/2000"},
-                             {"OK"}});
+    check(first, "FirstRun", 354, 199,
+          {{"The first start of the program. ", true},
+           {"It will be now chosen skin, suitable to kind of your system"},
+           {"You easily can change it from item of menu \"Skins\", except for that"},
+           {"Skins it is possible to create itself. More in detail on  "},
+           {"Bryndale", true, true},
+           {"Choose the current kind of your OS"},
+           {"Standard Windows XP skin"},
+           {"Classical skin Windows XP or OS Windows 98/Me/2000"},
+           {"OK"}});
+    auto checked = [](HWND choice) { return [=] { return SendMessageA(choice, BM_GETCHECK, 0, 0) == BST_CHECKED; }; };
+    HWND standard = Child(first, "Button", 0, "Standard Windows XP skin");
+    HWND classic = Child(first, "Button", 0, "Classical skin Windows XP or OS Windows 98/Me/2000");
+    ASSERT_TRUE(ClickUntil(Middle(classic), checked(classic))) << "the second choice takes no click";
+    ASSERT_TRUE(ClickUntil(Middle(standard), checked(standard))) << "the first choice takes no click";
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(first, "OK")), [&] { return !IsWindow(first); })) << "OK takes no click";
     ASSERT_TRUE(q.WaitStarted());
+    HWND start = q.Window("TForm1");
 
-    Command(q.Window("TForm1"), CmdAbout);
+    Command(start, CmdAbout);
     HWND about = WaitWindow(q, "TAbout");
-    ASSERT_TRUE(about);
-    EXPECT_EQ(262, ClientSize(about).cx);
-    EXPECT_EQ(146, ClientSize(about).cy);
-    Screenshot("Dialogs.Texts.About");
-    ExpectTextsWhole(about, {{"Quorvel 2.1", true, false, 12},
-                             {"The author: Pavel Orlik"},
-                             {"April 2005 \xE3"},
-                             {"URL: "},
-                             {"http://bryndale.example/", false, true},
-                             {"E-mail: "},
-                             {"po@bryndale.example", false, true}});
+    check(about, "About", 262, 146,
+          {{"Quorvel 2.1", true, false, 12},
+           {"The author: Pavel Orlik"},
+           {"April 2005 \xE3"},
+           {"URL: "},
+           {"http://bryndale.example/", false, true},
+           {"E-mail: "},
+           {"po@bryndale.example", false, true}});
+    PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);  // its close box
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(about); }));
+
+    // The timer, from the panel's timer button.
+    HWND panel = q.Window("TForm2"), timer = q.Window("TTimerForm");
+    ASSERT_TRUE(ClickZoneUntil(start, app, 3, [&] { return IsWindowVisible(panel) != FALSE; }));
+    Sleep(300);
+    ClickOn(panel);
+    ASSERT_TRUE(ClickUntil(ButtonCentre(panel, app, 8), [&] { return IsWindowVisible(timer) != FALSE; }));
+    Sleep(300);
+    check(timer, "Timer", 214, 64, {{"Power off a computer through (In minutes)"}, {"Start"}, {"Hide"}});
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(timer, "Hide")), [&] { return !IsWindowVisible(timer); }));
+
+    Command(start, CmdChoosePanelButtons);
+    HWND chooser = WaitWindow(q, "TPosForm");
+    check(chooser, "Chooser", 415, 147,
+          {{"\xD2\xE5\xEA\xF3\xF9\xE8\xE5 \xEA\xED\xEE\xEF\xEA\xE8"},
+           {"\xCD\xE5\xE8\xF1\xEE\xEB\xFC\xE7\xF3\xE5\xEC\xFB\xE5 \xEA\xED\xEE\xEA\xE8"},
+           {"<<"},
+           {">>"},
+           {"Apply"},
+           {"Cancel"}});
+    RECT rows;
+    GetClientRect(Child(chooser, "ListBox"), &rows);
+    EXPECT_GE(rows.bottom, 8 * SendMessageA(Child(chooser, "ListBox"), LB_GETITEMHEIGHT, 0, 0)) << "all eight in view";
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(chooser, "Cancel")), [&] { return !IsWindow(chooser); }));
+
+    Command(start, CmdChooseCdDrive);
+    HWND cd = WaitWindow(q, "TFormCD");
+    check(cd, "Cd", 135, 93, {{"Choose your CD-ROM"}, {"Apply"}});
+    PostMessageA(cd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(cd); }));
+
+    Command(panel, CmdFolderMenu + AddPosition);
+    HWND tree = WaitWindow(q, "TFormDir");
+    check(tree, "AddDir", 211, 327, {{TextOf(Child(tree, "Static"))}, {"Add"}, {"Close"}});
+    HWND name = q.Window("TNameForm");
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(tree, "Add")), [&] { return IsWindowVisible(name) != FALSE; }));
+    Sleep(300);
+    check(name, "Name", 310, 40, {{"OK"}, {"Default"}});
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(name, "Default")), [&] { return !IsWindow(tree); }));
+
+    Command(panel, CmdFolderMenu + DeletePosition);
+    HWND del = WaitWindow(q, "TDelForm");
+    check(del, "Delete", 232, 253, {{"Delete"}, {"OK"}});
+    ASSERT_TRUE(ClickUntil(Middle(ButtonOf(del, "OK")), [&] { return !IsWindow(del); }));
+    EXPECT_EQ(nullptr, q.ErrorBox());
 }
 
 TEST(Dialogs, ASkinChangeWhileANameIsAskedForLosesNothing)

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <iterator>
 
 #include "Harness.h"
 #include "StartButton.h"
@@ -57,25 +60,88 @@ std::wstring LastLine(HDC dc, const std::wstring& text, int width)
     }
 }
 
+// The font the program makes for a text.
+HFONT ProgramFont(int dpi, const ShownText& text, bool cyrillic)
+{
+    return CreateFontW(-MulDiv(text.Points, dpi, 72), 0, 0, 0, text.Bold ? FW_BOLD : FW_NORMAL, FALSE, text.Underline,
+                       FALSE, cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+}
+
 struct Control {
     HWND Handle;
     std::string Class;
     RECT Rect;  // in the dialog's client area
 };
 
-std::vector<Control> TextControls(HWND dialog)
+std::vector<Control> ChildControls(HWND dialog)
 {
     std::vector<Control> all;
     for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        const std::string cls = ClassOf(c);
-        if (cls != "Static" && cls != "Button")
-            continue;
         RECT r;
         GetWindowRect(c, &r);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-        all.push_back({c, cls, r});
+        all.push_back({c, ClassOf(c), r});
     }
     return all;
+}
+
+bool IsText(const Control& c)
+{
+    return c.Class == "Static" || c.Class == "Button";
+}
+
+std::string NameOf(const Control& c)
+{
+    const std::string text = Utf8(WideTextOf(c.Handle));
+    return text.empty() ? c.Class : text;
+}
+
+LRESULT Ask(HWND w, UINT msg, WPARAM wParam = 0)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(w, msg, wParam, 0, SMTO_ABORTIFHUNG, 2000, &result);
+    return LRESULT(result);
+}
+
+bool IsBuddyOf(const Control& arrows, const Control& field)
+{
+    return arrows.Class == "msctls_updown32" && HWND(Ask(arrows.Handle, UDM_GETBUDDY)) == field.Handle;
+}
+
+// The lines that lists and fields hold, in the 8-point font selected into
+// `dc`.
+void ExpectFieldsWhole(const std::vector<Control>& all, HDC dc)
+{
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    const int line = metrics.tmHeight;
+    for (const Control& c : all) {
+        RECT inside;
+        GetClientRect(c.Handle, &inside);
+        if (c.Class == "ListBox") {
+            EXPECT_GE(int(Ask(c.Handle, LB_GETITEMHEIGHT)), line) << "a list's rows are lower than its font";
+            // The list draws its lines two pixels in; the program places those
+            // of a list it draws itself.
+            const bool ownerDrawn = (GetWindowLongA(c.Handle, GWL_STYLE) & LBS_OWNERDRAWFIXED) != 0;
+            for (int i = 0; !ownerDrawn && i < int(Ask(c.Handle, LB_GETCOUNT)); ++i) {
+                wchar_t text[512] = L"";
+                DWORD_PTR got = 0;
+                SendMessageTimeoutW(c.Handle, LB_GETTEXT, i, LPARAM(text), SMTO_ABORTIFHUNG, 2000, &got);
+                EXPECT_LE(Extent(dc, text) + 2, int(inside.right)) << Utf8(text) << ": cut by its list";
+            }
+        } else if (c.Class == "Edit") {
+            EXPECT_GE(int(inside.bottom), line) << "a field lower than its font";
+            // A number field holds the largest number its arrows go to.
+            for (const Control& arrows : all)
+                if (IsBuddyOf(arrows, c)) {
+                    const std::wstring largest = std::to_wstring(LOWORD(Ask(arrows.Handle, UDM_GETRANGE)));
+                    const LRESULT margins = Ask(c.Handle, EM_GETMARGINS);
+                    EXPECT_LE(Extent(dc, largest), int(inside.right) - LOWORD(margins) - HIWORD(margins))
+                        << Utf8(largest) << ": too wide for its field";
+                }
+        }
+    }
 }
 
 bool Holds(const Control& outer, const RECT& inner)
@@ -95,7 +161,23 @@ void ExpectTextsWhole(HWND dialog, const std::vector<ShownText>& texts)
     POINT corner = {1, 1};
     ClientToScreen(dialog, &corner);
     const uint32_t background = ScreenArea(corner.x, corner.y, 1, 1).At(0, 0);
-    const std::vector<Control> controls = TextControls(dialog);
+    const std::vector<Control> all = ChildControls(dialog);
+    // Each control inside the client area and over no other: a group box
+    // holds its own, an up-down control sits on its field's edge.
+    for (const Control& c : all) {
+        const RECT& r = c.Rect;
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
+            << NameOf(c) << " at " << r.left << "," << r.top << "-" << r.right << "," << r.bottom
+            << " outside the client area " << client.right << "x" << client.bottom;
+        for (const Control& other : all) {
+            RECT both;
+            if (&other < &c && IntersectRect(&both, &r, &other.Rect) && !Holds(other, r) && !Holds(c, other.Rect) &&
+                !IsBuddyOf(c, other) && !IsBuddyOf(other, c))
+                ADD_FAILURE() << NameOf(c) << " overlaps " << NameOf(other);
+        }
+    }
+    std::vector<Control> controls;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(controls), IsText);
     EXPECT_EQ(texts.size(), controls.size());
     for (const ShownText& want : texts) {
         const std::wstring text = Wide1251(want.Text);
@@ -110,21 +192,10 @@ void ExpectTextsWhole(HWND dialog, const std::vector<ShownText>& texts)
         const Control& c = *found;
         const RECT& r = c.Rect;
         const int width = r.right - r.left, height = r.bottom - r.top;
-        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
-            << Utf8(text) << " at " << r.left << "," << r.top << "-" << r.right << "," << r.bottom
-            << " outside the client area " << client.right << "x" << client.bottom;
-        for (const Control& other : controls) {
-            RECT both;
-            if (&other < &c && IntersectRect(&both, &r, &other.Rect) && !Holds(other, r) && !Holds(c, other.Rect))
-                ADD_FAILURE() << Utf8(text) << " overlaps " << Utf8(WideTextOf(other.Handle));
-        }
 
         // Where the control draws its text, and whether it breaks it into lines.
         const bool cyrillic = std::any_of(want.Text.begin(), want.Text.end(), [](char ch) { return ch & 0x80; });
-        HFONT font =
-            CreateFontW(-MulDiv(want.Points, dpi, 72), 0, 0, 0, want.Bold ? FW_BOLD : FW_NORMAL, FALSE, want.Underline,
-                        FALSE, cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+        HFONT font = ProgramFont(dpi, want, cyrillic);
         HGDIOBJ old = SelectObject(dc, font);
         const LONG style = GetWindowLongA(c.Handle, GWL_STYLE);
         const LONG type = style & BS_TYPEMASK;
@@ -177,5 +248,10 @@ void ExpectTextsWhole(HWND dialog, const std::vector<ShownText>& texts)
         SelectObject(dc, old);
         DeleteObject(font);
     }
+    HFONT font = ProgramFont(dpi, {}, false);
+    HGDIOBJ old = SelectObject(dc, font);
+    ExpectFieldsWhole(all, dc);
+    SelectObject(dc, old);
+    DeleteObject(font);
     ReleaseDC(nullptr, dc);
 }

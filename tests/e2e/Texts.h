@@ -18,5 +18,9 @@ struct ShownText {
 // Every label and button of `dialog` is one of `texts`, each is there, each
 // lies inside the client area and overlaps no other (a group box holds its
 // own), each text fits its control as the control draws it, and its last
-// character has pixels on the screen.
+// character has pixels on the screen. The other controls too lie inside and
+// overlap nothing (an up-down control sits on its field's edge), and hold a
+// line of the 8-point font: a list's rows, and the lines it holds as wide as
+// it draws them; an edit field, and a number field the largest number of its
+// range.
 void ExpectTextsWhole(HWND dialog, const std::vector<ShownText>& texts);

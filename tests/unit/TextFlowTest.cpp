@@ -58,3 +58,13 @@ TEST(TextFlow, GapsShrinkEvenlyToFitAndToNothingAtWorst)
     EXPECT_EQ(std::vector<int>({4, 44}), Ys(past));
     EXPECT_EQ(84, past.Bottom);
 }
+
+// Gaps that keep half of themselves at least: cut to half and no further,
+// the flow ending below the bottom by what is still missing.
+TEST(TextFlow, GapsKeepTheirShareAndTheFlowEndsBelow)
+{
+    const Flow half = LayOutFlow({Text(10, 20, 10), Text(10, 16, 10), Text(10, 16, 20)}, 0, 258, 62, 50);
+    EXPECT_TRUE(half.Shrunk);
+    EXPECT_EQ(std::vector<int>({5, 30, 56}), Ys(half));
+    EXPECT_EQ(72, half.Bottom);
+}

@@ -1,5 +1,6 @@
 #include "AboutDialog.h"
 
+#include <algorithm>
 #include <string>
 
 #include "../../../res/resource.h"
@@ -11,7 +12,7 @@ namespace {
 enum : UINT { IdUrlLink = 100, IdMailLink };
 const int ClientWidth = 262, ClientHeight = 146;
 // The texts' column, right of the portrait, a little off the edges.
-const int TextLeft = 108, TextRight = ClientWidth - 4, TextBottom = ClientHeight - 4;
+const int TextLeft = 108, Edge = 4;
 } // namespace
 
 AboutDialog::AboutDialog() : Form("TAbout")
@@ -37,15 +38,22 @@ void AboutDialog::OnCreate()
     MailLabel.Create(Handle, "E-mail: ", 0, 0, 0, 0);
     MailLink.Create(Handle, AuthorMail, 0, 0, 0, 0, UnderlinedFont, IdMailLink);
     // Placed by their texts' sizes: each link after its label, or under it
-    // where large fonts leave no room.
-    auto text = [](const Label& label, int gap, bool follows = false) {
-        return TextItem(label, TextLeft, TextRight, gap, follows);
+    // where large fonts leave no room. The column is as wide as its widest
+    // text, none broken into lines; the room between lines shrinks to half
+    // before the dialog grows.
+    const std::vector<Control*> labels = {&Title, &Author, &Date, &UrlLabel, &UrlLink, &MailLabel, &MailLink};
+    int right = ClientWidth - Edge;
+    for (const Control* label : labels)
+        right = std::max(right, TextLeft + int(OneLine(*label).cx));
+    auto text = [&](const Label& label, int gap, bool follows = false) {
+        return TextItem(label, TextLeft, right, gap, follows);
     };
     const std::vector<FlowItem> items = {text(Title, 10),    text(Author, 10),          text(Date, 5),
                                          text(UrlLabel, 15), text(UrlLink, 0, true),    text(MailLabel, 5),
                                          text(MailLink, 0, true)};
-    PlaceControls({&Title, &Author, &Date, &UrlLabel, &UrlLink, &MailLabel, &MailLink}, items,
-                  LayOutFlow(items, 0, TextRight, TextBottom));
+    const Flow flow = LayOutFlow(items, 0, right, ClientHeight - Edge, KeptGapPercent);
+    PlaceControls(labels, items, flow);
+    GrowClient(*this, right + Edge, flow.Bottom + Edge, true);
 }
 
 void AboutDialog::Command(UINT id, UINT code)

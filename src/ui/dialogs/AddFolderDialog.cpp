@@ -5,10 +5,11 @@
 
 #include "../../base/Scoped.h"
 #include "../../platform/Platform.h"
+#include "../../toolkit/Layout.h"
 
 namespace {
 enum : UINT { IdFolderList = 100, IdDriveBox, IdAdd, IdClose };
-const int LineHeight = 16, Indent = 8;
+const int Indent = 8, LabelWidth = 197;
 
 std::string CurrentFolder()
 {
@@ -59,12 +60,24 @@ AddFolderDialog::AddFolderDialog(AddFolder add) : Form("TFormDir"), Add(std::mov
 
 void AddFolderDialog::OnCreate()
 {
-    FolderLabel.Create(Handle, "", 8, 4, 197, 13);
-    FolderList.Create(Handle, 5, 20, 201, 241, IdFolderList, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
+    // Each row as tall as its font needs, the tree's lines too; what is
+    // below moves down by as much.
+    FolderLabel.Create(Handle, "", 0, 0, 0, 0);
+    const int labelHeight = std::max(13, LineHeight(FolderLabel)), listTop = 4 + labelHeight + 3;
+    FolderLabel.SetBounds(8, 4, LabelWidth, labelHeight);
+    // The list asks its lines' height as it is made.
+    TreeLineHeight = RowHeight(FolderLabel, 16);
+    FolderList.Create(Handle, 5, listTop, 201, 241, IdFolderList, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
     FolderList.ReportEnter();
-    DriveBox.Create(Handle, 5, 269, 201, 200, IdDriveBox);
-    AddButton.Create(Handle, "Add", 5, 296, 98, 25, IdAdd);
-    CloseButton.Create(Handle, "Close", 109, 296, 97, 25, IdClose);
+    DriveBox.Create(Handle, 5, listTop + 241 + 8, 201, 200, IdDriveBox);
+    AddButton.Create(Handle, "Add", 0, 0, 0, 0, IdAdd);
+    CloseButton.Create(Handle, "Close", 0, 0, 0, 0, IdClose);
+    const SIZE add = ButtonSize(AddButton, 98, 25), close = ButtonSize(CloseButton, 97, 25);
+    const int buttonsTop = listTop + 241 + 8 + std::max(21, HeightOf(DriveBox)) + 6;
+    const int height = std::max(add.cy, close.cy), closeLeft = std::max(109, 5 + int(add.cx) + 6);
+    AddButton.SetBounds(5, buttonsTop, add.cx, height);
+    CloseButton.SetBounds(closeLeft, buttonsTop, close.cx, height);
+    GrowClient(*this, closeLeft + close.cx + 5, buttonsTop + height + 6, false);
     ShowCurrentFolder();
 }
 
@@ -72,7 +85,7 @@ LRESULT AddFolderDialog::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = LineHeight;
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = UINT(TreeLineHeight);
         return TRUE;
     case WM_DRAWITEM: DrawLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     }
@@ -112,7 +125,7 @@ void AddFolderDialog::ShowCurrentFolder()
 
     // The label shows the open folder, shortened in the middle to fit.
     std::string shown = Path + std::string(4, '\0');
-    RECT r = {0, 0, 197, 13};
+    RECT r = {0, 0, LabelWidth, 13};
     {
         const WindowDC dc(FolderLabel.Handle);
         const ScopedSelection font(dc, DialogFont());
@@ -142,7 +155,7 @@ void AddFolderDialog::DrawLine(const DRAWITEMSTRUCT& item) const
     const HDC dc = item.hDC;
     FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     const int x = item.rcItem.left + 2 + l.Level * Indent;
-    DrawFolder(dc, x, item.rcItem.top + 2, l.Open);
+    DrawFolder(dc, x, (item.rcItem.top + item.rcItem.bottom) / 2 - 6, l.Open);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     RECT text = item.rcItem;

@@ -39,4 +39,5 @@ private:
     std::string Path;  // the open folder
     std::vector<std::string> Subfolders;
     std::vector<FolderLine> Lines;  // what the list shows, drawn from here
+    int TreeLineHeight = 16;
 };

@@ -1,11 +1,14 @@
 #include "CdDriveDialog.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "../../platform/Platform.h"
+#include "../../toolkit/Layout.h"
 
 namespace {
 enum : UINT { IdDriveBox = 100, IdApply };
+const int ClientWidth = 135, ClientHeight = 93, Width = 121, BoxHeight = 21;
 
 char Upper(char c)
 {
@@ -15,15 +18,25 @@ char Upper(char c)
 
 CdDriveDialog::CdDriveDialog(char& setting) : Form("TFormCD"), Setting(setting), Chosen(setting)
 {
-    DialogFrame("CD-ROM", 135, 93);
+    DialogFrame("CD-ROM", ClientWidth, ClientHeight);
     DefaultButton = IdApply;
 }
 
 void CdDriveDialog::OnCreate()
 {
-    Prompt.Create(Handle, "Choose your CD-ROM", 8, 8, 121, 13);
-    DriveBox.Create(Handle, 7, 28, 121, 200, IdDriveBox);
-    ApplyButton.Create(Handle, "Apply", 7, 60, 121, 25, IdApply);
+    Prompt.Create(Handle, "Choose your CD-ROM", 0, 0, 0, 0);
+    DriveBox.Create(Handle, 0, 0, 0, 200, IdDriveBox);
+    ApplyButton.Create(Handle, "Apply", 0, 0, 0, 0, IdApply);
+    // One column, as wide as the prompt on one line; each row as tall as
+    // its font needs.
+    const SIZE prompt = OneLine(Prompt);
+    const SIZE apply = ButtonSize(ApplyButton, std::max(Width, int(prompt.cx)), 25);
+    const int width = int(apply.cx), promptHeight = std::max(13, int(prompt.cy)), boxTop = 8 + promptHeight + 7;
+    Prompt.SetBounds(8, 8, width, promptHeight);
+    DriveBox.SetBounds(7, boxTop, width, 200);
+    const int applyTop = boxTop + std::max(BoxHeight, HeightOf(DriveBox)) + 11;
+    ApplyButton.SetBounds(7, applyTop, width, apply.cy);
+    GrowClient(*this, width + 14, applyTop + apply.cy + 8, true);
     // A letter that names no drive here (a CD drive taken out, a setting
     // copied from another computer) still stands until another is chosen.
     int index = 0;

@@ -1,6 +1,9 @@
 #include "DeleteFavouriteDialog.h"
 
+#include <algorithm>
+
 #include "../../model/Favourites.h"
+#include "../../toolkit/Layout.h"
 
 namespace {
 enum : UINT { IdNames = 100, IdDelete, IdOk };
@@ -16,9 +19,15 @@ void DeleteFavouriteDialog::OnCreate()
 {
     NameList.Create(Handle, 5, 8, 220, 211, IdNames);
     NameList.Color = RGB(192, 220, 192);
-    NameList.SetItemHeight(13);
-    DeleteButton.Create(Handle, "Delete", 8, 223, 105, 25, IdDelete);
-    OkButton.Create(Handle, "OK", 120, 224, 105, 25, IdOk);
+    // Rows of 13 pixels, or a line of a larger font.
+    NameList.SetItemHeight(RowHeight(NameList, 13));
+    DeleteButton.Create(Handle, "Delete", 0, 0, 0, 0, IdDelete);
+    OkButton.Create(Handle, "OK", 0, 0, 0, 0, IdOk);
+    const SIZE del = ButtonSize(DeleteButton, 105, 25), ok = ButtonSize(OkButton, 105, 25);
+    const int okLeft = std::max(120, 8 + int(del.cx) + 7);
+    DeleteButton.SetBounds(8, 223, del.cx, del.cy);
+    OkButton.SetBounds(okLeft, 224, ok.cx, ok.cy);
+    GrowClient(*this, okLeft + ok.cx + 7, 224 + ok.cy + 4, false);
     ShowNames();
 }
 

@@ -8,8 +8,10 @@
 
 namespace {
 enum : UINT { IdSiteLink = 100, IdStandard, IdClassic, IdOk };
-const int ClientWidth = 354, ClientHeight = 199, Margin = 8, Right = ClientWidth - Margin;
+const int ClientWidth = 354, ClientHeight = 199, Margin = 8, Bottom = ClientHeight - Margin;
 const int ChoiceLeft = 20, OkWidth = 97, OkHeight = 25;
+// A group box's caption stands this far in from either side.
+const int CaptionIndent = 8;
 } // namespace
 
 FirstRunDialog::FirstRunDialog() : Form("TFormFirst")
@@ -33,41 +35,48 @@ void FirstRunDialog::OnCreate()
     StandardChoice.SetChecked(true);
     OkButton.Create(Handle, "OK", 0, 0, 0, 0, IdOk, true);
     // OK under the choices while all fits at its ease; with large fonts
-    // beside them, the choices narrower.
-    if (!LayOut(Right, true))
-        LayOut(Right - OkWidth - Margin, false);
+    // beside them, the choices narrower, while the lines keep half their room
+    // at least; with larger still, under them again in a taller dialog.
+    if (!LayOut(true, 100, false) && !LayOut(false, KeptGapPercent, false))
+        LayOut(true, KeptGapPercent, true);
 }
 
-bool FirstRunDialog::LayOut(int choicesRight, bool okBelow)
+bool FirstRunDialog::LayOut(bool okBelow, int keptPercent, bool grow)
 {
-    auto text = [](const Control& control, int gap, bool follows = false) {
-        return TextItem(control, Margin, Right, gap, follows);
+    // As wide as described, or as the box's caption on one line.
+    const SIZE caption = OneLine(Choices), ok = ButtonSize(OkButton, OkWidth, OkHeight);
+    const int right = std::max(ClientWidth, int(caption.cx) + 2 * CaptionIndent + 2 * Margin) - Margin;
+    const int choicesRight = okBelow ? right : right - ok.cx - Margin;
+    if (caption.cx + 2 * CaptionIndent > choicesRight - Margin)
+        return false;
+    auto text = [&](const Control& control, int gap, bool follows = false) {
+        return TextItem(control, Margin, right, gap, follows);
     };
     const int choiceWidth = choicesRight - Margin - ChoiceLeft;
     auto choice = [&](const RadioButton& button, int gap) {
         const int height = std::max(17, int(button.TextSize(choiceWidth - button.BoxWidth()).cy) + 4);
         return FlowItem{choiceWidth, height, gap, false, ChoiceLeft};
     };
-    const int caption = Choices.TextSize(choicesRight - Margin).cy;
     std::vector<FlowItem> items = {text(Heading, 8),
                                    text(Line1, 5),
                                    text(Line2, 3),
                                    text(Line3, 3),
                                    text(SiteLink, 0, true),
-                                   {choicesRight - Margin, caption, 9, false, Margin},  // the box's caption
+                                   {choicesRight - Margin, int(caption.cy), 9, false, Margin},  // the box's caption
                                    choice(StandardChoice, 7),
                                    choice(ClassicChoice, 9),
                                    {0, 0, 11, false, Margin}};  // the box's bottom edge
     if (okBelow)
-        items.push_back({OkWidth, OkHeight, 12, false, Right - OkWidth});
-    const Flow flow = LayOutFlow(items, 0, Right, ClientHeight - Margin);
-    if (okBelow && flow.Shrunk)
+        items.push_back({int(ok.cx), int(ok.cy), 12, false, right - int(ok.cx)});
+    const Flow flow = LayOutFlow(items, 0, right, Bottom, keptPercent);
+    if (flow.Bottom > Bottom && !grow)
         return false;
     PlaceControls({&Heading, &Line1, &Line2, &Line3, &SiteLink, nullptr, &StandardChoice, &ClassicChoice}, items,
                   flow);
     const int boxTop = flow.Places[5].Y, boxBottom = flow.Places[8].Y;
     Choices.SetBounds(Margin, boxTop, choicesRight - Margin, boxBottom - boxTop);
-    OkButton.SetBounds(Right - OkWidth, okBelow ? flow.Places[9].Y : boxBottom - OkHeight, OkWidth, OkHeight);
+    OkButton.SetBounds(right - ok.cx, okBelow ? flow.Places[9].Y : boxBottom - ok.cy, ok.cx, ok.cy);
+    GrowClient(*this, right + Margin, std::max(flow.Bottom, boxBottom) + Margin, true);
     return true;
 }
 

@@ -16,10 +16,11 @@ protected:
     void OnCreate() override;
 
 private:
-    // Places the controls with the choices' box ending at `choicesRight` and
-    // OK under it or beside it; false, placing nothing, where OK under it
-    // leaves too little room.
-    bool LayOut(int choicesRight, bool okBelow);
+    // Places the controls with OK under the choices' box or beside it, the
+    // room between lines cut to no less than `keptPercent` of itself; false,
+    // placing nothing, where that does not fit the dialog and it may not
+    // `grow`.
+    bool LayOut(bool okBelow, int keptPercent, bool grow);
 
     Label Heading, Line1, Line2, Line3, SiteLink;
     GroupBox Choices;

@@ -1,5 +1,9 @@
 #include "NameDialog.h"
 
+#include <algorithm>
+
+#include "../../toolkit/Layout.h"
+
 namespace {
 enum : UINT { IdOk = 100, IdName, IdDefault };
 } // namespace
@@ -17,9 +21,16 @@ void NameDialog::OnShow()
 {
     if (!OkButton.Handle) {
         // Tab order: OK first, so Enter at once gives an empty name.
-        OkButton.Create(Handle, "OK", 168, 8, 65, 25, IdOk, true);
-        NameEdit.Create(Handle, 8, 8, 153, 21, IdName);
-        UseDefaultButton.Create(Handle, "Default", 240, 8, 65, 25, IdDefault);
+        OkButton.Create(Handle, "OK", 0, 0, 0, 0, IdOk, true);
+        NameEdit.Create(Handle, 0, 0, 0, 0, IdName);
+        UseDefaultButton.Create(Handle, "Default", 0, 0, 0, 0, IdDefault);
+        // One line: the field, then the buttons, each as its font needs.
+        const SIZE ok = ButtonSize(OkButton, 65, 25), useDefault = ButtonSize(UseDefaultButton, 65, 25);
+        const int height = std::max(ok.cy, useDefault.cy), okLeft = 8 + 153 + 7;
+        NameEdit.SetBounds(8, 8, 153, FieldHeight(NameEdit, 21));
+        OkButton.SetBounds(okLeft, 8, ok.cx, height);
+        UseDefaultButton.SetBounds(okLeft + ok.cx + 7, 8, useDefault.cx, height);
+        GrowClient(*this, okLeft + ok.cx + 7 + useDefault.cx + 5, 8 + height + 7, false);
     }
     NameEdit.SetText("");
     // The same keys must do the same every time: where the last use left the

@@ -1,5 +1,10 @@
 #include "ShutdownTimerDialog.h"
 
+#include <algorithm>
+#include <string>
+
+#include "../../toolkit/Layout.h"
+
 namespace {
 enum : UINT { IdMinutes = 100, IdStartStop, IdHide };
 const UINT_PTR MinuteTimer = 1;
@@ -56,10 +61,24 @@ void ShutdownTimerDialog::OnShow()
 {
     if (Prompt.Handle)
         return;
-    Prompt.Create(Handle, "Power off a computer through (In minutes)", 8, 8, 200, 13);
-    Minutes.Create(Handle, 8, 30, 57, 22, IdMinutes, SpinMin, SpinMax);
-    StartStopButton.Create(Handle, StartStopCaption[0], 72, 28, 65, 25, IdStartStop);
-    HideButton.Create(Handle, "Hide", 142, 28, 65, 25, IdHide);
+    Prompt.Create(Handle, "Power off a computer through (In minutes)", 0, 0, 0, 0);
+    const SIZE prompt = OneLine(Prompt);
+    const int promptHeight = std::max(13, int(prompt.cy)), rowTop = 8 + promptHeight + 7;
+    Prompt.SetBounds(8, 8, std::max(200, int(prompt.cx)), promptHeight);
+    // The field holds the largest number beside its arrows, centred on the
+    // buttons' line.
+    const int rowHeight = ButtonHeight(Prompt, 25), fieldHeight = FieldHeight(Prompt, 22);
+    const int largest = TextWidth(Prompt, std::to_string(SpinMax).c_str());
+    const int fieldWidth = std::max(57, largest + GetSystemMetrics(SM_CXVSCROLL) + 8);
+    Minutes.Create(Handle, 8, rowTop + (rowHeight - fieldHeight + 1) / 2, fieldWidth, fieldHeight, IdMinutes,
+                   SpinMin, SpinMax);
+    StartStopButton.Create(Handle, StartStopCaption[0], 0, 0, 0, 0, IdStartStop);  // wider than "Stop"
+    HideButton.Create(Handle, "Hide", 0, 0, 0, 0, IdHide);
+    const int startWidth = ButtonSize(StartStopButton, 65, 25).cx, hideWidth = ButtonSize(HideButton, 65, 25).cx;
+    const int startLeft = 8 + fieldWidth + 7, hideLeft = startLeft + startWidth + 5;
+    StartStopButton.SetBounds(startLeft, rowTop, startWidth, rowHeight);
+    HideButton.SetBounds(hideLeft, rowTop, hideWidth, rowHeight);
+    GrowClient(*this, std::max(hideLeft + hideWidth + 7, 8 + int(prompt.cx) + 6), rowTop + rowHeight + 11, true);
     Minutes.SetText(State.Field);
 }
 
