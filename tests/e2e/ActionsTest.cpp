@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Session.h"
-#include "StartButton.h"
+#include "ScreenPictures.h"
 #include "model/Settings.h"
 #include "model/PanelLayout.h"
 
@@ -113,14 +113,6 @@ RECT Drag(HWND panel, POINT from, std::vector<POINT> steps)
         MoveMouse(from.x, from.y);
     }
     return WindowRect(panel);
-}
-
-std::string ListFile(const std::vector<std::pair<std::string, std::string>>& entries)
-{
-    std::string out;
-    for (const auto& e : entries)
-        out += e.first + "\r\n" + e.second + "\r\n";
-    return out;
 }
 } // namespace
 

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "Session.h"
-#include "StartButton.h"
+#include "ScreenPictures.h"
 
 namespace {
 // "<suite>.<what>-<mode>", for folders and screenshots.

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "Harness.h"
-#include "StartButton.h"
+#include "ScreenPictures.h"
 
 namespace {
 std::wstring Wide1251(const std::string& text)
