@@ -537,7 +537,8 @@ TEST(Dialogs, ASkinChangeWhileANameIsAskedForLosesNothing)
         EXPECT_FALSE(s.Q.WaitExit(0)) << "still running";
         EXPECT_EQ(nullptr, s.Q.ErrorBox());
     }
-    EXPECT_EQ(ListFile({{dir.substr(dir.size() - 16, 15), dir.substr(0, dir.size() - 1)}}), ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(ListFile({{dir.substr(dir.size() - 16, 15), dir.substr(0, dir.size() - 1)}}),
+              ReadBytes(s.App.File("Dirs.qvl")));
     EXPECT_EQ(ListFile({{"edit.txt", dir + "edit.txt"}}), ReadBytes(s.App.File("Apps.qvl")));
 }
 
