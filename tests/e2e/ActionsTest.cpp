@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "Session.h"
+#include "ScreenPictures.h"
 #include "ui/Commands.h"
-#include "StartButton.h"
 #include "model/Settings.h"
 #include "model/PanelLayout.h"
 
@@ -114,14 +114,6 @@ RECT Drag(HWND panel, POINT from, std::vector<POINT> steps)
         MoveMouse(from.x, from.y);
     }
     return WindowRect(panel);
-}
-
-std::string ListFile(const std::vector<std::pair<std::string, std::string>>& entries)
-{
-    std::string out;
-    for (const auto& e : entries)
-        out += e.first + "\r\n" + e.second + "\r\n";
-    return out;
 }
 } // namespace
 

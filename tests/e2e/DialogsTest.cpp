@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "Session.h"
-#include "StartButton.h"
+#include "ScreenPictures.h"
 #include "Texts.h"
 #include "ui/Commands.h"
 
@@ -74,14 +74,6 @@ bool Shows1251(HWND w, const std::string& cp1251)
     SendMessageTimeoutW(w, WM_GETTEXT, 256, LPARAM(got), SMTO_ABORTIFHUNG, 2000, &n);
     return wcscmp(want, got) == 0;
 }
-
-std::string Entries(std::initializer_list<std::pair<std::string, std::string>> entries)
-{
-    std::string out;
-    for (const auto& e : entries)
-        out += e.first + "\r\n" + e.second + "\r\n";
-    return out;
-}
 } // namespace
 
 TEST(Dialogs, FirstStartAsksBeforeThePanelExistsAndTheClassicChoiceSticks)
@@ -122,7 +114,7 @@ TEST(Dialogs, FirstStartAsksBeforeThePanelExistsAndTheClassicChoiceSticks)
 TEST(Dialogs, AddFoldersThroughTheTreeWithTheDefaultName)
 {
     const std::string dir = InstallDir("Dialogs.AddDir");
-    Session s("Dialogs.AddDir", "", {{"Dirs.qvl", Entries({{"Old", "C:\\Old"}})}});
+    Session s("Dialogs.AddDir", "", {{"Dirs.qvl", ListFile({{"Old", "C:\\Old"}})}});
     for (const char* sub : {"Tree", "Tree\\Work", "Tree\\Work\\Projects"})
         CreateDirectoryA((dir + sub).c_str(), nullptr);
     ASSERT_TRUE(s.Q.WaitStarted());
@@ -170,7 +162,7 @@ TEST(Dialogs, AddFoldersThroughTheTreeWithTheDefaultName)
     EXPECT_TRUE(IsWindowVisible(name)) << "Escape does not close it";
     ASSERT_TRUE(ClickUntil(Middle(ButtonOf(name, "Default")), [&] { return !IsWindow(tree); }));
     const std::string projects = dir + "Tree\\Work\\Projects";
-    EXPECT_EQ(Entries({{"Old", "C:\\Old"}, {"Projects", projects}}), ReadBytes(s.App.File("Dirs.qvl")))
+    EXPECT_EQ(ListFile({{"Old", "C:\\Old"}, {"Projects", projects}}), ReadBytes(s.App.File("Dirs.qvl")))
         << "written at once";
 
     // The next dialog opens where this one was left; the drive's root, named
@@ -188,7 +180,7 @@ TEST(Dialogs, AddFoldersThroughTheTreeWithTheDefaultName)
     PressChord(VK_MENU, VK_F4);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(tree); }));
     const std::string root = dir.substr(0, 3);
-    EXPECT_EQ(Entries({{"Old", "C:\\Old"}, {"Projects", projects}, {root, root}}),
+    EXPECT_EQ(ListFile({{"Old", "C:\\Old"}, {"Projects", projects}, {root, root}}),
               ReadBytes(s.App.File("Dirs.qvl")));
     EXPECT_EQ(nullptr, s.Q.ErrorBox());
 }
@@ -214,7 +206,7 @@ TEST(Dialogs, TheSameKeysNameTheSecondFavouriteAsTheFirst)
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(tree); })) << typed;
     }
     const std::string dir = s.App.Dir.substr(0, s.App.Dir.size() - 1);
-    EXPECT_EQ(Entries({{"First", dir}, {"Second", dir}}), ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(ListFile({{"First", dir}, {"Second", dir}}), ReadBytes(s.App.File("Dirs.qvl")));
 }
 
 TEST(Dialogs, AddFilesThroughTheOpenDialog)
@@ -244,7 +236,7 @@ TEST(Dialogs, AddFilesThroughTheOpenDialog)
     ASSERT_TRUE(name);
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(name); }));
-    EXPECT_EQ(Entries({{"", dir + "edit.txt"}}), ReadBytes(s.App.File("Apps.qvl")));
+    EXPECT_EQ(ListFile({{"", dir + "edit.txt"}}), ReadBytes(s.App.File("Apps.qvl")));
 
     // A typed name.
     ChooseFromMenu(s, panel, 6, 0);
@@ -260,12 +252,12 @@ TEST(Dialogs, AddFilesThroughTheOpenDialog)
     TypeText("My editor");
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(name); }));
-    EXPECT_EQ(Entries({{"", dir + "edit.txt"}, {"My editor", dir + "edit.txt"}}), ReadBytes(s.App.File("Apps.qvl")));
+    EXPECT_EQ(ListFile({{"", dir + "edit.txt"}, {"My editor", dir + "edit.txt"}}), ReadBytes(s.App.File("Apps.qvl")));
 }
 
 TEST(Dialogs, DeleteTheMiddleEntryOfThree)
 {
-    const std::string three = Entries({{"One", "C:\\1"}, {"Two", "C:\\2"}, {"Three", "C:\\3"}});
+    const std::string three = ListFile({{"One", "C:\\1"}, {"Two", "C:\\2"}, {"Three", "C:\\3"}});
     Session s("Dialogs.Delete", "", {{"Dirs.qvl", three}});
     ASSERT_TRUE(s.Q.WaitStarted());
     HWND panel = s.ShowPanel();
@@ -308,8 +300,8 @@ TEST(Dialogs, DeleteTheMiddleEntryOfThree)
 // delete dialog does not open.
 TEST(Dialogs, ADeleteDialogEditsOnlyTheListItWasOpenedFor)
 {
-    const std::string dirs = Entries({{"D1", "C:\\windows"}, {"D2", "C:\\users"}});
-    const std::string apps = Entries({{"A1", "notepad"}, {"A2", "regedit"}});
+    const std::string dirs = ListFile({{"D1", "C:\\windows"}, {"D2", "C:\\users"}});
+    const std::string apps = ListFile({{"A1", "notepad"}, {"A2", "regedit"}});
     Session s("Dialogs.DeleteUnder", "", {{"Dirs.qvl", dirs}, {"Apps.qvl", apps}});
     ASSERT_TRUE(s.Q.WaitStarted());
     HWND panel = s.ShowPanel();
@@ -352,13 +344,13 @@ TEST(Dialogs, ADeleteDialogEditsOnlyTheListItWasOpenedFor)
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(fresh) != FALSE; })) << "usable once the dialog is closed";
     PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(s.Q.WaitExit());
-    EXPECT_EQ(Entries({{"D2", "C:\\users"}}), ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(ListFile({{"D2", "C:\\users"}}), ReadBytes(s.App.File("Dirs.qvl")));
     EXPECT_EQ(apps, ReadBytes(s.App.File("Apps.qvl")));
 }
 
 TEST(Dialogs, ChooserMovesApplyKeepsADeletionAndShowsAChoiceItCannotSave)
 {
-    const std::string two = Entries({{"One", "C:\\1"}, {"Two", "C:\\2"}});
+    const std::string two = ListFile({{"One", "C:\\1"}, {"Two", "C:\\2"}});
     Session s("Dialogs.Chooser", "", {{"Dirs.qvl", two}});
     ASSERT_TRUE(s.Q.WaitStarted());
     HWND panel = s.ShowPanel();
@@ -407,7 +399,7 @@ TEST(Dialogs, ChooserMovesApplyKeepsADeletionAndShowsAChoiceItCannotSave)
     EXPECT_EQ("but1=8", s.Saved("but1="));
     EXPECT_EQ("but2=1", s.Saved("but2="));
     EXPECT_EQ("but8=7", s.Saved("but8="));
-    EXPECT_EQ(Entries({{"Two", "C:\\2"}}), ReadBytes(s.App.File("Dirs.qvl"))) << "the deletion stays";
+    EXPECT_EQ(ListFile({{"Two", "C:\\2"}}), ReadBytes(s.App.File("Dirs.qvl"))) << "the deletion stays";
 
     // Cancel changes nothing but still writes the settings.
     DeleteFileA(s.App.File("Settings.ini").c_str());
@@ -631,8 +623,9 @@ TEST(Dialogs, ASkinChangeWhileANameIsAskedForLosesNothing)
         EXPECT_FALSE(s.Q.WaitExit(0)) << "still running";
         EXPECT_EQ(nullptr, s.Q.ErrorBox());
     }
-    EXPECT_EQ(Entries({{dir.substr(dir.size() - 16, 15), dir.substr(0, dir.size() - 1)}}), ReadBytes(s.App.File("Dirs.qvl")));
-    EXPECT_EQ(Entries({{"edit.txt", dir + "edit.txt"}}), ReadBytes(s.App.File("Apps.qvl")));
+    EXPECT_EQ(ListFile({{dir.substr(dir.size() - 16, 15), dir.substr(0, dir.size() - 1)}}),
+              ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(ListFile({{"edit.txt", dir + "edit.txt"}}), ReadBytes(s.App.File("Apps.qvl")));
 }
 
 TEST(Dialogs, TheTwentiethAddGreysAddDirUntilADeletionMakesRoom)

@@ -331,6 +331,18 @@ void PressKey(WORD vk)
     Sleep(100);
 }
 
+void PressKeys(const std::vector<WORD>& keys)
+{
+    std::vector<INPUT> in(keys.size() * 2);
+    for (size_t i = 0; i < keys.size(); ++i) {
+        in[2 * i].type = in[2 * i + 1].type = INPUT_KEYBOARD;
+        in[2 * i].ki.wVk = in[2 * i + 1].ki.wVk = keys[i];
+        in[2 * i + 1].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
+    Sleep(DWORD(100 + 10 * keys.size()));
+}
+
 namespace {
 INPUT MouseAt(int x, int y, DWORD flags)
 {

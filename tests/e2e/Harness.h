@@ -12,16 +12,16 @@ std::string ReadBytes(const std::string& path);  // "" when missing
 void WriteBytes(const std::string& path, const std::string& data);
 bool Exists(const std::string& path);
 
-// Polls `check` every 50 ms until it holds or `ms` have passed.
+// Polls `check` every `every` ms until it holds or `ms` have passed.
 template <typename F>
-bool WaitFor(F check, int ms = 10000)
+bool WaitFor(F check, int ms = 10000, int every = 50)
 {
-    for (int waited = 0;; waited += 50) {
+    for (int waited = 0;; waited += every) {
         if (check())
             return true;
         if (waited >= ms)
             return false;
-        Sleep(50);
+        Sleep(DWORD(every));
     }
 }
 
@@ -112,6 +112,8 @@ void PlantRunValue(const std::string& data);
 
 // Real input through SendInput.
 void PressKey(WORD vk);
+// Keys pressed one after another in one go, as a fast typist would.
+void PressKeys(const std::vector<WORD>& keys);
 // A key pressed while a modifier (VK_SHIFT, VK_MENU, ...) is held.
 void PressChord(WORD modifier, WORD vk);
 // Types ASCII text as characters, whatever the keyboard layout.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Session.h"
-#include "StartButton.h"
+#include "ScreenPictures.h"
 #include "ui/Commands.h"
 #include "model/PanelButtons.h"
 #include "model/Settings.h"

@@ -58,6 +58,22 @@ HWND PopupMenuOf(DWORD pid)
     return nullptr;
 }
 
+std::string ListFile(const std::vector<std::pair<std::string, std::string>>& entries)
+{
+    std::string out;
+    for (const auto& e : entries)
+        out += e.first + "\r\n" + e.second + "\r\n";
+    return out;
+}
+
+std::string DefaultSettingsFile(const std::string& dir)
+{
+    return "skin=xpdef.qvs\r\nnumbut=8\r\nnumapps=0\r\nnumdirs=0\r\nautorun=false\r\ncdrom=e\r\n"
+           "but1=1\r\nbut2=2\r\nbut3=3\r\nbut4=4\r\nbut5=5\r\nbut6=6\r\nbut7=7\r\nbut8=8\r\n"
+           "monitor=0\r\nskindir=" +
+           dir + "Skins\\xpdefault\\\r\n";
+}
+
 namespace {
 Install Prepared(const std::string& name, const std::string& settings, const Files& files)
 {
@@ -68,10 +84,19 @@ Install Prepared(const std::string& name, const std::string& settings, const Fil
         WriteBytes(app.File(f.first), f.second);
     return app;
 }
+
+const Install& Ready(const Install& app, TestTaskbar& tray, const BeforeStart& beforeStart)
+{
+    if (beforeStart)
+        beforeStart(app, tray);
+    return app;
+}
 } // namespace
 
-Session::Session(const std::string& name, const std::string& settings, const Files& files)
-    : App(Prepared(name, settings, files)), Tray(App.File("tray.log"), App.File("Settings.ini")), Q(App)
+Session::Session(const std::string& name, const std::string& settings, const Files& files,
+                 const BeforeStart& beforeStart)
+    : App(Prepared(name, settings, files)), Tray(App.File("tray.log"), App.File("Settings.ini")),
+      Q(Ready(App, Tray, beforeStart))
 {
 }
 

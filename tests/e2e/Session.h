@@ -1,6 +1,7 @@
 // A running program in a fresh folder on the test taskbar, and what scenarios
 // ask of it.
 #pragma once
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,9 +53,20 @@ POINT ButtonCentre(HWND panel, const Install& app, int k);
 
 // Files put beside the exe before it starts: name and content.
 using Files = std::vector<std::pair<std::string, std::string>>;
+// A favourites list file (Dirs.qvl, Apps.qvl) as the program writes it: name
+// and path on a line each, CR LF.
+std::string ListFile(const std::vector<std::pair<std::string, std::string>>& entries);
+// The settings file the program writes for a copy in `dir` that was never
+// told anything.
+std::string DefaultSettingsFile(const std::string& dir);
+
+// What a scenario does once the files and the taskbar are there and before
+// the program starts.
+using BeforeStart = std::function<void(const Install&, TestTaskbar&)>;
 
 struct Session {
-    explicit Session(const std::string& name, const std::string& settings = "", const Files& files = {});
+    explicit Session(const std::string& name, const std::string& settings = "", const Files& files = {},
+                     const BeforeStart& beforeStart = nullptr);
     Install App;
     TestTaskbar Tray;
     Quorvel Q;

@@ -11,7 +11,7 @@
 
 #include "Harness.h"
 #include "Session.h"
-#include "StartButton.h"
+#include "ScreenPictures.h"
 
 namespace {
 struct Shape {

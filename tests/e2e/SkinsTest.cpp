@@ -4,7 +4,7 @@
 
 #include "Harness.h"
 #include "Session.h"
-#include "StartButton.h"
+#include "ScreenPictures.h"
 #include "ui/Commands.h"
 
 TEST(Skins, EachBuiltInSkinChangesThePictureAndIsStored)

@@ -57,8 +57,9 @@ public:
         Last = Measure(pid);
         if (i == 100)
             First = Last;
-        printf("%s %4d: private %6lu KB, GDI %lu, USER %lu, windows %d\n", What, i,
-               (unsigned long)(Last.Private >> 10), Last.Gdi, Last.User, Last.Windows);
+        printf("%s %4d: private %6lu KB, GDI %lu, USER %lu, windows %d, %lu ms\n", What, i,
+               (unsigned long)(Last.Private >> 10), Last.Gdi, Last.User, Last.Windows,
+               (unsigned long)(GetTickCount() - Began));
     }
     void ExpectFlat() const
     {
@@ -74,6 +75,7 @@ public:
 
 private:
     const char* What;
+    const DWORD Began = GetTickCount();
     Holdings First, Last;
 };
 } // namespace
@@ -97,11 +99,14 @@ TEST(Soak, AThousandSkinChangesAndChooserAppliesHoldNoMore)
 
     Ledger applies("chooser Apply");
     for (int i = 1; i <= 1000; ++i) {
+        // Polled often: a thousand rounds of waiting out a coarse poll
+        // were most of the time this scenario took.
         Command(startButton, CmdChoosePanelButtons);
         HWND chooser = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (chooser = s.Q.Window("TPosForm")) && IsWindowVisible(chooser); })) << i;
+        ASSERT_TRUE(WaitFor([&] { return (chooser = s.Q.Window("TPosForm")) && IsWindowVisible(chooser); }, 10000, 5))
+            << i;
         PostMessageA(ButtonOf(chooser, "Apply"), BM_CLICK, 0, 0);
-        ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); })) << i;
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }, 10000, 5)) << i;
         applies.Round(i, s.Q.Pid());
     }
     ASSERT_EQ(nullptr, s.Q.ErrorBox());

@@ -2,8 +2,8 @@
 // and once Windows 98.
 #include <gtest/gtest.h>
 
-#include "Harness.h"
-#include "StartButton.h"
+#include "Session.h"
+#include "ScreenPictures.h"
 
 namespace {
 bool HasTaskbarButton(DWORD pid)
@@ -23,23 +23,27 @@ std::string Name()
 
 TEST(TestTray, StartButtonTakesTheStartButtonsPlace)
 {
-    Install app(Name());
-    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
-    ASSERT_TRUE(tray.Start);
-    ASSERT_TRUE(IsWindowVisible(tray.Start));
+    bool startShown = false;
     POINT origin = {0, 0};
-    ClientToScreen(tray.Tray, &origin);
-    // What the taskbar shows where its Start button was, for the see-through
-    // corners of Quorvel's button.
-    ShowWindow(tray.Start, SW_HIDE);
-    Sleep(300);
-    const Picture pic = PictureFile(app.Dir + "Skins\\xpdefault\\normal.bmp");
+    Picture pic, under;
+    Session s(Name(), "", {}, [&](const Install& app, TestTaskbar& tray) {
+        startShown = tray.Start && IsWindowVisible(tray.Start);
+        if (!startShown)
+            return;
+        ClientToScreen(tray.Tray, &origin);
+        // What the taskbar shows where its Start button was, for the
+        // see-through corners of Quorvel's button.
+        ShowWindow(tray.Start, SW_HIDE);
+        Sleep(300);
+        pic = PictureFile(app.Dir + "Skins\\xpdefault\\normal.bmp");
+        under = ScreenArea(origin.x, origin.y, pic.Width, pic.Height);
+        ShowWindow(tray.Start, SW_SHOW);
+    });
+    TestTaskbar& tray = s.Tray;
+    ASSERT_TRUE(startShown);
     ASSERT_GT(pic.Width, 0);
-    const Picture under = ScreenArea(origin.x, origin.y, pic.Width, pic.Height);
-    ShowWindow(tray.Start, SW_SHOW);
-    Quorvel q(app);
-    ASSERT_TRUE(q.WaitStarted());
-    HWND startButton = q.Window("TForm1");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND startButton = s.StartButton();
 
     EXPECT_FALSE(IsWindowVisible(tray.Start));
     Sleep(1000);
@@ -59,8 +63,8 @@ TEST(TestTray, StartButtonTakesTheStartButtonsPlace)
     // through its corners.
     EXPECT_EQ(0, ScreenMismatches(startButton, pic, &under));
 
-    EXPECT_FALSE(HasTaskbarButton(q.Pid()));
-    HWND appWnd = q.Window("TApplication");
+    EXPECT_FALSE(HasTaskbarButton(s.Q.Pid()));
+    HWND appWnd = s.Q.Window("TApplication");
     ASSERT_TRUE(appWnd);
     EXPECT_TRUE(GetWindowLongA(appWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     Screenshot(Name());
@@ -68,23 +72,21 @@ TEST(TestTray, StartButtonTakesTheStartButtonsPlace)
 
 TEST(TestTray, CloseShowsTheStartButtonBeforeSaving)
 {
-    Install app(Name());
     const std::string dirs = "Work\r\nC:\\Work\r\n";
-    WriteBytes(app.File("Dirs.qvl"), dirs);
-    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
-    Quorvel q(app);
-    ASSERT_TRUE(q.WaitStarted());
-    PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(q.WaitExit());
-    EXPECT_EQ(0u, q.ExitCode());
+    Session s(Name(), "", {{"Dirs.qvl", dirs}});
+    const Install& app = s.App;
+    ASSERT_TRUE(s.Q.WaitStarted());
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+    EXPECT_EQ(0u, s.Q.ExitCode());
     Sleep(300);
     Screenshot(Name());
 
-    EXPECT_TRUE(IsWindowVisible(tray.Start));
+    EXPECT_TRUE(IsWindowVisible(s.Tray.Start));
     // After the hide at start, the next show must come while Settings.ini
     // does not exist yet.
     bool hidden = false, shownBeforeSave = false;
-    for (const std::string& line : tray.LogLines()) {
+    for (const std::string& line : s.Tray.LogLines()) {
         if (line == "show 0 exists=0")
             hidden = true;
         else if (hidden && line.compare(0, 7, "show 1 ") == 0) {
@@ -107,21 +109,18 @@ TEST(TestTray, SettingsAreRewrittenAndTheRunValueFollowsThem)
 {
     // In a folder with a space, whose bare path Windows would first try as a
     // shorter program; an earlier version left the value unquoted.
-    Install app(Name() + " with space");
-    PlantRunValue(app.Exe());
-    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
-    WriteBytes(app.File("Settings.ini"), "monitor=1\nbut8=1\r\nbut1=8\r\nnumapps=7\r\nAutorun=false\r\n"
-                                         "no equals sign\r\nunknown=5\r\ncdrom=g:\r\nnumbut=264\r\n"
-                                         "skin=classic.qvs\rjunk after a lone CR\r\nautorun=true\r\n"
-                                         "skindir=" + app.Dir + "Skins\\xpclassic\\\r\nmonitor=0");
-    {
-        Quorvel q(app);
-        ASSERT_TRUE(q.WaitStarted());
-        EXPECT_EQ(app.RunCommand(), RunValue());
-        Screenshot(Name());
-        PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
-        ASSERT_TRUE(q.WaitExit());
-    }
+    const std::string name = Name() + " with space";
+    PlantRunValue(InstallDir(name) + "Quorvel.exe");
+    Session s(name, "monitor=1\nbut8=1\r\nbut1=8\r\nnumapps=7\r\nAutorun=false\r\n"
+                    "no equals sign\r\nunknown=5\r\ncdrom=g:\r\nnumbut=264\r\n"
+                    "skin=classic.qvs\rjunk after a lone CR\r\nautorun=true\r\n"
+                    "skindir=" + InstallDir(name) + "Skins\\xpclassic\\\r\nmonitor=0");
+    const Install& app = s.App;
+    ASSERT_TRUE(s.Q.WaitStarted());
+    EXPECT_EQ(app.RunCommand(), RunValue());
+    Screenshot(Name());
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
     EXPECT_EQ("skin=classic.qvs\r\nnumbut=8\r\nnumapps=0\r\nnumdirs=0\r\nautorun=true\r\ncdrom=g\r\n"
               "but1=8\r\nbut2=2\r\nbut3=3\r\nbut4=4\r\nbut5=5\r\nbut6=6\r\nbut7=7\r\nbut8=1\r\n"
               "monitor=1\r\nskindir=" + app.Dir + "Skins\\xpclassic\\\r\n",
@@ -137,11 +136,10 @@ TEST(TestTray, SettingsAreRewrittenAndTheRunValueFollowsThem)
 
 TEST(TestTray, BadNumberIsReportedAndTheProgramGoesOn)
 {
-    Install app(Name());
-    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
-    WriteBytes(app.File("Settings.ini"), "cdrom=g\r\nautorun=true\r\nnumbut=abc\r\nmonitor=1\r\n");
     ClearRunValue();
-    Quorvel q(app);
+    Session s(Name(), "cdrom=g\r\nautorun=true\r\nnumbut=abc\r\nmonitor=1\r\n");
+    const Install& app = s.App;
+    Quorvel& q = s.Q;
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
     EXPECT_EQ("'abc' is not a valid integer value\n" + app.File("Settings.ini"), BoxMessage(box));
@@ -173,10 +171,10 @@ TEST(TestTray, BadNumberIsReportedAndTheProgramGoesOn)
 
 TEST(TestTray, SecondInstanceLeavesAtOnceAndTouchesNothing)
 {
-    Install app(Name());
     Install other(Name() + "-2");
-    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
-    Quorvel first(app);
+    Session s(Name());
+    const TestTaskbar& tray = s.Tray;
+    Quorvel& first = s.Q;
     ASSERT_TRUE(first.WaitStarted());
     {
         Quorvel second(other);
@@ -213,12 +211,13 @@ TEST(NoTaskbar, StaysATopLevelWindowAtTheTopLeft)
 
 TEST(TestTray, AFailedSaveAtCloseIsReportedAndTheOldFileKept)
 {
-    Install app(Name());
     const std::string old = "numbut=3\r\n";
-    WriteBytes(app.File("Settings.ini"), old);
-    SetFileAttributesA(app.File("Settings.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
-    Quorvel q(app);
+    Session s(Name(), old, {}, [](const Install& app, TestTaskbar&) {
+        SetFileAttributesA(app.File("Settings.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    });
+    const Install& app = s.App;
+    const TestTaskbar& tray = s.Tray;
+    Quorvel& q = s.Q;
     ASSERT_TRUE(q.WaitStarted());
     PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
     HWND box = nullptr;

@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "Harness.h"
-#include "StartButton.h"
+#include "ScreenPictures.h"
 
 namespace {
 std::wstring Wide1251(const std::string& text)

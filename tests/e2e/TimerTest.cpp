@@ -32,11 +32,11 @@ struct TimerDialog {
 // Replaces the field's text from the keyboard.
 void Type(const std::string& digits)
 {
-    PressKey(VK_END);
-    for (int i = 0; i < 12; ++i)
-        PressKey(VK_BACK);
+    std::vector<WORD> keys(13, VK_BACK);
+    keys[0] = VK_END;
     for (char c : digits)
-        PressKey(WORD(c));
+        keys.push_back(WORD(c));
+    PressKeys(keys);
 }
 
 // Shows the timer dialog with the panel's timer button.

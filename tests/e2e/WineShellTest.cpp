@@ -5,7 +5,7 @@
 
 #include "Harness.h"
 #include "Session.h"
-#include "StartButton.h"
+#include "ScreenPictures.h"
 #include "ui/Commands.h"
 
 TEST(WineShell, UserSeesQuorvelsButtonAtTheLeftEnd)

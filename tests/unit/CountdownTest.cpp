@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "model/Countdown.h"
-#include "model/PanelLayout.h"
 
 namespace {
 // Ticks until a shutdown is due; -1 if none within `limit` ticks.
@@ -127,30 +126,6 @@ TEST(Countdown, FieldTextRules)
     EXPECT_EQ("0", SpinLeave("-3"));
     EXPECT_EQ("42", SpinLeave("42"));
     EXPECT_EQ("", SpinLeave(""));
-}
-
-TEST(OsVersionText, EachPlatformAndAFailedQuery)
-{
-    EXPECT_EQ("Windows NT Version 5.1\r\n (Build 2600: Service Pack 3)",
-              OsVersionText(true, 2, 5, 1, 2600, "Service Pack 3"));
-    // The 95 family reports the version in the build number's high word: it is
-    // written as it comes.
-    EXPECT_EQ("Windows 95 Version 4.10\r\n (Build 67766446:  A )",
-              OsVersionText(true, 1, 4, 10, 67766446, " A "));
-    EXPECT_EQ("Win32s Version 1.30\r\n (Build 0: )", OsVersionText(true, 0, 1, 30, 0, ""));
-    EXPECT_EQ(" Version 6.0\r\n (Build 1: )", OsVersionText(true, 3, 6, 0, 1, ""));
-    EXPECT_EQ("", OsVersionText(false, 2, 5, 1, 2600, "x"));
-    char unterminated[128];
-    std::fill(std::begin(unterminated), std::end(unterminated), 'x');
-    EXPECT_EQ(128u + 39, OsVersionText(true, 2, 5, 1, 2600, unterminated).size());
-}
-
-TEST(MenuPopupTop, LeavesRoomForTheEntries)
-{
-    EXPECT_EQ(700 - 41, MenuPopupTop(700, 0));
-    EXPECT_EQ(700 - 100, MenuPopupTop(700, 3));
-    EXPECT_EQ(700 - 389, MenuPopupTop(700, 20));
-    EXPECT_EQ(-5 - 66, MenuPopupTop(-5, 1)) << "a panel dragged above the screen";
 }
 
 // The last warning and the timer button's hint follow the count.

@@ -170,3 +170,43 @@ TEST(Favourites, AFailedLoadIsNotALoadedList)
     EXPECT_THROW(LoadFavourites(list, dir.File(FoldersFile)), EInOutError);
     EXPECT_FALSE(list.Loaded);
 }
+
+TEST(Favourites, DefaultNames)
+{
+    EXPECT_EQ("Projects", DefaultFolderName("C:\\Work\\Projects"));
+    EXPECT_EQ("D:\\", DefaultFolderName("D:\\"));
+    EXPECT_EQ("Share", DefaultFolderName("\\\\server\\Share"));
+    EXPECT_EQ("edit.exe", DefaultFileName("C:\\Tools\\edit.exe"));
+    EXPECT_EQ("notes.txt", DefaultFileName("A:notes.txt")) << "after a colon too";
+    EXPECT_EQ("plain", DefaultFileName("plain"));
+}
+
+TEST(Favourites, AddDeleteAndAFullList)
+{
+    FavouriteList list;
+    const uint8_t& count = list.Count;
+    for (const char* n : {"One", "Two", "Three"})
+        ASSERT_TRUE(AddFavourite(list, std::string("C:\\") + n, n));
+    DeleteFavourite(list, 2);
+    ASSERT_EQ(2, count);
+    EXPECT_EQ("One", list.Entry[1].Name);
+    EXPECT_EQ("Three", list.Entry[2].Name);
+    EXPECT_EQ("C:\\Three", list.Entry[2].Path);
+    EXPECT_TRUE(list.Entry[3].Name.empty()) << "the former last slot is emptied";
+    DeleteFavourite(list, 0);  // nothing selected
+    DeleteFavourite(list, 3);
+    EXPECT_EQ(2, count);
+
+    const std::string longText(300, 'x');
+    ASSERT_TRUE(AddFavourite(list, longText, longText));
+    EXPECT_EQ(255u, list.Entry[3].Name.size());
+    EXPECT_EQ(259u, list.Entry[3].Path.size());
+    while (count < MaxFavourites)
+        ASSERT_TRUE(AddFavourite(list, "p", "n"));
+    EXPECT_FALSE(AddFavourite(list, "p", "twenty-first"));
+    EXPECT_EQ(20, count);
+    EXPECT_EQ("n", list.Entry[20].Name);
+    // A list whose file was never read whole stays so through edits, and so
+    // is never written over the user's file.
+    EXPECT_FALSE(list.Loaded);
+}

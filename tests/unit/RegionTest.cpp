@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "model/WindowRules.h"
 #include "base/Region.h"
 
 namespace {
@@ -47,30 +46,6 @@ TEST(Region, AllKeyOrEmptyGivesNothing)
     const uint32_t px[] = {K, K, K, K};
     EXPECT_TRUE(OpaqueRuns(px, 2, 2, K).empty());
     EXPECT_TRUE(OpaqueRuns(nullptr, 0, 0, K).empty());
-}
-
-TEST(WindowRules, OnlyOtherProgramsVisibleUnownedTitledWindows)
-{
-    const WindowFacts plain{false, false, false, true, false, 7};
-    EXPECT_TRUE(WindowQualifies(plain));
-    WindowFacts w = plain;
-    w.OwnProcess = true;
-    EXPECT_FALSE(WindowQualifies(w));
-    w = plain;
-    w.ProgramManager = true;
-    EXPECT_FALSE(WindowQualifies(w));
-    w = plain;
-    w.Taskbar = true;
-    EXPECT_FALSE(WindowQualifies(w));
-    w = plain;
-    w.Visible = false;
-    EXPECT_FALSE(WindowQualifies(w));
-    w = plain;
-    w.Owned = true;
-    EXPECT_FALSE(WindowQualifies(w));
-    w = plain;
-    w.TitleLength = 0;
-    EXPECT_FALSE(WindowQualifies(w));
 }
 
 TEST(Region, APictureOfMoreHolesThanTheBoundIsShownWhole)

@@ -2,20 +2,6 @@
 
 #include "model/HitZone.h"
 #include "model/SkinFile.h"
-#include "model/PanelLayout.h"
-
-namespace {
-SkinMetrics Slots(uint16_t width, uint16_t gap)
-{
-    SkinMetrics skin;
-    skin.ButtonWidth = width;
-    skin.ButtonGap = gap;
-    skin.ButtonTop = 5;
-    skin.PanelHeight = 34;
-    skin.StartHeight = 30;
-    return skin;
-}
-} // namespace
 
 TEST(HitZone, EdgesAreOutsideAndTheLaterZoneWins)
 {
@@ -34,32 +20,6 @@ TEST(HitZone, EdgesAreOutsideAndTheLaterZoneWins)
     EXPECT_EQ(0, HitZone(skin, -5, 15));
     skin.StartMenuZone = {65535, 0, 65535, 30};  // "-1" in the file: nothing is inside
     EXPECT_EQ(0, HitZone(skin, 10, 10));
-}
-
-TEST(PanelLayout, WorkedExample)
-{
-    const SkinMetrics skin = Slots(24, 2);
-    const PanelRect r = PanelBounds(skin, 3, 768, 11);
-    EXPECT_EQ(102, r.Width);
-    EXPECT_EQ(0, r.Left);
-    EXPECT_EQ(768 - 30 - 34, r.Top);
-    EXPECT_EQ(34, r.Height);
-    EXPECT_EQ(13, ButtonHome(skin, 1, 11).Left);
-    EXPECT_EQ(39, ButtonHome(skin, 2, 11).Left);
-    EXPECT_EQ(65, ButtonHome(skin, 3, 11).Left);
-    EXPECT_EQ(5, ButtonHome(skin, 3, 11).Top);
-}
-
-TEST(PanelLayout, EdgeSlots)
-{
-    const SkinMetrics skin = Slots(24, 2);
-    EXPECT_EQ(2 + 22, PanelBounds(skin, 0, 768, 11).Width);  // both frames and one gap
-    // The slot after the last begins where the right frame begins.
-    EXPECT_EQ(102 - 11, ButtonHome(skin, 4, 11).Left);
-    // Slot 0 lies left of the panel; high slots far to the right, no wrap.
-    EXPECT_EQ(13 - 26, ButtonHome(skin, 0, 11).Left);
-    EXPECT_EQ(13 + 26 * 254, ButtonHome(skin, 255, 11).Left);
-    EXPECT_EQ(255 * 65535 + 22 + 65535 * 256, PanelBounds(Slots(65535, 65535), 255, 768, 11).Width);
 }
 
 TEST(HitZone, AZoneIsReachableWhereItWinsInsideThePicture)

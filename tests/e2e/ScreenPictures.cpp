@@ -1,4 +1,4 @@
-#include "StartButton.h"
+#include "ScreenPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -95,12 +95,4 @@ bool ButtonSeen(HWND startButton, const Picture& pic)
             if (pic.At(x, y) != 0x800000 && screen.At(x, y) != pic.At(x, y))
                 return false;
     return true;
-}
-
-std::string DefaultSettingsFile(const std::string& dir)
-{
-    return "skin=xpdef.qvs\r\nnumbut=8\r\nnumapps=0\r\nnumdirs=0\r\nautorun=false\r\ncdrom=e\r\n"
-           "but1=1\r\nbut2=2\r\nbut3=3\r\nbut4=4\r\nbut5=5\r\nbut6=6\r\nbut7=7\r\nbut8=8\r\n"
-           "monitor=0\r\nskindir=" +
-           dir + "Skins\\xpdefault\\\r\n";
 }

@@ -1,4 +1,5 @@
-// Checks of the start button as the user sees it.
+// Pictures as the user sees them: the program's own, a skin's, and the screen's
+// pixels compared with them.
 #pragma once
 #include <windows.h>
 
@@ -26,6 +27,3 @@ int ScreenMismatches(HWND startButton, const Picture& pic, const Picture* under)
 // Whether the screen shows the picture wherever it is not see-through; quiet,
 // for waiting on.
 bool ButtonSeen(HWND startButton, const Picture& pic);
-
-// The default settings file for a program in `dir`.
-std::string DefaultSettingsFile(const std::string& dir);
