@@ -490,7 +490,7 @@ TEST(Dialogs, AboutOpensOnceHoweverOftenItIsAskedFor)
 TEST(Dialogs, EveryDialogShowsEveryTextWhole)
 {
     Install app("Dialogs.Texts");
-    WriteBytes(app.File("Dirs.qvl"), Entries({{"Documents and Settings", "C:\\users"}, {"Old", "C:\\Old"}}));
+    WriteBytes(app.File("Dirs.qvl"), ListFile({{"Documents and Settings", "C:\\users"}, {"Old", "C:\\Old"}}));
     TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
     Quorvel q(app);
     HDC screen = GetDC(nullptr);
