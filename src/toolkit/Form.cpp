@@ -5,6 +5,7 @@
 
 
 #include "../../res/resource.h"
+#include "../base/KeptObjects.h"
 #include "../base/Scoped.h"
 #include "../platform/Platform.h"
 #include "Application.h"
@@ -435,22 +436,10 @@ LRESULT Form::ControlColor(UINT msg, HDC dc, HWND control)
     if (c)
         SetTextColor(dc, c->FontColor);
     SetBkColor(dc, back);
-    // A brush per colour, kept for the program's life: there are a handful,
-    // too few for more than a look down a short list (the last one is made
-    // anew for any colour past them).
-    struct Kept {
-        COLORREF Colour;
-        HBRUSH Brush;
-    };
-    static Kept brushes[8];
-    static size_t count = 0;
-    for (size_t i = 0; i < count; ++i)
-        if (brushes[i].Colour == back)
-            return LRESULT(brushes[i].Brush);
-    if (count == 8)
-        DeleteObject(brushes[--count].Brush);
-    brushes[count] = {back, CreateSolidBrush(back)};
-    return LRESULT(brushes[count++].Brush);
+    // A brush per colour, kept: there are a handful. One let go for another
+    // colour is no longer in use, as a control paints with the brush at once.
+    static KeptObjects<COLORREF, ScopedBrush, 8> brushes;
+    return LRESULT(brushes.Get(back, [back] { return ScopedBrush(CreateSolidBrush(back)); }).Get());
 }
 
 namespace {
