@@ -1,6 +1,7 @@
 #include "Platform.h"
 
 #include <atomic>
+#include <cstring>
 
 #include "../base/Scoped.h"
 #include "../model/StartShape.h"
@@ -11,16 +12,32 @@ HWND FindTaskbar()
 }
 
 namespace {
-void Describe(HWND w, HWND tray, ShellWindow& facts)
+// Under Wine every question about another process's window is a round trip
+// to the server, and the taskbar is looked at while the program starts. So
+// each window is asked only what ChooseStartButton reads of a window of its
+// kind and place; the facts it would not read are left out.
+bool Is(const ShellWindow& w, const char* cls)
+{
+    return std::strcmp(w.ClassName, cls) == 0;
+}
+
+void Name(HWND w, ShellWindow& facts)
 {
     facts = {};
     facts.Handle = uintptr_t(w);
     GetClassNameA(w, facts.ClassName, sizeof facts.ClassName);
+}
+
+bool OfThisProcess(HWND w)
+{
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
-    facts.OwnProcess = pid == GetCurrentProcessId();
+    return pid == GetCurrentProcessId();
+}
+
+void Locate(HWND w, ShellWindow& facts)
+{
     facts.Visible = IsWindowVisible(w) != FALSE;
-    facts.OwnedByTaskbar = GetWindow(w, GW_OWNER) == tray;
     RECT r = {};
     GetWindowRect(w, &r);
     facts.Left = r.left;
@@ -38,8 +55,15 @@ BOOL CALLBACK AddThreadWindow(HWND w, LPARAM param)
 {
     const ThreadWalk& walk = *reinterpret_cast<ThreadWalk*>(param);
     TaskbarTree& tree = *walk.Tree;
-    if (w != walk.Tray && tree.ThreadWindowCount < MaxShellWindows)
-        Describe(w, walk.Tray, tree.ThreadWindows[tree.ThreadWindowCount++]);
+    if (w == walk.Tray || tree.ThreadWindowCount == MaxShellWindows)
+        return TRUE;
+    ShellWindow& facts = tree.ThreadWindows[tree.ThreadWindowCount++];
+    Name(w, facts);
+    // Only a button may be the orb.
+    if (Is(facts, "Button")) {
+        facts.OwnProcess = OfThisProcess(w);
+        facts.OwnedByTaskbar = GetWindow(w, GW_OWNER) == walk.Tray;
+    }
     return TRUE;
 }
 
@@ -48,8 +72,25 @@ StartChoice LookAtTaskbar(HWND tray, TaskbarTree& tree)
 {
     if (!tray)
         return {StartShape::None, nullptr};
-    for (HWND w = GetWindow(tray, GW_CHILD); w && tree.ChildCount < MaxShellWindows; w = GetWindow(w, GW_HWNDNEXT))
-        Describe(w, tray, tree.Children[tree.ChildCount++]);
+    // Whose window a child is matters up to the shell's first child (ours
+    // may stand before it), and for a Start child wherever it stands.
+    bool shellsFirstSeen = false;
+    for (HWND w = GetWindow(tray, GW_CHILD); w && tree.ChildCount < MaxShellWindows; w = GetWindow(w, GW_HWNDNEXT)) {
+        ShellWindow& facts = tree.Children[tree.ChildCount++];
+        Name(w, facts);
+        const bool start = Is(facts, "Start");
+        if (start || !shellsFirstSeen) {
+            facts.OwnProcess = OfThisProcess(w);
+            shellsFirstSeen = shellsFirstSeen || !facts.OwnProcess;
+        }
+        if (start || Is(facts, "DesktopWindowContentBridge"))
+            Locate(w, facts);
+    }
+    const StartChoice byChildren = ChooseStartButton(tree);
+    if (byChildren.Shape != StartShape::None)
+        return byChildren;
+    // The taskbar's thread only where no child answers: the orb is one of
+    // its top-level windows.
     ThreadWalk walk = {tray, &tree};
     EnumThreadWindows(GetWindowThreadProcessId(tray, nullptr), AddThreadWindow, LPARAM(&walk));
     return ChooseStartButton(tree);
