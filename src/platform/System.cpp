@@ -75,11 +75,10 @@ bool NeedCommonControls()
     return ready;
 }
 
-std::vector<wchar_t> Widened(UINT codePage, const char* text, size_t length)
+std::wstring Widened(UINT codePage, const char* text, size_t length)
 {
-    std::vector<wchar_t> wide(length + 1, L'\0');
-    const int n = MultiByteToWideChar(codePage, 0, text, int(length), wide.data(), int(length));
-    wide.resize(size_t(n) + 1);
+    std::wstring wide(length, L'\0');
+    wide.resize(size_t(MultiByteToWideChar(codePage, 0, text, int(length), &wide[0], int(length))));
     return wide;
 }
 
@@ -98,22 +97,22 @@ bool ChooseFileInUnicode(const OPENFILENAMEA& ofn, std::string& path)
     static const auto open = Late<BOOL(WINAPI*)(OPENFILENAMEW*)>("comdlg32.dll", "GetOpenFileNameW");
     if (!open)
         return false;
-    const auto filter = Widened(1251, ofn.lpstrFilter, FilterLength(ofn.lpstrFilter));
-    const auto dir = ofn.lpstrInitialDir ? Widened(CP_ACP, ofn.lpstrInitialDir, lstrlenA(ofn.lpstrInitialDir))
-                                         : std::vector<wchar_t>();
-    std::vector<wchar_t> file(MAX_PATH, L'\0');
+    const std::wstring filter = Widened(1251, ofn.lpstrFilter, FilterLength(ofn.lpstrFilter));
+    const std::wstring dir =
+        ofn.lpstrInitialDir ? Widened(CP_ACP, ofn.lpstrInitialDir, lstrlenA(ofn.lpstrInitialDir)) : L"";
+    wchar_t file[MAX_PATH] = L"";
     OPENFILENAMEW w = {};
     w.lStructSize = sizeof w;
     w.hwndOwner = ofn.hwndOwner;
-    w.lpstrFilter = filter.data();
-    w.lpstrFile = file.data();
-    w.nMaxFile = DWORD(file.size());
-    w.lpstrInitialDir = dir.empty() ? nullptr : dir.data();
+    w.lpstrFilter = filter.c_str();
+    w.lpstrFile = file;
+    w.nMaxFile = MAX_PATH;
+    w.lpstrInitialDir = ofn.lpstrInitialDir ? dir.c_str() : nullptr;
     w.Flags = ofn.Flags;
     if (!open(&w))
         return false;
     char ansi[MAX_PATH] = "";
-    if (WideCharToMultiByte(CP_ACP, 0, file.data(), -1, ansi, sizeof ansi, nullptr, nullptr) <= 0)
+    if (WideCharToMultiByte(CP_ACP, 0, file, -1, ansi, sizeof ansi, nullptr, nullptr) <= 0)
         return false;
     path = ansi;
     return true;

@@ -93,7 +93,7 @@ HFONT DialogFont(unsigned style, int points, BYTE charset)
     return font ? font->Get() : HFONT(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-WideText OwnText(const std::string& text)
+std::wstring OwnText(const std::string& text)
 {
     return Widened(1251, text.data(), text.size());
 }
@@ -117,8 +117,8 @@ void Control::Create(HWND parent, const char* className, const std::string& text
     const DWORD all = WS_CHILD | WS_VISIBLE | style;
     if (Cyrillic) {
         // A Unicode control keeps its text in Unicode.
-        Handle = CreateWindowExW(exStyle, OwnText(className).data(), OwnText(text).data(), all, x, y, width, height, parent,
-                                 HMENU(UINT_PTR(id)), ProgramModule(), nullptr);
+        Handle = CreateWindowExW(exStyle, OwnText(className).c_str(), OwnText(text).c_str(), all, x, y, width,
+                                 height, parent, HMENU(UINT_PTR(id)), ProgramModule(), nullptr);
     } else {
         Handle = CreateWindowExA(exStyle, className, text.c_str(), all, x, y, width, height, parent,
                                  HMENU(UINT_PTR(id)), ProgramModule(), nullptr);
@@ -166,13 +166,11 @@ SIZE Control::TextSize(int maxWidth) const
     const WindowDC dc(Handle);
     const ScopedSelection font(dc, HGDIOBJ(SendMessageA(Handle, WM_GETFONT, 0, 0)));
     // Measured as shown: a Unicode control's text in Unicode.
-    // A vector, not a std::wstring: that class alone is some 40 KB of exe.
-    WideText wide;
-    int wideLength = 0;
+    std::wstring wide;
     std::string narrow;
     if (Cyrillic) {
         wide.resize(size_t(GetWindowTextLengthW(Handle)) + 1);
-        wideLength = GetWindowTextW(Handle, wide.data(), int(wide.size()));
+        wide.resize(size_t(GetWindowTextW(Handle, &wide[0], int(wide.size()))));
     } else {
         narrow = Text();
     }
@@ -180,7 +178,7 @@ SIZE Control::TextSize(int maxWidth) const
         RECT r = {0, 0, width, 0};
         format |= DT_CALCRECT | DT_NOPREFIX;
         if (Cyrillic)
-            DrawTextW(dc, wide.data(), wideLength, &r, format);
+            DrawTextW(dc, wide.c_str(), int(wide.size()), &r, format);
         else
             DrawTextA(dc, narrow.c_str(), int(narrow.size()), &r, format);
         return SIZE{r.right, r.bottom};

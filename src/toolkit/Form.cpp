@@ -159,17 +159,17 @@ void Form::CreateHandle()
     // On the NT family a Unicode window, so that a Cyrillic caption shows
     // whatever the system's code page; the 95 family has ANSI windows only.
     if (IsNtFamily()) {
-        const WideText cls = OwnText(ClassName);
+        const std::wstring cls = OwnText(ClassName);
         WNDCLASSW wc;
-        if (!GetClassInfoW(ProgramModule(), cls.data(), &wc)) {
+        if (!GetClassInfoW(ProgramModule(), cls.c_str(), &wc)) {
             wc = {};
             wc.lpfnWndProc = StaticProc;
             wc.hInstance = ProgramModule();
             wc.hIcon = icon;
-            wc.lpszClassName = cls.data();
+            wc.lpszClassName = cls.c_str();
             RegisterClassW(&wc);
         }
-        CreateWindowExW(ExStyle, cls.data(), OwnText(Caption).data(), Style, InitLeft, InitTop,
+        CreateWindowExW(ExStyle, cls.c_str(), OwnText(Caption).c_str(), Style, InitLeft, InitTop,
                         r.right - r.left, r.bottom - r.top, TheApplication.Handle, nullptr, ProgramModule(), this);
     } else {
         WNDCLASSA wc;
