@@ -97,7 +97,7 @@ exe=$build/win32-product/Quorvel/Quorvel.exe
     echo
     echo "## Size"
     echo
-    echo "- Quorvel.exe: $(stat -c %s "$exe") bytes (budget 262144); the folder with Skins\\\\:"
+    echo "- Quorvel.exe: $(stat -c %s "$exe") bytes (budget 393216); the folder with Skins\\\\:"
     echo "  $(du -sb "$build/win32-product/Quorvel" | cut -f1) bytes."
     echo "- Its sections:"
     i686-w64-mingw32-objdump -h "$exe" | awk 'NF >= 7 && $1 ~ /^[0-9]+$/ {print $2, $3}' | while read -r n s; do

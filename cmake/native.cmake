@@ -81,7 +81,7 @@ set(QV_E2E_RUN ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR}/e2e ${QV
 # Every scenario with Wine reporting Windows XP, the planted system libraries
 # among them.
 add_test(NAME e2e.testtray.winxp COMMAND ${QV_E2E_RUN} winxp plain
-         "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*:Faults.*:Stacking.*:Libraries.*:Favourites.*")
+         "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*:Faults.*:Stacking.*:Libraries.*:Favourites.*:Toolkit.*")
 # With Wine reporting Windows 98, the scenarios that go where the 95 family
 # goes its own way: every form an ANSI window (the start button, the panel,
 # the timer and each dialog, typed into and closed from the keyboard), the

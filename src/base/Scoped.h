@@ -72,6 +72,34 @@ struct GdiObjectTraits {
 };
 using ScopedBrush = Scoped<GdiObjectTraits<HBRUSH>>;
 using ScopedPen = Scoped<GdiObjectTraits<HPEN>>;
+using ScopedBitmap = Scoped<GdiObjectTraits<HBITMAP>>;
+using ScopedFont = Scoped<GdiObjectTraits<HFONT>>;
+
+// A device context of our own making (CreateCompatibleDC); one from GetDC is
+// a WindowDC.
+struct MemoryDCTraits {
+    using Handle = HDC;
+    static bool Valid(HDC dc) { return dc != nullptr; }
+    static void Close(HDC dc) { DeleteDC(dc); }
+};
+using ScopedDC = Scoped<MemoryDCTraits>;
+
+// Destroying a menu destroys its submenus too.
+struct MenuTraits {
+    using Handle = HMENU;
+    static bool Valid(HMENU m) { return m != nullptr; }
+    static void Close(HMENU m) { DestroyMenu(m); }
+};
+using ScopedMenu = Scoped<MenuTraits>;
+
+// A timer of the thread, not of a window (SetTimer with no window): its
+// identifier is the handle.
+struct ThreadTimerTraits {
+    using Handle = UINT_PTR;
+    static bool Valid(UINT_PTR id) { return id != 0; }
+    static void Close(UINT_PTR id) { KillTimer(nullptr, id); }
+};
+using ScopedThreadTimer = Scoped<ThreadTimerTraits>;
 
 // An object selected into a device context for the scope's length.
 class ScopedSelection {

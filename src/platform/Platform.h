@@ -100,8 +100,8 @@ bool NeedCommonControls();
 bool ChooseFile(HWND owner, const char* filter, const char* initialFolder, std::string& path);
 // The roots of the drives present ("C:\", "D:\", ...).
 std::vector<std::string> DriveRoots();
-// `length` characters of `text` in Unicode, ending in a zero.
-std::vector<wchar_t> Widened(UINT codePage, const char* text, size_t length);
+// `length` characters of `text` in Unicode (zeros among them kept).
+std::wstring Widened(UINT codePage, const char* text, size_t length);
 
 // The system.
 bool QueryOsVersion(OSVERSIONINFOA& info);

@@ -76,11 +76,10 @@ bool NeedCommonControls()
     return ready;
 }
 
-std::vector<wchar_t> Widened(UINT codePage, const char* text, size_t length)
+std::wstring Widened(UINT codePage, const char* text, size_t length)
 {
-    std::vector<wchar_t> wide(length + 1, L'\0');
-    const int n = MultiByteToWideChar(codePage, 0, text, int(length), wide.data(), int(length));
-    wide.resize(size_t(n) + 1);
+    std::wstring wide(length, L'\0');
+    wide.resize(size_t(MultiByteToWideChar(codePage, 0, text, int(length), &wide[0], int(length))));
     return wide;
 }
 
@@ -103,8 +102,7 @@ bool ExactlyInCodePage(const wchar_t* wide, std::string& text)
     text.assign(size_t(n), '\0');
     WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], n, nullptr, nullptr);
     text.resize(size_t(n) - 1);
-    const std::vector<wchar_t> back = Widened(CP_ACP, text.data(), text.size());
-    return lstrcmpW(back.data(), wide) == 0;
+    return Widened(CP_ACP, text.data(), text.size()) == wide;
 }
 
 // The program's files are 8-bit: a name the code page cannot spell is kept by
@@ -129,24 +127,21 @@ bool ChooseFileInUnicode(const OPENFILENAMEA& ofn, std::string& path)
     static const auto open = Late<BOOL(WINAPI*)(OPENFILENAMEW*)>("comdlg32.dll", "GetOpenFileNameW");
     if (!open)
         return false;
-    const auto filter = ofn.lpstrFilter ? Widened(1251, ofn.lpstrFilter, FilterLength(ofn.lpstrFilter))
-                                        : std::vector<wchar_t>();
-    const auto dir = ofn.lpstrInitialDir ? Widened(CP_ACP, ofn.lpstrInitialDir, lstrlenA(ofn.lpstrInitialDir))
-                                         : std::vector<wchar_t>();
-    std::vector<wchar_t> file(MAX_PATH, L'\0');
+    const std::wstring filter = ofn.lpstrFilter ? Widened(1251, ofn.lpstrFilter, FilterLength(ofn.lpstrFilter)) : L"";
+    const std::wstring dir =
+        ofn.lpstrInitialDir ? Widened(CP_ACP, ofn.lpstrInitialDir, lstrlenA(ofn.lpstrInitialDir)) : L"";
+    wchar_t file[MAX_PATH] = L"";
     OPENFILENAMEW w = {};
     w.lStructSize = sizeof w;
     w.hwndOwner = ofn.hwndOwner;
-    w.lpstrFilter = filter.empty() ? nullptr : filter.data();
-    w.lpstrFile = file.data();
-    w.nMaxFile = DWORD(file.size());
-    w.lpstrInitialDir = dir.empty() ? nullptr : dir.data();
+    w.lpstrFilter = ofn.lpstrFilter ? filter.c_str() : nullptr;
+    w.lpstrFile = file;
+    w.nMaxFile = MAX_PATH;
+    w.lpstrInitialDir = ofn.lpstrInitialDir ? dir.c_str() : nullptr;
     w.Flags = ofn.Flags;
-    if (!open(&w))
+    if (!open(&w) || !file[0])  // nothing chosen: see ChooseFile
         return false;
-    if (!file[0])
-        return false;  // see ChooseFile
-    path = StorablePath(file.data());
+    path = StorablePath(file);
     return true;
 }
 } // namespace

@@ -1,4 +1,9 @@
 #include "Platform.h"
+
+#include <atomic>
+#include <cstring>
+
+#include "../base/Scoped.h"
 #include "../model/StartShape.h"
 
 HWND FindTaskbar()
@@ -7,16 +12,32 @@ HWND FindTaskbar()
 }
 
 namespace {
-void Describe(HWND w, HWND tray, ShellWindow& facts)
+// Under Wine every question about another process's window is a round trip
+// to the server, and the taskbar is looked at while the program starts. So
+// each window is asked only what ChooseStartButton reads of a window of its
+// kind and place; the facts it would not read are left out.
+bool Is(const ShellWindow& w, const char* cls)
+{
+    return std::strcmp(w.ClassName, cls) == 0;
+}
+
+void Name(HWND w, ShellWindow& facts)
 {
     facts = {};
     facts.Handle = uintptr_t(w);
     GetClassNameA(w, facts.ClassName, sizeof facts.ClassName);
+}
+
+bool OfThisProcess(HWND w)
+{
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
-    facts.OwnProcess = pid == GetCurrentProcessId();
+    return pid == GetCurrentProcessId();
+}
+
+void Locate(HWND w, ShellWindow& facts)
+{
     facts.Visible = IsWindowVisible(w) != FALSE;
-    facts.OwnedByTaskbar = GetWindow(w, GW_OWNER) == tray;
     RECT r = {};
     GetWindowRect(w, &r);
     facts.Left = r.left;
@@ -34,8 +55,15 @@ BOOL CALLBACK AddThreadWindow(HWND w, LPARAM param)
 {
     const ThreadWalk& walk = *reinterpret_cast<ThreadWalk*>(param);
     TaskbarTree& tree = *walk.Tree;
-    if (w != walk.Tray && tree.ThreadWindowCount < MaxShellWindows)
-        Describe(w, walk.Tray, tree.ThreadWindows[tree.ThreadWindowCount++]);
+    if (w == walk.Tray || tree.ThreadWindowCount == MaxShellWindows)
+        return TRUE;
+    ShellWindow& facts = tree.ThreadWindows[tree.ThreadWindowCount++];
+    Name(w, facts);
+    // Only a button may be the orb.
+    if (Is(facts, "Button")) {
+        facts.OwnProcess = OfThisProcess(w);
+        facts.OwnedByTaskbar = GetWindow(w, GW_OWNER) == walk.Tray;
+    }
     return TRUE;
 }
 
@@ -44,8 +72,25 @@ StartChoice LookAtTaskbar(HWND tray, TaskbarTree& tree)
 {
     if (!tray)
         return {StartShape::None, nullptr};
-    for (HWND w = GetWindow(tray, GW_CHILD); w && tree.ChildCount < MaxShellWindows; w = GetWindow(w, GW_HWNDNEXT))
-        Describe(w, tray, tree.Children[tree.ChildCount++]);
+    // Whose window a child is matters up to the shell's first child (ours
+    // may stand before it), and for a Start child wherever it stands.
+    bool shellsFirstSeen = false;
+    for (HWND w = GetWindow(tray, GW_CHILD); w && tree.ChildCount < MaxShellWindows; w = GetWindow(w, GW_HWNDNEXT)) {
+        ShellWindow& facts = tree.Children[tree.ChildCount++];
+        Name(w, facts);
+        const bool start = Is(facts, "Start");
+        if (start || !shellsFirstSeen) {
+            facts.OwnProcess = OfThisProcess(w);
+            shellsFirstSeen = shellsFirstSeen || !facts.OwnProcess;
+        }
+        if (start || Is(facts, "DesktopWindowContentBridge"))
+            Locate(w, facts);
+    }
+    const StartChoice byChildren = ChooseStartButton(tree);
+    if (byChildren.Shape != StartShape::None)
+        return byChildren;
+    // The taskbar's thread only where no child answers: the orb is one of
+    // its top-level windows.
     ThreadWalk walk = {tray, &tree};
     EnumThreadWindows(GetWindowThreadProcessId(tray, nullptr), AddThreadWindow, LPARAM(&walk));
     return ChooseStartButton(tree);
@@ -56,71 +101,99 @@ HWND StartWindow(const StartChoice& choice)
     return choice.Start ? HWND(choice.Start->Handle) : nullptr;
 }
 
-HWND HiddenStart = nullptr;
-HWINEVENTHOOK ShowHook = nullptr;
+struct WinEventHookTraits {
+    using Handle = HWINEVENTHOOK;
+    static bool Valid(HWINEVENTHOOK h) { return h != nullptr; }
+    static void Close(HWINEVENTHOOK h)
+    {
+        using Unhook = BOOL(WINAPI*)(HWINEVENTHOOK);
+        static const auto unhook = Late<Unhook>("user32.dll", "UnhookWinEvent");
+        if (unhook)
+            unhook(h);
+    }
+};
+using ScopedWinEventHook = Scoped<WinEventHookTraits>;
 
-void CALLBACK StartShown(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD)
+// Hides the Start button again whenever its shell shows it (Explorer after
+// some settings changes). Windows 95 has no means to watch it, and Wine 8
+// reports no window shown: there it stays under the overlaid button.
+class StartButtonWatch {
+public:
+    // nullptr stops watching.
+    void Keep(HWND start)
+    {
+        using SetHook = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
+        static const auto setHook = Late<SetHook>("user32.dll", "SetWinEventHook");
+        // First, as a crash on another thread calls it to give the button
+        // back while this thread may still be watching.
+        Start = start;
+        Hook.Reset();
+        if (!start || !setHook)
+            return;
+        // The shell's process, any of its threads: Wine does not deliver
+        // events to a hook on one thread of another process.
+        DWORD pid = 0;
+        GetWindowThreadProcessId(start, &pid);
+        Hook = ScopedWinEventHook(
+            setHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, Shown, pid, 0, WINEVENT_OUTOFCONTEXT));
+    }
+
+private:
+    static void CALLBACK Shown(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD);
+    std::atomic<HWND> Start{nullptr};
+    ScopedWinEventHook Hook;
+};
+
+// One for the process: the crash handler gives the button back through it.
+StartButtonWatch TheStartButtonWatch;
+
+void CALLBACK StartButtonWatch::Shown(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD)
 {
-    const HWND start = HiddenStart;
+    const HWND start = TheStartButtonWatch.Start;
     if (wnd && wnd == start && object == OBJID_WINDOW && IsWindowVisible(start))
         ShowWindow(start, SW_HIDE);
 }
 
-// Hides `start` again whenever its shell shows it (Explorer after some
-// settings changes); nullptr stops. Windows 95 has no means to watch it, and
-// Wine 8 reports no window shown: there it stays under the overlaid button.
-void KeepStartButtonHidden(HWND start)
-{
-    using SetHook = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
-    using Unhook = BOOL(WINAPI*)(HWINEVENTHOOK);
-    static const auto setHook = Late<SetHook>("user32.dll", "SetWinEventHook");
-    static const auto unhook = Late<Unhook>("user32.dll", "UnhookWinEvent");
-    // First, as a crash on another thread calls it to give the button back
-    // while this thread may still be watching.
-    HiddenStart = start;
-    if (ShowHook && unhook)
-        unhook(ShowHook);
-    ShowHook = nullptr;
-    if (!start || !setHook)
-        return;
-    // The shell's process, any of its threads: Wine does not deliver events
-    // to a hook on one thread of another process.
-    DWORD pid = 0;
-    GetWindowThreadProcessId(start, &pid);
-    ShowHook = setHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, StartShown, pid, 0, WINEVENT_OUTOFCONTEXT);
-}
-
 void Hide(HWND start)
 {
-    KeepStartButtonHidden(start);
+    TheStartButtonWatch.Keep(start);
     ShowStartButton(start, false);
 }
 
 // A new taskbar builds its Start window some time after it announces itself
 // (later Windows build it lazily): it is looked for a few times, then no more.
-const UINT RetryMs = 250;
-const int RetryCount = 20;
-UINT_PTR Retry = 0;
-HWND RetryTray = nullptr;
-int RetriesLeft = 0;
+class StartButtonSearch {
+public:
+    void Begin(HWND tray)
+    {
+        Tray = tray;
+        RetriesLeft = RetryCount;
+        Timer = ScopedThreadTimer(SetTimer(nullptr, 0, RetryMs, LookAgain));
+    }
+    void Stop() { Timer.Reset(); }
 
-void StopRetrying()
-{
-    if (Retry)
-        KillTimer(nullptr, Retry);
-    Retry = 0;
-}
+private:
+    static constexpr UINT RetryMs = 250;
+    static constexpr int RetryCount = 20;
+    static void CALLBACK LookAgain(HWND, UINT, UINT_PTR, DWORD);
+    ScopedThreadTimer Timer;
+    HWND Tray = nullptr;
+    int RetriesLeft = 0;
+};
 
-void CALLBACK LookAgain(HWND, UINT, UINT_PTR, DWORD)
+StartButtonSearch TheStartButtonSearch;
+
+void CALLBACK StartButtonSearch::LookAgain(HWND, UINT, UINT_PTR, DWORD)
 {
+    StartButtonSearch& search = TheStartButtonSearch;
     TaskbarTree tree;
-    const StartChoice choice = LookAtTaskbar(IsWindow(RetryTray) ? RetryTray : nullptr, tree);
+    const StartChoice choice = LookAtTaskbar(IsWindow(search.Tray) ? search.Tray : nullptr, tree);
     const HWND start = StartWindow(choice);
     // A window is made first and shown after: one found not yet shown is
     // looked at again, as its showing may go unreported (Wine).
     const bool settled = choice.Shape != StartShape::None && (!start || IsWindowVisible(start));
-    if (settled || --RetriesLeft <= 0 || !IsWindow(RetryTray))
-        StopRetrying();
+    if (settled || --search.RetriesLeft <= 0 || !IsWindow(search.Tray))
+        search.Stop();
     if (start)
         Hide(start);
 }
@@ -148,21 +221,18 @@ void ShowStartButton(HWND start, bool show)
 
 void HideStartButton(HWND tray, bool hide)
 {
-    StopRetrying();
+    TheStartButtonSearch.Stop();
     TaskbarTree tree;
     const StartChoice choice = LookAtTaskbar(tray, tree);
     const HWND start = StartWindow(choice);
     if (hide) {
         Hide(start);
     } else {
-        KeepStartButtonHidden(nullptr);
+        TheStartButtonWatch.Keep(nullptr);
         ShowStartButton(start, true);
     }
-    if (hide && tray && choice.Shape == StartShape::None) {
-        RetryTray = tray;
-        RetriesLeft = RetryCount;
-        Retry = SetTimer(nullptr, 0, RetryMs, LookAgain);
-    }
+    if (hide && tray && choice.Shape == StartShape::None)
+        TheStartButtonSearch.Begin(tray);
 }
 
 void OpenStartMenu(HWND tray)

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "../base/KeptObjects.h"
 #include "../base/Scoped.h"
 #include "../platform/Platform.h"
 #include "Graphics.h"
@@ -38,32 +39,61 @@ std::string ItemText(HWND list, UINT lengthMsg, UINT textMsg, int index)
     text.resize(got < 0 ? 0 : size_t(got) < text.size() ? size_t(got) : text.size() - 1);
     return text;
 }
+
+struct FontSearch {
+    HFONT Font;
+    bool Found;
+};
+
+BOOL CALLBACK LookForFont(HWND w, LPARAM param)
+{
+    FontSearch& search = *reinterpret_cast<FontSearch*>(param);
+    if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId() &&
+        HFONT(SendMessageA(w, WM_GETFONT, 0, 0)) == search.Font)
+        search.Found = true;
+    return !search.Found;
+}
+
+BOOL CALLBACK LookForFontInTree(HWND top, LPARAM param)
+{
+    if (LookForFont(top, param))
+        EnumChildWindows(top, LookForFont, param);
+    return !reinterpret_cast<FontSearch*>(param)->Found;
+}
+
+// Whether a window of ours shows its text in `font`. Every window is looked
+// at, not only our top-level ones: the start button may be the taskbar's
+// child. Slow, but asked only of a full list of fonts.
+bool ShownByOurWindow(HFONT font)
+{
+    FontSearch search = {font, false};
+    EnumWindows(LookForFontInTree, LPARAM(&search));
+    return search.Found;
+}
 } // namespace
 
 HFONT DialogFont(unsigned style, int points, BYTE charset)
 {
-    // Made once each and kept: the program uses a handful of cuts, looked up
-    // down a short list.
-    struct Made {
-        unsigned Key;
-        HFONT Font;
-    };
-    static Made fonts[16];
-    static size_t count = 0;
+    // Made once each and kept. The program asks for a handful of cuts (plain,
+    // bold, underlined; 8 and 12 points; two character sets), far fewer than
+    // there is room for.
+    static KeptObjects<unsigned, ScopedFont, 16> fonts;
     const unsigned key = style | unsigned(charset) << 8 | unsigned(points) << 16;
-    for (size_t i = 0; i < count; ++i)
-        if (fonts[i].Key == key)
-            return fonts[i].Font;
-    const int height = -MulDiv(points, GetDeviceCaps(WindowDC(nullptr), LOGPIXELSY), 72);
-    const HFONT font = CreateFontA(height, 0, 0, 0, style & BoldFont ? FW_BOLD : FW_NORMAL, FALSE,
-                                   (style & UnderlinedFont) != 0, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
-    if (count < 16)
-        fonts[count++] = {key, font};
-    return font;
+    const auto make = [=] {
+        const int height = -MulDiv(points, GetDeviceCaps(WindowDC(nullptr), LOGPIXELSY), 72);
+        return ScopedFont(CreateFontA(height, 0, 0, 0, style & BoldFont ? FW_BOLD : FW_NORMAL, FALSE,
+                                      (style & UnderlinedFont) != 0, FALSE, charset, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                      "MS Sans Serif"));
+    };
+    // A control only borrows the font it is given: one a window shows stays.
+    const ScopedFont* font = fonts.Find(key, make, [](const ScopedFont& f) { return !ShownByOurWindow(f.Get()); });
+    // Sixteen cuts on screen at once leave no room for another, which then
+    // gets the system's dialog font: nobody deletes that one.
+    return font ? font->Get() : HFONT(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-WideText OwnText(const std::string& text)
+std::wstring OwnText(const std::string& text)
 {
     return Widened(1251, text.data(), text.size());
 }
@@ -87,8 +117,8 @@ void Control::Create(HWND parent, const char* className, const std::string& text
     const DWORD all = WS_CHILD | WS_VISIBLE | style;
     if (Cyrillic) {
         // A Unicode control keeps its text in Unicode.
-        Handle = CreateWindowExW(exStyle, OwnText(className).data(), OwnText(text).data(), all, x, y, width, height, parent,
-                                 HMENU(UINT_PTR(id)), ProgramModule(), nullptr);
+        Handle = CreateWindowExW(exStyle, OwnText(className).c_str(), OwnText(text).c_str(), all, x, y, width,
+                                 height, parent, HMENU(UINT_PTR(id)), ProgramModule(), nullptr);
     } else {
         Handle = CreateWindowExA(exStyle, className, text.c_str(), all, x, y, width, height, parent,
                                  HMENU(UINT_PTR(id)), ProgramModule(), nullptr);
@@ -136,13 +166,11 @@ SIZE Control::TextSize(int maxWidth) const
     const WindowDC dc(Handle);
     const ScopedSelection font(dc, HGDIOBJ(SendMessageA(Handle, WM_GETFONT, 0, 0)));
     // Measured as shown: a Unicode control's text in Unicode.
-    // A vector, not a std::wstring: that class alone is some 40 KB of exe.
-    WideText wide;
-    int wideLength = 0;
+    std::wstring wide;
     std::string narrow;
     if (Cyrillic) {
         wide.resize(size_t(GetWindowTextLengthW(Handle)) + 1);
-        wideLength = GetWindowTextW(Handle, wide.data(), int(wide.size()));
+        wide.resize(size_t(GetWindowTextW(Handle, &wide[0], int(wide.size()))));
     } else {
         narrow = Text();
     }
@@ -150,7 +178,7 @@ SIZE Control::TextSize(int maxWidth) const
         RECT r = {0, 0, width, 0};
         format |= DT_CALCRECT | DT_NOPREFIX;
         if (Cyrillic)
-            DrawTextW(dc, wide.data(), wideLength, &r, format);
+            DrawTextW(dc, wide.c_str(), int(wide.size()), &r, format);
         else
             DrawTextA(dc, narrow.c_str(), int(narrow.size()), &r, format);
         return SIZE{r.right, r.bottom};

@@ -15,9 +15,8 @@ HFONT DialogFont(unsigned style = PlainFont, int points = 8, BYTE charset = DEFA
 // page. On the NT family they are converted and shown in Unicode, whatever
 // the system's code page; the 95 family shows them as its code page allows.
 bool ShownInUnicode(const std::string& text);
-// Such a text in Unicode, ending in a zero.
-using WideText = std::vector<wchar_t>;
-WideText OwnText(const std::string& text);
+// Such a text in Unicode.
+std::wstring OwnText(const std::string& text);
 
 class Control {
 public:

@@ -5,6 +5,7 @@
 
 
 #include "../../res/resource.h"
+#include "../base/KeptObjects.h"
 #include "../base/Scoped.h"
 #include "../platform/Platform.h"
 #include "Application.h"
@@ -158,17 +159,17 @@ void Form::CreateHandle()
     // On the NT family a Unicode window, so that a Cyrillic caption shows
     // whatever the system's code page; the 95 family has ANSI windows only.
     if (IsNtFamily()) {
-        const WideText cls = OwnText(ClassName);
+        const std::wstring cls = OwnText(ClassName);
         WNDCLASSW wc;
-        if (!GetClassInfoW(ProgramModule(), cls.data(), &wc)) {
+        if (!GetClassInfoW(ProgramModule(), cls.c_str(), &wc)) {
             wc = {};
             wc.lpfnWndProc = StaticProc;
             wc.hInstance = ProgramModule();
             wc.hIcon = icon;
-            wc.lpszClassName = cls.data();
+            wc.lpszClassName = cls.c_str();
             RegisterClassW(&wc);
         }
-        CreateWindowExW(ExStyle, cls.data(), OwnText(Caption).data(), Style, InitLeft, InitTop,
+        CreateWindowExW(ExStyle, cls.c_str(), OwnText(Caption).c_str(), Style, InitLeft, InitTop,
                         r.right - r.left, r.bottom - r.top, TheApplication.Handle, nullptr, ProgramModule(), this);
     } else {
         WNDCLASSA wc;
@@ -437,22 +438,10 @@ LRESULT Form::ControlColor(UINT msg, HDC dc, HWND control)
     if (c)
         SetTextColor(dc, c->FontColor);
     SetBkColor(dc, back);
-    // A brush per colour, kept for the program's life: there are a handful,
-    // too few for more than a look down a short list (the last one is made
-    // anew for any colour past them).
-    struct Kept {
-        COLORREF Colour;
-        HBRUSH Brush;
-    };
-    static Kept brushes[8];
-    static size_t count = 0;
-    for (size_t i = 0; i < count; ++i)
-        if (brushes[i].Colour == back)
-            return LRESULT(brushes[i].Brush);
-    if (count == 8)
-        DeleteObject(brushes[--count].Brush);
-    brushes[count] = {back, CreateSolidBrush(back)};
-    return LRESULT(brushes[count++].Brush);
+    // A brush per colour, kept: there are a handful. One let go for another
+    // colour is no longer in use, as a control paints with the brush at once.
+    static KeptObjects<COLORREF, ScopedBrush, 8> brushes;
+    return LRESULT(brushes.Get(back, [back] { return ScopedBrush(CreateSolidBrush(back)); }).Get());
 }
 
 namespace {

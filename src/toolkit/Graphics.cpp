@@ -1,6 +1,7 @@
 #include "Graphics.h"
 
 #include <cstring>
+#include <utility>
 
 #include "../base/BmpFile.h"
 #include "../base/Errors.h"
@@ -12,35 +13,22 @@
 Bitmap::Bitmap(HBITMAP handle) : Bmp(handle)
 {
     BITMAP info;
-    if (Bmp && GetObjectA(Bmp, sizeof info, &info)) {
+    if (Bmp && GetObjectA(Bmp.Get(), sizeof info, &info)) {
         Width = info.bmWidth;
         Height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
     }
 }
 
-Bitmap::~Bitmap()
+Bitmap::Bitmap(Bitmap&& other) noexcept
+    : Width(std::exchange(other.Width, 0)), Height(std::exchange(other.Height, 0)), Bmp(std::move(other.Bmp))
 {
-    if (Bmp)
-        DeleteObject(Bmp);
-}
-
-Bitmap::Bitmap(Bitmap&& other) noexcept : Width(other.Width), Height(other.Height), Bmp(other.Bmp)
-{
-    other.Bmp = nullptr;
-    other.Width = other.Height = 0;
 }
 
 Bitmap& Bitmap::operator=(Bitmap&& other) noexcept
 {
-    if (this != &other) {
-        if (Bmp)
-            DeleteObject(Bmp);
-        Bmp = other.Bmp;
-        Width = other.Width;
-        Height = other.Height;
-        other.Bmp = nullptr;
-        other.Width = other.Height = 0;
-    }
+    Bmp = std::move(other.Bmp);
+    Width = std::exchange(other.Width, 0);
+    Height = std::exchange(other.Height, 0);
     return *this;
 }
 
@@ -71,7 +59,7 @@ std::string SysErrorMessage(DWORD code)
 
 namespace {
 // A 32-bit top-down DIB section: pixels in reading order, 0x00RRGGBB.
-HBITMAP TopDownDib(int width, int height, void** bits)
+HBITMAP TopDownDib(int width, int height, uint32_t** pixels)
 {
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -80,7 +68,10 @@ HBITMAP TopDownDib(int width, int height, void** bits)
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
-    return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, bits, nullptr, 0);
+    void* bits = nullptr;
+    const HBITMAP dib = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    *pixels = static_cast<uint32_t*>(bits);
+    return dib;
 }
 
 // Larger files cannot hold a bitmap the decoder accepts.
@@ -120,36 +111,20 @@ Bitmap Bitmap::FromFile(const std::string& path)
         WeighSkinPicture(path, data.data(), data.size());
         image = DecodeBmp(data.data(), data.size());
     });
-    void* bits = nullptr;
-    Bitmap b(TopDownDib(image.Width, image.Height, &bits));
+    uint32_t* pixels = nullptr;
+    Bitmap b(TopDownDib(image.Width, image.Height, &pixels));
     if (b.Empty())
         throw EInvalidGraphic();
-    std::memcpy(bits, image.Pixels.data(), image.Pixels.size() * sizeof(uint32_t));
+    std::memcpy(pixels, image.Pixels.data(), image.Pixels.size() * sizeof(uint32_t));
     return b;
 }
 
-MemoryDC::MemoryDC(HDC like, HBITMAP bitmap) : Dc(CreateCompatibleDC(like)), Old(SelectObject(Dc, bitmap)) {}
+MemoryDC::MemoryDC(HDC like, HBITMAP bitmap) : Dc(CreateCompatibleDC(like)), Selected(Dc.Get(), bitmap) {}
 
-MemoryDC::~MemoryDC()
+Surface::Surface(int width, int height)
+    : Width(width > 0 ? width : 1), Height(height > 0 ? height : 1), Bmp(TopDownDib(Width, Height, &Bits)),
+      Mem(CreateCompatibleDC(nullptr)), Selected(Mem.Get(), Bmp.Get())
 {
-    SelectObject(Dc, Old);
-    DeleteDC(Dc);
-}
-
-Surface::Surface(int width, int height) : Width(width > 0 ? width : 1), Height(height > 0 ? height : 1)
-{
-    void* bits = nullptr;
-    Bmp = TopDownDib(Width, Height, &bits);
-    Bits = static_cast<uint32_t*>(bits);
-    Mem = CreateCompatibleDC(nullptr);
-    Old = SelectObject(Mem, Bmp);
-}
-
-Surface::~Surface()
-{
-    SelectObject(Mem, Old);
-    DeleteDC(Mem);
-    DeleteObject(Bmp);
 }
 
 HRGN RegionFromRuns(const std::vector<RunRect>& runs)

@@ -8,17 +8,16 @@
 #include <vector>
 
 #include "../base/Region.h"
+#include "../base/Scoped.h"
 
 // A device-independent bitmap (DIB section) and its size.
 class Bitmap {
 public:
     Bitmap() = default;
     explicit Bitmap(HBITMAP handle);
-    ~Bitmap();
+    // Moved from, it is empty and of no size.
     Bitmap(Bitmap&& other) noexcept;
     Bitmap& operator=(Bitmap&& other) noexcept;
-    Bitmap(const Bitmap&) = delete;
-    Bitmap& operator=(const Bitmap&) = delete;
 
     // One of the program's own pictures.
     static Bitmap FromResource(int id);
@@ -26,45 +25,40 @@ public:
     // the file cannot be opened, EInvalidGraphic when it is not a bitmap.
     static Bitmap FromFile(const std::string& path);
 
-    HBITMAP Handle() const { return Bmp; }
+    HBITMAP Handle() const { return Bmp.Get(); }
     bool Empty() const { return !Bmp; }
     int Width = 0;
     int Height = 0;
 
 private:
-    HBITMAP Bmp = nullptr;
+    ScopedBitmap Bmp;
 };
 
 // A memory device context with a bitmap selected into it, restored on exit.
 class MemoryDC {
 public:
     MemoryDC(HDC like, HBITMAP bitmap);
-    ~MemoryDC();
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    operator HDC() const { return Dc; }
+    operator HDC() const { return Dc.Get(); }
 
 private:
-    HDC Dc;
-    HGDIOBJ Old;
+    ScopedDC Dc;
+    // Undone before the context is deleted, members going in reverse order.
+    ScopedSelection Selected;
 };
 
 // A 32-bit top-down surface to draw on and read back (0x00RRGGBB pixels).
 class Surface {
 public:
     Surface(int width, int height);
-    ~Surface();
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-    HDC Dc() const { return Mem; }
+    HDC Dc() const { return Mem.Get(); }
     const uint32_t* Pixels() const { return Bits; }
     int Width, Height;
 
 private:
-    HBITMAP Bmp = nullptr;
-    uint32_t* Bits = nullptr;
-    HDC Mem = nullptr;
-    HGDIOBJ Old = nullptr;
+    uint32_t* Bits = nullptr;  // written by the bitmap's making, so declared before it
+    ScopedBitmap Bmp;
+    ScopedDC Mem;
+    ScopedSelection Selected;
 };
 
 // The system's link pointer; Windows 95 has none, so our own there.

@@ -1,5 +1,6 @@
 #include "Menus.h"
 
+#include "../base/Scoped.h"
 #include "../platform/Platform.h"
 
 namespace {
@@ -11,9 +12,9 @@ void Adopt(std::vector<MenuItem*>& items, MenuItem* parent)
     }
 }
 
-HMENU Build(const std::vector<MenuItem*>& items)
+ScopedMenu Build(const std::vector<MenuItem*>& items)
 {
-    HMENU menu = CreatePopupMenu();
+    ScopedMenu menu(CreatePopupMenu());
     for (const MenuItem* i : items) {
         if (!i->Visible)
             continue;
@@ -28,9 +29,11 @@ HMENU Build(const std::vector<MenuItem*>& items)
             mi.dwTypeData = const_cast<char*>(i->Caption.c_str());
         }
         mi.fState = (i->Enabled ? MFS_ENABLED : MFS_GRAYED) | (i->Checked ? MFS_CHECKED : 0);
-        if (!i->Items.empty())
-            mi.hSubMenu = Build(i->Items);
-        InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &mi);
+        ScopedMenu submenu = i->Items.empty() ? ScopedMenu() : Build(i->Items);
+        mi.hSubMenu = submenu.Get();
+        // Once inserted, a submenu goes with its menu.
+        if (InsertMenuItemA(menu.Get(), GetMenuItemCount(menu.Get()), TRUE, &mi))
+            submenu.Release();
     }
     return menu;
 }
@@ -52,15 +55,14 @@ PopupMenu::PopupMenu(std::vector<MenuItem*> items) : Items(std::move(items))
 
 UINT PopupMenu::Popup(HWND owner, int x, int y) const
 {
-    HMENU menu = Build(Items);
+    const ScopedMenu menu = Build(Items);
     // The owner must be in the foreground, or the menu would not close when
     // the user clicks elsewhere.
     SetForegroundWindow(owner);
-    const UINT chosen = UINT(
-        TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, owner, nullptr));
+    const UINT chosen = UINT(TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x,
+                                            y, 0, owner, nullptr));
     // While it was open its owner could not be raised above the menu it owns.
     RestackSoon();
     PostMessageA(owner, WM_NULL, 0, 0);
-    DestroyMenu(menu);  // submenus go with it
     return chosen;
 }
