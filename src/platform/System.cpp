@@ -107,6 +107,8 @@ bool ExactlyInCodePage(const wchar_t* wide, std::string& text)
     return lstrcmpW(back.data(), wide) == 0;
 }
 
+} // namespace
+
 // The program's files are 8-bit: a name the code page cannot spell is kept by
 // its short (8.3) form, which every version reads back.
 std::string StorablePath(const wchar_t* wide)
@@ -124,6 +126,7 @@ std::string StorablePath(const wchar_t* wide)
     throw unstorable;
 }
 
+namespace {
 bool ChooseFileInUnicode(const OPENFILENAMEA& ofn, std::string& path)
 {
     static const auto open = Late<BOOL(WINAPI*)(OPENFILENAMEW*)>("comdlg32.dll", "GetOpenFileNameW");
