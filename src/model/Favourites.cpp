@@ -3,6 +3,8 @@
 #include "../base/Errors.h"
 #include "../base/Files.h"
 
+#include <cctype>
+
 const char* const FoldersFile = "Dirs.qvl";
 const char* const ProgramsFile = "Apps.qvl";
 
@@ -136,4 +138,57 @@ void DeleteFavourite(FavouriteList& list, int n)
         list.Entry[i] = list.Entry[i + 1];
     list.Entry[list.Count] = {};
     --list.Count;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t cut = path.find_last_of("\\:");
+    if (cut == std::string::npos)
+        return path;
+    // A drive's root keeps its backslash: "C:" alone is the drive's current
+    // folder, wherever that is.
+    if (path[cut] == ':' || (cut >= 1 && path[cut - 1] == ':'))
+        return path.substr(0, cut + 1) + (path[cut] == ':' ? "\\" : "");
+    return path.substr(0, cut);
+}
+
+namespace {
+bool SamePath(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+} // namespace
+
+DropPlan PlanDrop(FavouriteKind kind, const std::vector<DroppedItem>& dropped, unsigned count)
+{
+    DropPlan plan;
+    const unsigned room = count < MaxFavourites ? MaxFavourites - count : 0;
+    const bool folders = kind == FavouriteKind::Folders;
+    std::vector<std::string> seen;
+    for (const DroppedItem& item : dropped) {
+        const std::string path = folders && !item.IsFolder ? FolderOf(item.Path) : item.Path;
+        bool again = false;
+        for (const std::string& s : seen)
+            again = again || SamePath(s, path);
+        if (again)
+            continue;
+        seen.push_back(path);
+        if (plan.Entries.size() >= room) {
+            ++plan.Refused;
+            continue;
+        }
+        plan.Entries.push_back({folders ? DefaultFolderName(path) : DefaultFileName(path), path});
+    }
+    return plan;
+}
+
+std::string RefusedDropText(unsigned refused)
+{
+    return std::to_string(refused) + (refused == 1 ? " dropped item was" : " dropped items were") +
+           " not added: a list holds at most " + std::to_string(MaxFavourites) + " entries.";
 }

@@ -75,3 +75,27 @@ std::string MenuCaption(const Favourite& entry);
 bool AddFavourite(FavouriteList& list, const std::string& path, const std::string& name);
 // Removes entry `n` (1 to Count); the later ones move up. Out of range: nothing.
 void DeleteFavourite(FavouriteList& list, int n);
+
+// What was dropped on a favourites button: a path, and whether it names a
+// folder.
+struct DroppedItem {
+    std::string Path;
+    bool IsFolder = false;
+};
+
+// The entries a drop adds (path and default name, in the order dropped) and
+// how many of them the list has no room for.
+struct DropPlan {
+    std::vector<Favourite> Entries;
+    unsigned Refused = 0;
+};
+
+// A folder list takes a dropped folder as it is and a dropped file by its
+// folder; a program list takes each as it is. Two items that come to the same
+// path make one entry. A list holding `count` entries takes what fits in the
+// twenty; the rest is refused.
+DropPlan PlanDrop(FavouriteKind kind, const std::vector<DroppedItem>& dropped, unsigned count);
+// The folder a file is in: "C:\a\b.txt" gives "C:\a", "C:\b.txt" gives "C:\".
+std::string FolderOf(const std::string& path);
+// The box that tells how many dropped items did not fit.
+std::string RefusedDropText(unsigned refused);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "../model/Favourites.h"
+
 // Taskbar and Start button.
 HWND FindTaskbar();
 // The taskbar's Start button as its window tree shows it (see StartShape.h),
@@ -98,6 +100,27 @@ bool NeedCommonControls();
 // with neither throws). False when cancelled, unavailable, or nothing was
 // chosen.
 bool ChooseFile(HWND owner, const char* filter, const char* initialFolder, std::string& path);
+// A name in Unicode as the program's 8-bit files can keep it: in the system's
+// ANSI code page, or by its short (8.3) name where its own has letters the
+// code page lacks. A name with neither throws.
+std::string StorablePath(const wchar_t* wide);
+
+// Files and folders dragged onto a window from Explorer or any program that
+// drags files: from now on the window gets WM_DROPFILES for them. Under Wine,
+// whose drag and drop reaches only registered OLE drop targets, the window is
+// given one that hands each drop on as that same message. Again on the same
+// window changes nothing.
+void AcceptDroppedFiles(HWND wnd);
+// Before the window is destroyed.
+void StopAcceptingDroppedFiles(HWND wnd);
+struct DroppedFiles {
+    POINT At;  // client coordinates of the window dropped on
+    std::vector<DroppedItem> Items;
+};
+// What a WM_DROPFILES carries, its names as the program's files can keep
+// them (Unicode on the NT family); the drop is released whatever happens.
+DroppedFiles TakeDroppedFiles(HDROP drop);
+
 // The roots of the drives present ("C:\", "D:\", ...).
 std::vector<std::string> DriveRoots();
 // `length` characters of `text` in Unicode (zeros among them kept).

@@ -105,6 +105,8 @@ bool ExactlyInCodePage(const wchar_t* wide, std::string& text)
     return Widened(CP_ACP, text.data(), text.size()) == wide;
 }
 
+} // namespace
+
 // The program's files are 8-bit: a name the code page cannot spell is kept by
 // its short (8.3) form, which every version reads back.
 std::string StorablePath(const wchar_t* wide)
@@ -122,6 +124,7 @@ std::string StorablePath(const wchar_t* wide)
     throw unstorable;
 }
 
+namespace {
 bool ChooseFileInUnicode(const OPENFILENAMEA& ofn, std::string& path)
 {
     static const auto open = Late<BOOL(WINAPI*)(OPENFILENAMEW*)>("comdlg32.dll", "GetOpenFileNameW");

@@ -75,6 +75,13 @@ PanelWindow::PanelWindow(Program& app)
     AlignFrames();
 }
 
+PanelWindow::~PanelWindow()
+{
+    // A panel whose window a new one took over has none to let go of.
+    if (Handle)
+        StopAcceptingDroppedFiles(Handle);
+}
+
 void PanelWindow::AlignFrames()
 {
     RECT rc = {0, 0, InitClientWidth, InitClientHeight};
@@ -134,6 +141,8 @@ void PanelWindow::OnCreate()
 
     SetOwner(Handle, GetDesktopWindow());
     MakeTopmost(Handle);
+    // Made anew on a skin change, in a window of its own or the old one's.
+    AcceptDroppedFiles(Handle);
 }
 
 // Entry items 1 to 20 stand at positions 3 to 22 of their menu; each is
@@ -291,6 +300,7 @@ LRESULT PanelWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case WM_DROPFILES: FilesDropped(HDROP(wParam)); return 0;
     // Clicked away from, the panel is the mouse's again.
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE && Marked) {
@@ -300,6 +310,17 @@ LRESULT PanelWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     }
     return Form::WndProc(msg, wParam, lParam);
+}
+
+void PanelWindow::FilesDropped(HDROP drop)
+{
+    const DroppedFiles dropped = TakeDroppedFiles(drop);
+    for (const FavouriteKind kind : {FavouriteKind::Folders, FavouriteKind::Programs}) {
+        const Picture& b = Buttons[kind == FavouriteKind::Folders ? FoldersButton : ProgramsButton];
+        const POINT& p = dropped.At;
+        if (b.Visible && p.x >= b.Left && p.x < b.Left + b.Width && p.y >= b.Top && p.y < b.Top + b.Height)
+            return App.AddDroppedToFavourites(kind, dropped.Items);
+    }
 }
 
 void PanelWindow::KeyPressed(WPARAM key)

@@ -14,6 +14,7 @@ class Program;
 class PanelWindow : public Form {
 public:
     explicit PanelWindow(Program& app);
+    ~PanelWindow() override;
 
     // Both favourites menus from the lists, before every popup.
     void RefreshFavouriteMenus();
@@ -46,6 +47,9 @@ private:
     void PopUpFavouritesMenu(FavouriteKind kind);
     void AddProgram();
     void KeyPressed(WPARAM key);
+    // Files dropped on a favourites button go to its list; elsewhere on the
+    // panel they change nothing.
+    void FilesDropped(HDROP drop);
     void MoveMark(int step);
     void BeginDrag(int x, int y);
     void DragTo(int x, int y);

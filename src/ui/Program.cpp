@@ -376,6 +376,31 @@ void Program::AddToFavourites(FavouriteKind kind, const std::string& path, const
         SaveFavouritesIfChanged(list, FilePath(FileOf(kind)));
 }
 
+void Program::AddDroppedToFavourites(FavouriteKind kind, const std::vector<DroppedItem>& dropped)
+{
+    RoomInFavourites(kind);
+    const DropPlan plan = PlanDrop(kind, dropped, FavouritesOf(kind).Count);
+    unsigned refused = plan.Refused;
+    for (const Favourite& entry : plan.Entries) {
+        if (TheApplication.Terminated)
+            return;
+        // The file may have filled up meanwhile, edited elsewhere.
+        if (!RoomInFavourites(kind)) {
+            ++refused;
+            continue;
+        }
+        // One that cannot be kept (a path too long) is told of, and the
+        // rest still go in.
+        try {
+            AddToFavourites(kind, entry.Path, entry.Name);
+        } catch (const std::exception& e) {
+            TheApplication.ShowException(e);
+        }
+    }
+    if (refused && !TheApplication.Terminated)
+        Application::Box(Panel->Handle, RefusedDropText(refused).c_str(), "Quorvel", MB_OK | MB_ICONINFORMATION);
+}
+
 void Program::OpenFavourite(FavouriteKind kind, unsigned slot)
 {
     ShellOpen(StartButton.Handle, FavouritesOf(kind).Entry[slot].Path);

@@ -65,6 +65,9 @@ public:
     bool RoomInFavourites(FavouriteKind kind);
     // Asks for the new entry's name, then adds and saves it.
     void AddToFavourites(FavouriteKind kind, const std::string& path, const std::string& defaultName);
+    // Each dropped item that fits, its name asked for as "Add" asks it; the
+    // user is told how many did not fit.
+    void AddDroppedToFavourites(FavouriteKind kind, const std::vector<DroppedItem>& dropped);
     // Entry `slot` (1 to 20) of a list, through the shell's "open", maximised.
     void OpenFavourite(FavouriteKind kind, unsigned slot);
     // Saves, gives the Start button back and shuts Windows down.

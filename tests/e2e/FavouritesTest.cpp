@@ -2,6 +2,7 @@
 // while Quorvel runs, and Quorvel ended while one of its dialogs is open.
 #include <gtest/gtest.h>
 
+#include "FileDrag.h"
 #include "Session.h"
 #include "ui/Commands.h"
 
@@ -166,4 +167,70 @@ TEST(Favourites, ANameTheCodePageLacksIsStoredByAShortNameAndALongPathWhole)
                  LPARAM(ButtonOf(name, "Default")));
     EXPECT_TRUE(WaitFor([&] { return ReadBytes(s.App.File("Apps.qvl")).find("\r\n" + longPath + "\r\n") != std::string::npos; }))
         << ReadBytes(s.App.File("Apps.qvl"));
+}
+
+namespace {
+int EntriesIn(const std::string& list)
+{
+    int lines = 0;
+    for (size_t at = list.find("\r\n"); at != std::string::npos; at = list.find("\r\n", at + 2))
+        ++lines;
+    return lines / 2;
+}
+
+// Each name dialog answered with Default, until the list holds `entries`.
+void AnswerNamesWithDefault(Session& s, const char* file, int entries)
+{
+    while (EntriesIn(ReadBytes(s.App.File(file))) < entries) {
+        HWND name = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(name = s.Q.Window("TNameForm")) != FALSE; }))
+            << ReadBytes(s.App.File(file));
+        const int before = EntriesIn(ReadBytes(s.App.File(file)));
+        PostMessageA(name, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ButtonOf(name, "Default")), BN_CLICKED),
+                     LPARAM(ButtonOf(name, "Default")));
+        ASSERT_TRUE(WaitFor([&] { return EntriesIn(ReadBytes(s.App.File(file))) > before; }));
+    }
+}
+} // namespace
+
+// Dragged from another program, as from Explorer: on the folders button a
+// file counts by its folder, on the programs button what does not fit in
+// twenty is refused and counted, anywhere else a drop changes nothing.
+TEST(Favourites, FilesDroppedOnTheButtonsJoinTheirListsUpToTwenty)
+{
+    std::string apps;
+    for (int i = 1; i <= 19; ++i)
+        apps += "App" + std::to_string(i) + "\r\nC:\\app" + std::to_string(i) + ".exe\r\n";
+    Session s("Favourites.Drop", "", {{"Dirs.qvl", ""}, {"Apps.qvl", apps}});
+    const std::string dir = s.App.Dir + "Dropped\\";
+    for (const char* sub : {"", "Alpha", "Beta", "Gamma"})
+        CreateDirectoryA((dir + sub).c_str(), nullptr);
+    for (const char* file : {"Gamma\\notes.txt", "one.exe", "two.exe", "three.exe"})
+        WriteBytes(dir + file, "x");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    HWND panel = s.ShowPanel();
+
+    // On the frame, between the buttons: nothing is asked, nothing written.
+    const RECT r = WindowRect(panel);
+    ASSERT_TRUE(DragFilesTo({dir + "Alpha"}, POINT{r.left + 3, (r.top + r.bottom) / 2}));
+    Sleep(1500);
+    EXPECT_FALSE(IsWindowVisible(s.Q.Window("TNameForm")));
+    EXPECT_EQ("", ReadBytes(s.App.File("Dirs.qvl")));
+    EXPECT_EQ(apps, ReadBytes(s.App.File("Apps.qvl")));
+
+    ASSERT_TRUE(DragFilesTo({dir + "Alpha", dir + "Beta", dir + "Gamma\\notes.txt"},
+                            ButtonCentre(panel, s.App, FoldersButton)));
+    AnswerNamesWithDefault(s, "Dirs.qvl", 3);
+    EXPECT_EQ("Alpha\r\n" + dir + "Alpha\r\nBeta\r\n" + dir + "Beta\r\nGamma\r\n" + dir + "Gamma\r\n",
+              ReadBytes(s.App.File("Dirs.qvl")));
+
+    ASSERT_TRUE(DragFilesTo({dir + "one.exe", dir + "two.exe", dir + "three.exe"},
+                            ButtonCentre(panel, s.App, ProgramsButton)));
+    AnswerNamesWithDefault(s, "Apps.qvl", 20);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = BoxTitled(s.Q, "Quorvel")) != nullptr; }));
+    EXPECT_EQ("2 dropped items were not added: a list holds at most 20 entries.", BoxMessage(box));
+    Screenshot("Favourites.Drop.refused");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(apps + "one.exe\r\n" + dir + "one.exe\r\n", ReadBytes(s.App.File("Apps.qvl")));
 }

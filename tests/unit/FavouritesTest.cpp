@@ -210,3 +210,50 @@ TEST(Favourites, AddDeleteAndAFullList)
     // is never written over the user's file.
     EXPECT_FALSE(list.Loaded);
 }
+
+TEST(Favourites, ADropOnTheFoldersTakesFoldersAsTheyAreAndAFileByItsFolder)
+{
+    EXPECT_EQ("C:\\a", FolderOf("C:\\a\\b.txt"));
+    EXPECT_EQ("C:\\", FolderOf("C:\\b.txt"));
+    EXPECT_EQ("C:\\", FolderOf("C:b.txt"));
+    EXPECT_EQ("\\\\srv\\share", FolderOf("\\\\srv\\share\\x.exe"));
+
+    const std::vector<DroppedItem> dropped = {
+        {"C:\\Music", true}, {"D:\\", true}, {"C:\\Work\\notes.txt", false}, {"c:\\work\\plan.doc", false}};
+    const DropPlan folders = PlanDrop(FavouriteKind::Folders, dropped, 0);
+    // Two files of one folder make one entry; a root keeps its whole path as
+    // its name.
+    EXPECT_EQ((Entries{{"Music", "C:\\Music"}, {"D:\\", "D:\\"}, {"Work", "C:\\Work"}}),
+              [&] {
+                  Entries got;
+                  for (const Favourite& e : folders.Entries)
+                      got.emplace_back(e.Name, e.Path);
+                  return got;
+              }());
+    EXPECT_EQ(0u, folders.Refused);
+
+    const DropPlan programs = PlanDrop(FavouriteKind::Programs, dropped, 0);
+    ASSERT_EQ(4u, programs.Entries.size());
+    EXPECT_EQ("notes.txt", programs.Entries[2].Name);
+    EXPECT_EQ("C:\\Work\\notes.txt", programs.Entries[2].Path);
+    EXPECT_EQ("Music", programs.Entries[0].Name);
+}
+
+TEST(Favourites, WhatADropCannotFitInTwentyIsRefusedAndCounted)
+{
+    const std::vector<DroppedItem> three = {{"C:\\a", true}, {"C:\\b", true}, {"C:\\c", true}};
+    const DropPlan one = PlanDrop(FavouriteKind::Folders, three, 19);
+    ASSERT_EQ(1u, one.Entries.size());
+    EXPECT_EQ("C:\\a", one.Entries[0].Path);
+    EXPECT_EQ(2u, one.Refused);
+    EXPECT_EQ(3u, PlanDrop(FavouriteKind::Programs, three, 20).Refused);
+    // A hand-made file may hold more than twenty.
+    EXPECT_EQ(3u, PlanDrop(FavouriteKind::Programs, three, 25).Refused);
+    EXPECT_TRUE(PlanDrop(FavouriteKind::Programs, three, 25).Entries.empty());
+    // A refused folder dropped twice is refused once.
+    const DropPlan twice = PlanDrop(FavouriteKind::Folders, {{"C:\\a\\x", false}, {"C:\\b\\x", false}, {"C:\\b\\y", false}}, 19);
+    EXPECT_EQ(1u, twice.Refused);
+
+    EXPECT_EQ("2 dropped items were not added: a list holds at most 20 entries.", RefusedDropText(2));
+    EXPECT_EQ("1 dropped item was not added: a list holds at most 20 entries.", RefusedDropText(1));
+}
