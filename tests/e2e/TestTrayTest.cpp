@@ -143,7 +143,7 @@ TEST(TestTray, BadNumberIsReportedAndTheProgramGoesOn)
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
     EXPECT_EQ("'abc' is not a valid integer value\n" + app.File("Settings.ini"), BoxMessage(box));
-    EXPECT_TRUE(IsWindowVisible(tray.Start)) << "the Start button stays while the box is up";
+    EXPECT_TRUE(IsWindowVisible(s.Tray.Start)) << "the Start button stays while the box is up";
     Screenshot(Name());
     SetForegroundWindow(box);
     Sleep(200);
