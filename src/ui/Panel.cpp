@@ -78,7 +78,7 @@ PanelWindow::PanelWindow(Program& app)
 PanelWindow::~PanelWindow()
 {
     // A panel whose window a new one took over has none to let go of.
-    if (Handle)
+    if (Handle && AcceptingDrops)
         StopAcceptingDroppedFiles(Handle);
 }
 
@@ -141,8 +141,17 @@ void PanelWindow::OnCreate()
 
     SetOwner(Handle, GetDesktopWindow());
     MakeTopmost(Handle);
-    // Made anew on a skin change, in a window of its own or the old one's.
-    AcceptDroppedFiles(Handle);
+}
+
+// Files can be dropped only on a panel in sight: taking drops at its first
+// showing keeps what that costs (under Wine, OLE) out of the start-up. Made
+// anew on a skin change, in a window of its own or the old one's, the panel
+// takes them again.
+void PanelWindow::OnShow()
+{
+    if (!AcceptingDrops)
+        AcceptDroppedFiles(Handle);
+    AcceptingDrops = true;
 }
 
 // Entry items 1 to 20 stand at positions 3 to 22 of their menu; each is

@@ -32,6 +32,7 @@ protected:
     void Command(UINT id, UINT code) override;
     void PaintOver(HDC dc) const override;
     void OnCreate() override;
+    void OnShow() override;
     void PictureMouseDown(Picture& picture, MouseButton button, int x, int y) override;
     void PictureMouseMove(Picture& picture, int x, int y) override;
     void PictureMouseUp(Picture& picture, MouseButton button, int x, int y) override;
@@ -68,6 +69,7 @@ private:
 
     // Either frame drags the panel: a drag begun on one goes on when the
     // other reports the pointer.
+    bool AcceptingDrops = false;
     int Marked = 0;  // the button the keyboard acts on, 0 for none
     HWND KeyboardWasAt = nullptr;
     bool Dragging = false;

@@ -73,14 +73,20 @@ TEST(Drives, ReadOnlyFolderIsReportedAndQuorvelStaysInTheTaskbar)
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
     ExpectUntouched(app);
 
-    // A close that cannot save stops at the box; the user keeps one Start
-    // button, Quorvel's.
+    // A close that cannot save asks: No keeps Quorvel, and the user one
+    // Start button, Quorvel's; Yes leaves without saving and gives the
+    // Start button back.
     PostMessageA(startButton, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
-    EXPECT_EQ(first, BoxMessage(box));
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(first + "\n\nClose Quorvel without saving?", BoxMessage(box));
+    PostMessageA(box, WM_COMMAND, IDNO, 0);
     EXPECT_FALSE(q.WaitExit(1000));
     EXPECT_TRUE(IsWindowVisible(startButton));
     EXPECT_FALSE(IsWindowVisible(tray.Start));
+    PostMessageA(startButton, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return (box = q.ErrorBox()) != nullptr; }));
+    PostMessageA(box, WM_COMMAND, IDYES, 0);
+    EXPECT_TRUE(q.WaitExit());
+    EXPECT_TRUE(IsWindowVisible(tray.Start));
     ExpectUntouched(app);
 }

@@ -8,8 +8,7 @@
 
 TEST(Shutdown, AtZeroTheSettingsAndListsAreWrittenFirst)
 {
-    // A list file in LF line ends comes back in CR LF only from a save.
-    Session s("Shutdown", "autorun=false\r\n", {{"Dirs.qvl", "Work\nC:\\Work\n"}});
+    Session s("Shutdown", "autorun=false\r\n", {{"Dirs.qvl", "Work\nC:\\Work\nHome\nC:\\Home\n"}});
     ASSERT_TRUE(s.Q.WaitStarted());
     // "Autoloading" changes the settings in memory; the file follows at the next save.
     Command(s.StartButton(), CmdAutoload);
@@ -17,6 +16,18 @@ TEST(Shutdown, AtZeroTheSettingsAndListsAreWrittenFirst)
     ASSERT_EQ("autorun=false", s.Saved("autorun="));
 
     HWND panel = s.ShowPanel();
+    // A favourite deleted: the list file follows at the next save.
+    Command(panel, CmdFolderMenu + DeletePosition);
+    HWND del = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (del = s.Q.Window("TDelForm")) != nullptr && IsWindowVisible(del); }));
+    HWND list = Child(del, "ListBox");
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    HWND deleteButton = ButtonOf(del, "Delete"), ok = ButtonOf(del, "OK");
+    PostMessageA(del, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(deleteButton), BN_CLICKED), LPARAM(deleteButton));
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 1; }));
+    PostMessageA(del, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ok), BN_CLICKED), LPARAM(ok));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(del); }));
+    ASSERT_EQ("Work\nC:\\Work\nHome\nC:\\Home\n", ReadBytes(s.App.File("Dirs.qvl")));
     const POINT timerButton = ButtonCentre(panel, s.App, 8);
     HWND timer = s.Q.Window("TTimerForm");
     ASSERT_TRUE(ClickUntil(timerButton, [&] { return IsWindowVisible(timer) != FALSE; }));

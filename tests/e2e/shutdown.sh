@@ -18,6 +18,6 @@ check() {
 check "the driver armed the timer" '[ -e "$dir/armed" ]'
 check "the session ended before the driver's deadline" '! echo "$out" | grep -aq "did not end"'
 check "the setting changed in memory was saved" 'grep -aq "^autorun=true" "$dir/Settings.ini"'
-check "the folder list was saved" '[ "$(od -An -c "$dir/Dirs.qvl" | tr -d " \n")" = "Work\r\nC:\\Work\r\n" ]'
+check "the folder list was saved" '[ "$(od -An -c "$dir/Dirs.qvl" | tr -d " \n")" = "Home\r\nC:\\Home\r\n" ]'
 check "the Start button was shown after the save" 'grep -aq "^show 1 exists=1" "$dir/tray.log"'
 exit $status
