@@ -94,6 +94,23 @@ ScopedKey OpenRunKey()
         key = nullptr;
     return ScopedKey(key);
 }
+
+// Whether the value is there, and what it holds: asked with reading rights
+// only, which every user has.
+bool QueryRunValue(const char* name, std::string& value)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, RunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    const ScopedKey owned(key);
+    char data[2 * MAX_PATH] = "";
+    DWORD size = sizeof data - 1, type = 0;
+    const LONG got = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    if (got != ERROR_SUCCESS && got != ERROR_MORE_DATA)
+        return false;
+    value = got == ERROR_SUCCESS && type == REG_SZ ? std::string(data) : std::string();
+    return true;
+}
 } // namespace
 
 bool WriteRunValue(const char* name, const std::string& program)
@@ -101,6 +118,10 @@ bool WriteRunValue(const char* name, const std::string& program)
     // Unquoted, "C:\Program Files\Quorvel\Quorvel.exe" would first be tried
     // as C:\Program.exe at every logon.
     const std::string data = '"' + program + '"';
+    // A value that is right already needs no writing, nor the rights to it.
+    std::string now;
+    if (QueryRunValue(name, now) && now == data)
+        return true;
     const ScopedKey key = OpenRunKey();
     if (!key)
         return false;
@@ -112,6 +133,9 @@ bool WriteRunValue(const char* name, const std::string& program)
 
 void DeleteRunValue(const char* name)
 {
+    std::string now;
+    if (!QueryRunValue(name, now))
+        return;
     const ScopedKey key = OpenRunKey();
     if (!key)
         return;

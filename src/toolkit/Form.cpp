@@ -184,8 +184,6 @@ void Form::CreateHandle()
         CreateWindowExA(ExStyle, ClassName, Caption.c_str(), Style, InitLeft, InitTop, r.right - r.left,
                         r.bottom - r.top, TheApplication.Handle, nullptr, ProgramModule(), this);
     }
-    if (UseColorKey)
-        ApplyColorKey();
 }
 
 LRESULT CALLBACK Form::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)

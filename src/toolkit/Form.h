@@ -110,7 +110,6 @@ protected:
     DWORD ExStyle = 0;
     std::string Caption;
     COLORREF Color = GetSysColor(COLOR_BTNFACE);
-    bool UseColorKey = false;  // Color is see-through
     int InitLeft = 0, InitTop = 0, InitClientWidth = 100, InitClientHeight = 100;
     bool ActivateOnShow = false;  // dialogs take the keyboard when shown
     UINT DefaultButton = 0;       // the control Enter chooses

@@ -30,10 +30,20 @@ Program::Program()
 void Program::Run()
 {
     TheApplication.CreateForm(StartButton);
-    RegisterPanelKey();
     // The button is on screen, drawn, while the rest is made.
     StartButton.Show();
     UpdateWindow(StartButton.Handle);
+    RegisterPanelKey();
+    // The autostart value as the settings say, once the button is on screen:
+    // a registry that refuses it must not hold up the start. Settings that
+    // failed to read leave it as it is.
+    if (SettingsRead) {
+        try {
+            WriteAutoload(Config.Autoload);
+        } catch (const std::exception& e) {
+            TheApplication.ShowException(e);
+        }
+    }
     TheApplication.CreateForm(Timer);
     TheApplication.CreateForm(NameAsker);
     LoadFavouriteLists();
@@ -109,7 +119,7 @@ void Program::ReadSettings()
         }
     }
     StartButton.ShowAutoload(Config.Autoload);
-    WriteAutoload(Config.Autoload);
+    SettingsRead = true;
 }
 
 // Each list on its own: one that cannot be read must not keep the other from

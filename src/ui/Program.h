@@ -106,6 +106,7 @@ private:
     FavouriteList Folders, Programs;
     bool PanelShown = false;
     bool CdTrayOpen = false;
+    bool SettingsRead = false;  // to their end, at the start
     std::string TimerHint = PanelButtons[TimerButton].Hint;
     bool DialogOpen[size_t(DialogKind::Count)] = {};
 

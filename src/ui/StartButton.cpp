@@ -12,7 +12,6 @@ StartButtonWindow::StartButtonWindow(Program& app) : Form("TForm1"), App(app)
 {
     ExStyle = WS_EX_TOPMOST;
     Color = RGB(128, 0, 0);
-    UseColorKey = true;
     Face.AutoSize = true;
     Face.SetPicture(Bitmap::FromResource(IDB_START));
     InitClientWidth = Face.Width;
@@ -50,8 +49,13 @@ void StartButtonWindow::SetSystemStartButtonShown(bool shown)
 void StartButtonWindow::AttachToShell()
 {
     SetWindowPos(Handle, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetSystemStartButtonShown(false);
+    Taskbar = FindTaskbar();
     PlaceOnTaskbar(Handle, Taskbar);
+    // Ours is on screen before the system's goes: however long a skin took,
+    // the user is never left without a Start button.
+    Show();
+    UpdateWindow(Handle);
+    SetSystemStartButtonShown(false);
 }
 
 // Explorer restarted after a crash, or its taskbar went away and took our
@@ -93,9 +97,13 @@ void StartButtonWindow::OnCreate()
 {
     // An error at start is shown before the system's Start button is hidden:
     // while the box is up, the user keeps a Start button.
+    // The shape comes with the skin's picture; only the built-in one, kept
+    // when the skin fails, takes it here (a shape is a server call under
+    // Wine, and made twice it would cost every start).
     try {
         App.StartUp();
     } catch (const std::exception& e) {
+        ApplyColorKey();
         TheApplication.ShowException(e);
     }
     AttachToShell();

@@ -207,7 +207,7 @@ TEST(Skins, APictureOfManyHolesIsShownAtOnce)
             EXPECT_EQ(side, WindowSize(ours).cx);
         }
         EXPECT_EQ(nullptr, s.Q.ErrorBox());
-        EXPECT_FALSE(IsWindowVisible(s.Tray.Start));
+        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(s.Tray.Start); })) << "hidden once ours is there";
         Screenshot(name);
     }
 }
