@@ -388,6 +388,7 @@ void Program::AddToFavourites(FavouriteKind kind, const std::string& path, const
 
 void Program::AddDroppedToFavourites(FavouriteKind kind, const std::vector<DroppedItem>& dropped)
 {
+    // Caught up with its file first: what fits is counted on what it holds.
     RoomInFavourites(kind);
     const DropPlan plan = PlanDrop(kind, dropped, FavouritesOf(kind).Count);
     unsigned refused = plan.Refused;
