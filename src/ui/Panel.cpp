@@ -326,8 +326,7 @@ void PanelWindow::FilesDropped(HDROP drop)
     const DroppedFiles dropped = TakeDroppedFiles(drop);
     for (const FavouriteKind kind : {FavouriteKind::Folders, FavouriteKind::Programs}) {
         const Picture& b = Buttons[kind == FavouriteKind::Folders ? FoldersButton : ProgramsButton];
-        const POINT& p = dropped.At;
-        if (b.Visible && p.x >= b.Left && p.x < b.Left + b.Width && p.y >= b.Top && p.y < b.Top + b.Height)
+        if (b.Contains(dropped.At.x, dropped.At.y))
             return App.AddDroppedToFavourites(kind, dropped.Items);
     }
 }
