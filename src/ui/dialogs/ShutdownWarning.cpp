@@ -1,5 +1,9 @@
 #include "ShutdownWarning.h"
 
+#include <algorithm>
+
+#include "../../toolkit/Layout.h"
+
 namespace {
 enum : UINT { IdShutDownNow = 100, IdCancel };
 }
@@ -14,6 +18,7 @@ ShutdownWarning::ShutdownWarning(std::function<void()> shutDownNow, std::functio
     DefaultButton = CancelId = IdCancel;
 }
 
+// Laid out for 96 dots per inch, and grown where larger fonts need room.
 void ShutdownWarning::OnCreate()
 {
     Text.Create(Handle,
@@ -22,6 +27,13 @@ void ShutdownWarning::OnCreate()
                 8, 8, 284, 42);
     ShutDownButton.Create(Handle, "Shut down now", 60, 60, 112, 25, IdShutDownNow);
     CancelButton.Create(Handle, "Cancel", 180, 60, 112, 25, IdCancel, true);
+    const int textHeight = std::max(42, int(Text.TextSize(284).cy));
+    Text.SetBounds(8, 8, 284, textHeight);
+    const SIZE cancel = ButtonSize(CancelButton, 112, 25), shutDown = ButtonSize(ShutDownButton, 112, 25);
+    const int top = 8 + textHeight + 10, height = std::max(cancel.cy, shutDown.cy);
+    CancelButton.SetBounds(292 - cancel.cx, top, cancel.cx, height);
+    ShutDownButton.SetBounds(292 - cancel.cx - 8 - shutDown.cx, top, shutDown.cx, height);
+    GrowClient(*this, 300, top + height + 7, false);
 }
 
 void ShutdownWarning::OnOk()
