@@ -15,7 +15,7 @@
     X(__getmainargs) X(__initenv) X(__p__acmdln) X(__p__commode) X(__p__fmode) X(__set_app_type)                   \
     X(__setusermatherr) X(_amsg_exit) X(_cexit) X(_initterm) X(_iob) X(_onexit) X(abort) X(calloc) X(exit)         \
     X(fprintf) X(free) X(fwrite) X(malloc) X(memchr) X(memcmp) X(memcpy) X(memmove) X(memset) X(realloc)         \
-    X(signal) X(strcmp) X(strlen) X(strncmp) X(tolower) X(toupper) X(vfprintf) X(wcslen) X(atoi) X(isalnum)
+    X(signal) X(strcmp) X(strlen) X(strncmp) X(tolower) X(toupper) X(vfprintf) X(wcslen)
 
 // Each function's import slot, in the order of the list, and a jump through
 // it under the function's own name, as an import library would give them.

@@ -2,6 +2,14 @@
 
 #include "Errors.h"
 
+std::string LowerCase(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return text;
+}
+
 bool TryStrToInt(const std::string& text, int32_t& value)
 {
     size_t i = 0;

@@ -7,3 +7,7 @@
 // Throws EConvertError "'%s' is not a valid integer value".
 int32_t StrToInt(const std::string& text);
 bool TryStrToInt(const std::string& text, int32_t& value);
+
+// The text with A to Z made a to z, as names of files and keys compare on
+// every Windows (the rest of the code page untouched).
+std::string LowerCase(std::string text);

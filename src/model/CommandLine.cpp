@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include <cctype>
+#include "../base/Convert.h"
 
 bool IsRestoreSwitch(const std::string& commandLine)
 {
@@ -13,8 +13,5 @@ bool IsRestoreSwitch(const std::string& commandLine)
     const std::string word = commandLine.substr(at, end == std::string::npos ? std::string::npos : end - at);
     if (word.empty() || (word[0] != '/' && word[0] != '-'))
         return false;
-    std::string name = word.substr(1);
-    for (char& c : name)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return name == "restore";
+    return LowerCase(word.substr(1)) == "restore";
 }

@@ -1,9 +1,10 @@
 #include "Favourites.h"
 
+#include <algorithm>
+
+#include "../base/Convert.h"
 #include "../base/Errors.h"
 #include "../base/Files.h"
-
-#include <cctype>
 
 const char* const FoldersFile = "Dirs.qvl";
 const char* const ProgramsFile = "Apps.qvl";
@@ -152,32 +153,17 @@ std::string FolderOf(const std::string& path)
     return path.substr(0, cut);
 }
 
-namespace {
-bool SamePath(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-} // namespace
-
 DropPlan PlanDrop(FavouriteKind kind, const std::vector<DroppedItem>& dropped, unsigned count)
 {
     DropPlan plan;
     const unsigned room = count < MaxFavourites ? MaxFavourites - count : 0;
     const bool folders = kind == FavouriteKind::Folders;
-    std::vector<std::string> seen;
+    std::vector<std::string> seen;  // in lower case: Windows' names know no case
     for (const DroppedItem& item : dropped) {
         const std::string path = folders && !item.IsFolder ? FolderOf(item.Path) : item.Path;
-        bool again = false;
-        for (const std::string& s : seen)
-            again = again || SamePath(s, path);
-        if (again)
+        if (std::find(seen.begin(), seen.end(), LowerCase(path)) != seen.end())
             continue;
-        seen.push_back(path);
+        seen.push_back(LowerCase(path));
         if (plan.Entries.size() >= room) {
             ++plan.Refused;
             continue;

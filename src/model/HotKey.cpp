@@ -1,7 +1,6 @@
 #include "HotKey.h"
 
-#include <cctype>
-#include <cstdlib>
+#include "../base/Convert.h"
 
 namespace {
 const uint8_t FirstFunctionKey = 0x70;  // F1
@@ -10,30 +9,29 @@ const struct {
     uint8_t Bit;
 } Modifiers[] = {{"Ctrl", HotKey::Ctrl}, {"Alt", HotKey::Alt}, {"Shift", HotKey::Shift}, {"Win", HotKey::Win}};
 
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-// 0 for no key of the ones a hot key may use.
+// 0 for no key of the ones a hot key may use; `name` is in lower case.
 uint8_t KeyOf(const std::string& name)
 {
-    if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
-        return uint8_t(std::toupper(static_cast<unsigned char>(name[0])));
-    if (name.size() >= 2 && name.size() <= 3 && name[0] == 'f' && std::isdigit(static_cast<unsigned char>(name[1]))) {
-        const int n = std::atoi(name.c_str() + 1);
-        if (n >= 1 && n <= 12 && name.find_first_not_of("0123456789", 1) == std::string::npos)
-            return uint8_t(FirstFunctionKey + n - 1);
+    if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z')
+        return uint8_t(name[0] - 'a' + 'A');
+    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9')
+        return uint8_t(name[0]);
+    // "f1" to "f12", no leading zero.
+    if (name.size() < 2 || name.size() > 3 || name[0] != 'f' || name[1] < '1' || name[1] > '9')
+        return 0;
+    int n = name[1] - '0';
+    if (name.size() == 3) {
+        if (name[2] < '0' || name[2] > '9')
+            return 0;
+        n = n * 10 + name[2] - '0';
     }
-    return 0;
+    return n <= 12 ? uint8_t(FirstFunctionKey + n - 1) : 0;
 }
 } // namespace
 
 bool ParseHotKey(const std::string& text, HotKey& key)
 {
-    const std::string words = Lower(text);
+    const std::string words = LowerCase(text);
     if (words == "none") {
         key = {0, 0};
         return true;
@@ -49,7 +47,7 @@ bool ParseHotKey(const std::string& text, HotKey& key)
         }
         bool known = false;
         for (const auto& m : Modifiers)
-            if (word == Lower(m.Name) && !(parsed.Modifiers & m.Bit)) {
+            if (word == LowerCase(m.Name) && !(parsed.Modifiers & m.Bit)) {
                 parsed.Modifiers |= m.Bit;
                 known = true;
             }

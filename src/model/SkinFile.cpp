@@ -6,8 +6,6 @@
 #include "../base/Files.h"
 #include "PanelButtons.h"
 
-#include <cctype>
-
 const BuiltInSkin BuiltInSkins[4] = {
     {"Skins\\xpdefault\\", "xpdef.qvs"},
     {"Skins\\xpclassic\\", "classic.qvs"},
@@ -59,10 +57,9 @@ namespace {
 // How often the program decodes a file of the skin's folder: the end piece
 // of the panel once for each end, every other picture once, any other file
 // never. Windows finds "Back.BMP" for "back.bmp".
-int64_t Decodes(std::string name)
+int64_t Decodes(const std::string& file)
 {
-    for (char& c : name)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
+    const std::string name = LowerCase(file);
     if (name == "back.bmp")
         return 2;
     if (name == "normal.bmp" || name == "center.bmp")
