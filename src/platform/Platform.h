@@ -125,6 +125,10 @@ DroppedFiles TakeDroppedFiles(HDROP drop);
 std::vector<std::string> DriveRoots();
 // `length` characters of `text` in Unicode (zeros among them kept).
 std::wstring Widened(UINT codePage, const char* text, size_t length);
+// A Unicode text in the code page given (a character it lacks becomes "?").
+std::string Narrowed(UINT codePage, const wchar_t* wide);
+// `wide` in the system's code page, if every character survives the trip.
+bool ExactlyInCodePage(const wchar_t* wide, std::string& text);
 
 // The system.
 bool QueryOsVersion(OSVERSIONINFOA& info);

@@ -83,6 +83,23 @@ std::wstring Widened(UINT codePage, const char* text, size_t length)
     return wide;
 }
 
+bool ExactlyInCodePage(const wchar_t* wide, std::string& text)
+{
+    text = Narrowed(CP_ACP, wide);
+    return Widened(CP_ACP, text.data(), text.size()) == wide;
+}
+
+std::string Narrowed(UINT codePage, const wchar_t* wide)
+{
+    const int n = WideCharToMultiByte(codePage, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 0)
+        return "";
+    std::string text(size_t(n), '\0');
+    WideCharToMultiByte(codePage, 0, wide, -1, &text[0], n, nullptr, nullptr);
+    text.resize(size_t(n) - 1);
+    return text;
+}
+
 namespace {
 // The filter's pairs of texts with the empty one that ends them.
 size_t FilterLength(const char* filter)
@@ -93,17 +110,6 @@ size_t FilterLength(const char* filter)
     return size_t(end - filter) + 1;
 }
 
-// `wide` in the system's code page, if every character survives the trip.
-bool ExactlyInCodePage(const wchar_t* wide, std::string& text)
-{
-    const int n = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 0)
-        return false;
-    text.assign(size_t(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], n, nullptr, nullptr);
-    text.resize(size_t(n) - 1);
-    return Widened(CP_ACP, text.data(), text.size()) == wide;
-}
 
 } // namespace
 

@@ -16,16 +16,18 @@ const char OldProcProp[] = "Quorvel.OldProc";
 LRESULT CALLBACK EnterListProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     const WNDPROC old = WNDPROC(GetPropA(wnd, OldProcProp));
+    // A Unicode list keeps its messages in Unicode.
+    const auto callOld = IsWindowUnicode(wnd) ? CallWindowProcW : CallWindowProcA;
     if (msg == WM_GETDLGCODE && lParam && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
         wParam == VK_RETURN)
-        return CallWindowProcA(old, wnd, msg, wParam, lParam) | DLGC_WANTMESSAGE;
+        return callOld(old, wnd, msg, wParam, lParam) | DLGC_WANTMESSAGE;
     if (msg == WM_NCDESTROY)
         RemovePropA(wnd, OldProcProp);
     if (msg == WM_KEYDOWN && wParam == VK_RETURN) {
         SendMessageA(GetParent(wnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(wnd), LBN_DBLCLK), LPARAM(wnd));
         return 0;
     }
-    return CallWindowProcA(old, wnd, msg, wParam, lParam);
+    return callOld(old, wnd, msg, wParam, lParam);
 }
 // A line of a list box or combo box; "" for no line (LB_ERR and CB_ERR are
 // both -1).
@@ -81,10 +83,12 @@ HFONT DialogFont(unsigned style, int points, BYTE charset)
     const unsigned key = style | unsigned(charset) << 8 | unsigned(points) << 16;
     const auto make = [=] {
         const int height = -MulDiv(points, GetDeviceCaps(WindowDC(nullptr), LOGPIXELSY), 72);
+        const bool anyScript = (style & AnyScriptFont) != 0;
         return ScopedFont(CreateFontA(height, 0, 0, 0, style & BoldFont ? FW_BOLD : FW_NORMAL, FALSE,
-                                      (style & UnderlinedFont) != 0, FALSE, charset, OUT_DEFAULT_PRECIS,
-                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                      "MS Sans Serif"));
+                                      (style & UnderlinedFont) != 0, FALSE, charset,
+                                      anyScript ? OUT_TT_ONLY_PRECIS : OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                      anyScript ? "Microsoft Sans Serif" : "MS Sans Serif"));
     };
     // A control only borrows the font it is given: one a window shows stays.
     const ScopedFont* font = fonts.Find(key, make, [](const ScopedFont& f) { return !ShownByOurWindow(f.Get()); });
@@ -115,7 +119,8 @@ void Control::Create(HWND parent, const char* className, const std::string& text
     Id = id;
     Cyrillic = ShownInUnicode(text);
     const DWORD all = WS_CHILD | WS_VISIBLE | style;
-    if (Cyrillic) {
+    Unicode = Unicode && IsNtFamily();
+    if (Cyrillic || Unicode) {
         // A Unicode control keeps its text in Unicode.
         Handle = CreateWindowExW(exStyle, OwnText(className).c_str(), OwnText(text).c_str(), all, x, y, width,
                                  height, parent, HMENU(UINT_PTR(id)), ProgramModule(), nullptr);
@@ -147,7 +152,10 @@ std::string Control::Text() const
 
 void Control::SetText(const std::string& text)
 {
-    SetWindowTextA(Handle, text.c_str());
+    if (Unicode)
+        SetWindowTextW(Handle, Widened(CP_UTF8, text.data(), text.size()).c_str());
+    else
+        SetWindowTextA(Handle, text.c_str());
 }
 
 void Control::SetEnabled(bool on)
@@ -289,7 +297,10 @@ void ListBox::SetLines(const std::vector<std::string>& lines)
         bytes += line.size() + 1;
     SendMessageA(Handle, LB_INITSTORAGE, lines.size(), LPARAM(bytes));
     for (const std::string& line : lines)
-        SendMessageA(Handle, LB_ADDSTRING, 0, LPARAM(line.c_str()));
+        if (Unicode)
+            SendMessageW(Handle, LB_ADDSTRING, 0, LPARAM(Widened(CP_UTF8, line.data(), line.size()).c_str()));
+        else
+            SendMessageA(Handle, LB_ADDSTRING, 0, LPARAM(line.c_str()));
     SendMessageA(Handle, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(Handle, nullptr, TRUE);
 }
@@ -321,8 +332,13 @@ void ListBox::SetItemHeight(int height)
 
 void ListBox::ReportEnter()
 {
-    SetPropA(Handle, OldProcProp, HANDLE(GetWindowLongPtrA(Handle, GWLP_WNDPROC)));
-    SetWindowLongPtrA(Handle, GWLP_WNDPROC, LONG_PTR(EnterListProc));
+    if (Unicode) {
+        SetPropA(Handle, OldProcProp, HANDLE(GetWindowLongPtrW(Handle, GWLP_WNDPROC)));
+        SetWindowLongPtrW(Handle, GWLP_WNDPROC, LONG_PTR(EnterListProc));
+    } else {
+        SetPropA(Handle, OldProcProp, HANDLE(GetWindowLongPtrA(Handle, GWLP_WNDPROC)));
+        SetWindowLongPtrA(Handle, GWLP_WNDPROC, LONG_PTR(EnterListProc));
+    }
 }
 
 void ComboBox::Create(HWND parent, int x, int y, int width, int dropHeight, UINT id)

@@ -8,7 +8,10 @@
 
 // 8-point "MS Sans Serif", the font of every dialog of the program, and its
 // bold, underlined or larger cuts; `charset` picks the letters it must have.
-enum FontStyle : unsigned { PlainFont = 0, BoldFont = 1, UnderlinedFont = 2 };
+// AnyScriptFont: the TrueType cut of the dialog face, which has the letters
+// of most scripts, for names the code page cannot spell (the bitmap cut has
+// only the code page's).
+enum FontStyle : unsigned { PlainFont = 0, BoldFont = 1, UnderlinedFont = 2, AnyScriptFont = 4 };
 HFONT DialogFont(unsigned style = PlainFont, int points = 8, BYTE charset = DEFAULT_CHARSET);
 
 // The program's own texts: Cyrillic ones are stored in the Windows-1251 code
@@ -38,7 +41,11 @@ public:
     COLORREF FontColor = GetSysColor(COLOR_WINDOWTEXT);
     HCURSOR Cursor = nullptr;  // nullptr: the class's, or the form's over a label
     bool Cyrillic = false;     // its own text is shown in Unicode
-    // Text in the system's code page (paths, names the user typed).
+    // Set before Create: on the NT family a Unicode window whose texts are
+    // given in UTF-8, for names the code page cannot spell.
+    bool Unicode = false;
+    // Text in the system's code page (paths, names the user typed), or
+    // UTF-8 (see Unicode).
     std::string Text() const;
     void SetText(const std::string& text);
     void SetEnabled(bool on);

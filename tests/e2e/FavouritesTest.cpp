@@ -107,7 +107,31 @@ TEST(Favourites, ExitWhileADialogIsOpenStoresNothingFromIt)
     }
 }
 
-// On the NT family a file whose name the code page cannot spell (Greek on a
+namespace {
+int EntriesIn(const std::string& list)
+{
+    int lines = 0;
+    for (size_t at = list.find("\r\n"); at != std::string::npos; at = list.find("\r\n", at + 2))
+        ++lines;
+    return lines / 2;
+}
+
+// Each name dialog answered with Default, until the list holds `entries`.
+void AnswerNamesWithDefault(Session& s, const char* file, int entries)
+{
+    while (EntriesIn(ReadBytes(s.App.File(file))) < entries) {
+        HWND name = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(name = s.Q.Window("TNameForm")) != FALSE; }))
+            << ReadBytes(s.App.File(file));
+        const int before = EntriesIn(ReadBytes(s.App.File(file)));
+        PostMessageA(name, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ButtonOf(name, "Default")), BN_CLICKED),
+                     LPARAM(ButtonOf(name, "Default")));
+        ASSERT_TRUE(WaitFor([&] { return EntriesIn(ReadBytes(s.App.File(file))) > before; }));
+    }
+}
+} // namespace
+
+// On the NT family a folder or file whose name the code page cannot spell (Greek on a
 // Cyrillic system) is stored by its short name, which opens it; a path of 256
 // to 259 characters is stored whole.
 TEST(Favourites, ANameTheCodePageLacksIsStoredByAShortNameAndALongPathWhole)
@@ -121,6 +145,36 @@ TEST(Favourites, ANameTheCodePageLacksIsStoredByAShortNameAndALongPathWhole)
     CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     ASSERT_TRUE(s.Q.WaitStarted());
     HWND panel = s.ShowPanel();
+
+    // The folder tree shows the name as it is, opens it, and stores it by
+    // its short name. It opens at the program's folder, where the Greek
+    // folder is the last line.
+    Command(panel, CmdFolderMenu + AddPosition);
+    HWND tree = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (tree = s.Q.Window("TFormDir")) != nullptr && IsWindowVisible(tree); }));
+    HWND lines = Child(tree, "ListBox");
+    wchar_t last[64] = L"";
+    SendMessageW(lines, LB_GETTEXT, WPARAM(SendMessageW(lines, LB_GETCOUNT, 0, 0) - 1), LPARAM(last));
+    EXPECT_EQ(folder.substr(folder.rfind(L'\\') + 1), last);
+    SetForegroundWindow(tree);
+    SetFocus(lines);
+    PressKey(VK_END);
+    PressKey(VK_RETURN);
+    wchar_t label[MAX_PATH] = L"";
+    ASSERT_TRUE(WaitFor([&] {
+        GetWindowTextW(Child(tree, "Static"), label, MAX_PATH);
+        return std::wstring(label).find(last) != std::wstring::npos;
+    }));
+    Screenshot("Favourites.GreekFolder");
+    PostMessageA(tree, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ButtonOf(tree, "Add")), BN_CLICKED),
+                 LPARAM(ButtonOf(tree, "Add")));
+    AnswerNamesWithDefault(s, "Dirs.qvl", 1);
+    const std::string dirs = ReadBytes(s.App.File("Dirs.qvl"));
+    const std::string stored = dirs.substr(dirs.find("\r\n") + 2, dirs.rfind("\r\n") - dirs.find("\r\n") - 2);
+    EXPECT_EQ(std::string::npos, stored.find('?')) << stored;
+    EXPECT_TRUE(GetFileAttributesA(stored.c_str()) & FILE_ATTRIBUTE_DIRECTORY) << stored;
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(stored.c_str())) << stored << " opens nothing";
+
     auto addFile = [&](const std::wstring& path) {
         Command(panel, CmdProgramMenu + AddPosition);
         HWND open = nullptr;
@@ -168,30 +222,6 @@ TEST(Favourites, ANameTheCodePageLacksIsStoredByAShortNameAndALongPathWhole)
     EXPECT_TRUE(WaitFor([&] { return ReadBytes(s.App.File("Apps.qvl")).find("\r\n" + longPath + "\r\n") != std::string::npos; }))
         << ReadBytes(s.App.File("Apps.qvl"));
 }
-
-namespace {
-int EntriesIn(const std::string& list)
-{
-    int lines = 0;
-    for (size_t at = list.find("\r\n"); at != std::string::npos; at = list.find("\r\n", at + 2))
-        ++lines;
-    return lines / 2;
-}
-
-// Each name dialog answered with Default, until the list holds `entries`.
-void AnswerNamesWithDefault(Session& s, const char* file, int entries)
-{
-    while (EntriesIn(ReadBytes(s.App.File(file))) < entries) {
-        HWND name = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(name = s.Q.Window("TNameForm")) != FALSE; }))
-            << ReadBytes(s.App.File(file));
-        const int before = EntriesIn(ReadBytes(s.App.File(file)));
-        PostMessageA(name, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ButtonOf(name, "Default")), BN_CLICKED),
-                     LPARAM(ButtonOf(name, "Default")));
-        ASSERT_TRUE(WaitFor([&] { return EntriesIn(ReadBytes(s.App.File(file))) > before; }));
-    }
-}
-} // namespace
 
 // Dragged from another program, as from Explorer: on the folders button a
 // file counts by its folder, on the programs button what does not fit in

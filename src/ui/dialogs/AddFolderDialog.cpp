@@ -11,18 +11,85 @@ namespace {
 enum : UINT { IdFolderList = 100, IdDriveBox, IdAdd, IdClose };
 const int Indent = 8, LabelWidth = 197;
 
+// On the NT family the tree works in Unicode, held here as UTF-8, so that a
+// folder whose name the code page cannot spell is shown as it is and can be
+// opened; the 95 family has only the code page.
+bool InUnicode()
+{
+    static const bool nt = IsNtFamily();
+    return nt;
+}
+
+std::wstring Shown(const std::string& name)
+{
+    return Widened(CP_UTF8, name.data(), name.size());
+}
+
+// On the NT family a name the code page cannot spell is drawn in the face
+// that has its letters.
+unsigned FontFor(const std::string& name)
+{
+    std::string inCodePage;
+    return InUnicode() && !ExactlyInCodePage(Shown(name).c_str(), inCodePage) ? AnyScriptFont : PlainFont;
+}
+
+// `name` drawn in `r` in its font; with DT_MODIFYSTRING, as it was fitted.
+std::string DrawName(HDC dc, const std::string& name, RECT& r, UINT format)
+{
+    const ScopedSelection font(dc, DialogFont(FontFor(name)));
+    if (InUnicode()) {
+        std::wstring wide = Shown(name);
+        const int length = int(wide.size());
+        wide.append(4, L'\0');
+        DrawTextW(dc, &wide[0], length, &r, format);
+        return Narrowed(CP_UTF8, wide.c_str());
+    }
+    std::string text = name + std::string(4, '\0');
+    DrawTextA(dc, &text[0], int(name.size()), &r, format);
+    return text.c_str();
+}
+
 std::string CurrentFolder()
 {
+    if (InUnicode()) {
+        std::vector<wchar_t> path(32768, L'\0');
+        GetCurrentDirectoryW(DWORD(path.size()), path.data());
+        return Narrowed(CP_UTF8, path.data());
+    }
     char path[MAX_PATH + 1] = "";
     GetCurrentDirectoryA(sizeof path, path);
     return path;
 }
 
+bool OpenFolder(const std::string& path)
+{
+    return InUnicode() ? SetCurrentDirectoryW(Shown(path).c_str()) : SetCurrentDirectoryA(path.c_str());
+}
+
+// The names of the folders in `path`, as the system orders them: without
+// regard to case.
 std::vector<std::string> SubfoldersOf(const std::string& path)
 {
-    std::vector<std::string> out;
-    WIN32_FIND_DATAA f;
     const std::string pattern = path + (path.back() == '\\' ? "*.*" : "\\*.*");
+    std::vector<std::string> out;
+    if (InUnicode()) {
+        std::vector<std::wstring> names;
+        WIN32_FIND_DATAW f;
+        const ScopedFind find(FindFirstFileW(Shown(pattern).c_str(), &f));
+        if (!find)
+            return out;
+        do
+            if ((f.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && lstrcmpW(f.cFileName, L".") &&
+                lstrcmpW(f.cFileName, L".."))
+                names.push_back(f.cFileName);
+        while (FindNextFileW(find.Get(), &f));
+        std::sort(names.begin(), names.end(),
+                  [](const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) < 0; });
+        for (const std::wstring& name : names)
+            out.push_back(Narrowed(CP_UTF8, name.c_str()));
+        return out;
+    }
+    WIN32_FIND_DATAA f;
     const ScopedFind find(FindFirstFileA(pattern.c_str(), &f));
     if (!find)
         return out;
@@ -62,6 +129,7 @@ void AddFolderDialog::OnCreate()
 {
     // Each row as tall as its font needs, the tree's lines too; what is
     // below moves down by as much.
+    FolderLabel.Unicode = FolderList.Unicode = true;
     FolderLabel.Create(Handle, "", 0, 0, 0, 0);
     const int labelHeight = std::max(13, LineHeight(FolderLabel)), listTop = 4 + labelHeight + 3;
     FolderLabel.SetBounds(8, 4, LabelWidth, labelHeight);
@@ -112,6 +180,8 @@ void AddFolderDialog::ShowCurrentFolder()
     Path = CurrentFolder();
     Subfolders = SubfoldersOf(Path);
     Lines = FolderLines(Path, Subfolders);
+    // The lines are drawn from Lines; the list keeps their names for typing
+    // a first letter to find one.
     std::vector<std::string> texts;
     texts.reserve(Lines.size());
     for (const FolderLine& l : Lines)
@@ -124,15 +194,10 @@ void AddFolderDialog::ShowCurrentFolder()
     FolderList.SetItemIndex(open);
 
     // The label shows the open folder, shortened in the middle to fit.
-    std::string shown = Path + std::string(4, '\0');
     RECT r = {0, 0, LabelWidth, 13};
-    {
-        const WindowDC dc(FolderLabel.Handle);
-        const ScopedSelection font(dc, DialogFont());
-        DrawTextA(dc, &shown[0], int(Path.size()), &r,
-                  DT_SINGLELINE | DT_PATH_ELLIPSIS | DT_MODIFYSTRING | DT_CALCRECT);
-    }
-    FolderLabel.SetText(shown.c_str());
+    FolderLabel.SetFont(FontFor(Path));
+    FolderLabel.SetText(DrawName(WindowDC(FolderLabel.Handle), Path, r,
+                                 DT_SINGLELINE | DT_PATH_ELLIPSIS | DT_MODIFYSTRING | DT_CALCRECT));
 
     DriveBox.Clear();
     int index = 0;
@@ -160,7 +225,7 @@ void AddFolderDialog::DrawLine(const DRAWITEMSTRUCT& item) const
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     RECT text = item.rcItem;
     text.left = x + 17;
-    DrawTextA(dc, l.Text.c_str(), int(l.Text.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawName(dc, l.Text, text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS)
         DrawFocusRect(dc, &item.rcItem);
 }
@@ -169,7 +234,7 @@ void AddFolderDialog::DrawLine(const DRAWITEMSTRUCT& item) const
 void AddFolderDialog::OpenSelectedLine()
 {
     const std::string target = FolderLinePath(Path, Subfolders, FolderList.ItemIndex());
-    if (!target.empty() && SetCurrentDirectoryA(target.c_str()))
+    if (!target.empty() && OpenFolder(target))
         ShowCurrentFolder();
 }
 
@@ -183,9 +248,10 @@ void AddFolderDialog::ChangeDrive()
     ShowCurrentFolder();
 }
 
-// "Add": the open folder, not merely the highlighted line.
+// "Add": the open folder, not merely the highlighted line, as the program's
+// 8-bit files can keep it.
 void AddFolderDialog::AddOpenFolder()
 {
-    if (Add(Path))
+    if (Add(InUnicode() ? StorablePath(Shown(Path).c_str()) : Path))
         EndModal(DialogResult::Ok);
 }
