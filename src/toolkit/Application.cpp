@@ -40,7 +40,7 @@ void Application::Initialize()
     WNDCLASSA wc = {};
     wc.lpfnWndProc = AppProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    // No icon: the window is never shown.
     wc.lpszClassName = "TApplication";
     RegisterClassA(&wc);
     // Never shown; it owns the program's top-level windows and so keeps them
