@@ -23,33 +23,48 @@ bool CanCreateFilesIn(const std::string& folder)
     return true;
 }
 
-// The folder Windows names for the user's application data, or "". Shell32
-// has the newer call from 2000 and Me on, the older one with the shell of
-// Internet Explorer 4; Windows 95 and NT 4 without it have neither, and no
-// folder of the user's own.
+// Shell32 has the newer call from 2000 and Me on, the older one with the
+// shell of Internet Explorer 4; Windows 95 and NT 4 without it have neither,
+// and no application-data folder.
+template <typename Char>
+bool AskShellForApplicationData(const char* folderPath, const char* specialFolderPath, Char (&path)[MAX_PATH])
+{
+    using FolderPath = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, Char*);
+    using SpecialFolderPath = BOOL(WINAPI*)(HWND, Char*, int, BOOL);
+    if (const auto get = Late<FolderPath>("shell32.dll", folderPath))
+        return get(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0 /* SHGFP_TYPE_CURRENT */, path) == S_OK;
+    if (const auto special = Late<SpecialFolderPath>("shell32.dll", specialFolderPath))
+        return special(nullptr, path, CSIDL_APPDATA, TRUE) != FALSE;
+    return false;
+}
+
+// The folder Windows names for the user's application data, or "". On the
+// NT family it is asked in Unicode: a user whose name has letters outside
+// the ANSI code page gets the short form, which the program's 8-bit paths
+// can hold.
 std::string ApplicationDataFolder()
 {
-    char path[MAX_PATH] = "";
-    using FolderPath = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
-    using SpecialFolderPath = BOOL(WINAPI*)(HWND, LPSTR, int, BOOL);
-    if (const auto get = Late<FolderPath>("shell32.dll", "SHGetFolderPathA")) {
-        if (get(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0 /* SHGFP_TYPE_CURRENT */, path) != S_OK)
-            path[0] = '\0';
-    } else if (const auto special = Late<SpecialFolderPath>("shell32.dll", "SHGetSpecialFolderPathA")) {
-        if (!special(nullptr, path, CSIDL_APPDATA, TRUE))
-            path[0] = '\0';
+    if (IsNtFamily()) {
+        wchar_t wide[MAX_PATH] = L"";
+        if (!AskShellForApplicationData("SHGetFolderPathW", "SHGetSpecialFolderPathW", wide))
+            return "";
+        try {
+            return StorablePath(wide);
+        } catch (const std::exception&) {
+            return "";
+        }
     }
-    return path;
+    char path[MAX_PATH] = "";
+    return AskShellForApplicationData("SHGetFolderPathA", "SHGetSpecialFolderPathA", path) ? path : "";
 }
 
 // "Quorvel\" under the application-data folder, made where it is not there
 // yet; "" where there is none or it cannot be made.
 std::string UserFolder()
 {
-    const std::string appData = ApplicationDataFolder();
-    if (appData.empty())
+    std::string folder = ApplicationDataFolder();
+    if (folder.empty())
         return "";
-    std::string folder = appData;
     if (folder.back() != '\\')
         folder += '\\';
     folder += "Quorvel\\";
