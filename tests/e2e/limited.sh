@@ -23,6 +23,8 @@ id "$user" >/dev/null 2>&1 ||
     useradd --system --create-home --home-dir "/var/lib/$user" --shell /usr/sbin/nologin "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
 users=$home/e2e/prefix/drive_c/users/$user
+mkdir -p "$home/e2e"
+chown "$user:" "$home" "$home/e2e"
 # Two builds on one machine would share the user's prefix.
 exec 9>"$home/.running"
 flock 9
@@ -48,15 +50,13 @@ printf 'autorun=false\r\nnumbut=5\r\nmonitor=0\r\n' >"$area/Quorvel/Settings.ini
 printf 'Work\r\nC:\\Work\r\n' >"$area/Quorvel/Dirs.qvl"
 printf 'Pad\r\nC:\\pad.exe\r\n' >"$area/Quorvel/Apps.qvl"
 chmod 444 "$area/Quorvel/Settings.ini"
+chmod -R a+rX "$area"
 cp -p "$area/Quorvel/"*.ini "$area/Quorvel/"*.qvl "$area/beside/"
 ls -la "$area/Quorvel" >"$area/listing"
-chmod -R a+rX "$area"
 
 # An X server of our own without access control: the one of the caller may
 # admit root only.
 DISPLAY= qv_display
-mkdir -p "$home/e2e"
-chown "$user:" "$home/e2e"
 status=0
 cd "$area"
 runuser -u "$user" -- env -u XDG_RUNTIME_DIR HOME="$home" QV_LIMITEDDIR="Z:$(echo "$area/Quorvel/" | tr / '\\')" \
