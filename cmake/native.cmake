@@ -112,6 +112,11 @@ endforeach()
 add_test(NAME e2e.drives COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/drives.sh
          ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp "Drives.*")
 set_tests_properties(e2e.drives PROPERTIES SKIP_RETURN_CODE 77)
+# A user who cannot write the program's folder: Wine run as a second Linux
+# user, which only root can make.
+add_test(NAME e2e.limiteduser COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/limited.sh
+         ${CMAKE_BINARY_DIR}/e2e ${QV_PRODUCT} ${QV_DRIVER} winxp "LimitedUser.*")
+set_tests_properties(e2e.limiteduser PROPERTIES SKIP_RETURN_CODE 77)
 # The installer and the uninstaller around the program started from Program
 # Files and a copy running elsewhere.
 foreach(mode winxp win98)

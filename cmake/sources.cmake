@@ -32,6 +32,7 @@ set(QV_PLATFORM
   src/platform/System.cpp
   src/platform/Stacking.cpp
   src/platform/Drops.cpp
+  src/platform/SettingsFolder.cpp
   src/base/Files_win.cpp
 )
 list(TRANSFORM QV_PLATFORM PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

@@ -89,11 +89,23 @@ std::string FormatSettings(const Settings& settings, uint8_t folderCount, uint8_
     return s;
 }
 
-void SaveSettingsAndFavourites(const std::string& exeFolder, const Settings& settings, FavouriteList& folders,
+void SaveSettingsAndFavourites(const std::string& folder, const Settings& settings, FavouriteList& folders,
                                FavouriteList& programs)
 {
-    const std::string path = exeFolder + SettingsFile;
+    const std::string path = folder + SettingsFile;
     AboutFile(path, [&] { SaveFileAtomic(path, FormatSettings(settings, folders.Count, programs.Count)); });
-    SaveFavouritesIfChanged(folders, exeFolder + FoldersFile);
-    SaveFavouritesIfChanged(programs, exeFolder + ProgramsFile);
+    SaveFavouritesIfChanged(folders, folder + FoldersFile);
+    SaveFavouritesIfChanged(programs, folder + ProgramsFile);
+}
+
+const char* const SettingsFilesInCopyOrder[3] = {FoldersFile, ProgramsFile, SettingsFile};
+
+SettingsPlace ChooseSettingsPlace(const std::string& exeFolder, bool exeFolderWritable, const std::string& userFolder,
+                                  bool userFolderHasSettings)
+{
+    // With nowhere better, the files beside the program are still read, and
+    // a save that fails says why.
+    if (exeFolderWritable || userFolder.empty())
+        return {exeFolder, false};
+    return {userFolder, !userFolderHasSettings};
 }

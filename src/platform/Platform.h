@@ -137,6 +137,11 @@ bool IsNtFamily();
 bool IsVistaOrLater();
 bool IsWine();
 std::string ExePath();
+// Where Settings.ini and the favourites lists live for this user (see
+// ChooseSettingsPlace), with a backslash at the end; decided once at
+// start-up. A first start in the user's own folder makes it and copies the
+// files beside the program into it.
+std::string PrepareSettingsFolder(const std::string& exeFolder);
 // The module of the program's own windows and resources.
 inline HINSTANCE ProgramModule()
 {

@@ -23,6 +23,7 @@ Program::Program()
 {
     const std::string exe = ExePath();
     ExeFolder = exe.substr(0, exe.find_last_of('\\') + 1);
+    SettingsFolder = PrepareSettingsFolder(ExeFolder);
     Config = DefaultSettings(ExeFolder);
     UseZonesOfBuiltInPicture();
 }
@@ -93,7 +94,7 @@ void Program::UseZonesOfBuiltInPicture()
 void Program::ReadSettings()
 {
     Config = DefaultSettings(ExeFolder);
-    const std::string path = FilePath(SettingsFile);
+    const std::string path = SettingsFilePath(SettingsFile);
     if (FileExists(path)) {
         // "monitor=1" ticks its item as it is read, even when a later line fails.
         struct TickMonitor {
@@ -128,7 +129,7 @@ void Program::LoadFavouriteLists()
 {
     for (const FavouriteKind kind : {FavouriteKind::Folders, FavouriteKind::Programs}) {
         try {
-            LoadFavourites(ListOf(kind), FilePath(FileOf(kind)));
+            LoadFavourites(ListOf(kind), SettingsFilePath(FileOf(kind)));
         } catch (const std::exception& e) {
             TheApplication.ShowException(e);
         }
@@ -137,7 +138,7 @@ void Program::LoadFavouriteLists()
 
 void Program::SaveAll()
 {
-    SaveSettingsAndFavourites(ExeFolder, Config, Folders, Programs);
+    SaveSettingsAndFavourites(SettingsFolder, Config, Folders, Programs);
 }
 
 // The file follows at the next save.
@@ -340,7 +341,7 @@ void Program::DeleteFavourites(FavouriteKind kind)
 {
     OnceAtATime(DialogKind::DeleteFavourites, [this, kind] {
         FavouriteList& list = ListOf(kind);
-        CatchUpWithFile(list, FilePath(FileOf(kind)));
+        CatchUpWithFile(list, SettingsFilePath(FileOf(kind)));
         DeleteFavouriteDialog dialog(list);
         dialog.Create();
         dialog.ShowModal();
@@ -351,7 +352,7 @@ void Program::DeleteFavourites(FavouriteKind kind)
 
 bool Program::RoomInFavourites(FavouriteKind kind)
 {
-    CatchUpWithFile(ListOf(kind), FilePath(FileOf(kind)));
+    CatchUpWithFile(ListOf(kind), SettingsFilePath(FileOf(kind)));
     const bool room = FavouritesOf(kind).Count < MaxFavourites;
     // A full list takes no 21st entry: its "Add" is greyed until a deletion
     // makes room.
@@ -375,7 +376,7 @@ void Program::AddToFavourites(FavouriteKind kind, const std::string& path, const
     FavouriteList& list = ListOf(kind);
     // The file may have been read never, or edited meanwhile: the entry is
     // added to what it holds now.
-    CatchUpWithFile(list, FilePath(FileOf(kind)));
+    CatchUpWithFile(list, SettingsFilePath(FileOf(kind)));
     const bool added = AddFavourite(list, path, name);
     // The start button stays usable while the name is asked for: a skin
     // change may have made the panel anew meanwhile, so it is the panel of
@@ -383,7 +384,7 @@ void Program::AddToFavourites(FavouriteKind kind, const std::string& path, const
     Panel->RefreshFavouriteMenus();
     Panel->SetAddEnabled(kind, list.Count < MaxFavourites);
     if (added)
-        SaveFavouritesIfChanged(list, FilePath(FileOf(kind)));
+        SaveFavouritesIfChanged(list, SettingsFilePath(FileOf(kind)));
 }
 
 void Program::AddDroppedToFavourites(FavouriteKind kind, const std::vector<DroppedItem>& dropped)

@@ -80,7 +80,8 @@ private:
     // second would edit the same settings or lists at once.
     void OnceAtATime(DialogKind kind, const std::function<void()>& show);
 
-    std::string FilePath(const std::string& name) const { return ExeFolder + name; }
+    // Settings.ini, Dirs.qvl or Apps.qvl, wherever this user's live.
+    std::string SettingsFilePath(const std::string& name) const { return SettingsFolder + name; }
     std::string SkinFilePath() const { return Config.SkinFolder + Config.SkinFile; }
     FavouriteList& ListOf(FavouriteKind kind);
     const char* FileOf(FavouriteKind kind) const;
@@ -100,7 +101,8 @@ private:
     // settings and skin. The new panel starts hidden.
     void RebuildPanel();
 
-    std::string ExeFolder;  // ends with a backslash
+    std::string ExeFolder;       // ends with a backslash; the built-in skins are below it
+    std::string SettingsFolder;  // ends with a backslash
     Settings Config;
     SkinMetrics Skin;
     FavouriteList Folders, Programs;
