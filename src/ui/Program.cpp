@@ -51,6 +51,7 @@ void Program::Run()
     TheApplication.CreateForm(*Panel);
     AddExStyle(TheApplication.Handle, WS_EX_TOOLWINDOW);
     KeepTopmostWindowsOnScreen();
+    TellOfFullScreen(TheApplication.Handle, WM_APP_FULLSCREEN);
     TheApplication.Run();
     Panel.reset();
 }
@@ -237,6 +238,22 @@ void Program::TogglePanel()
         Panel->Show();
     else
         Panel->Hide();
+}
+
+void Program::StepAsideForFullScreen(bool fullScreen)
+{
+    if (!Panel || !PanelShown)
+        return;
+    if (fullScreen)
+        Panel->Hide();
+    else
+        Panel->Show();
+}
+
+void Program::KeepPanelOnScreen()
+{
+    if (Panel)
+        Panel->ComeBackIfLost();
 }
 
 void Program::TogglePanelFromKeyboard()
