@@ -112,3 +112,37 @@ TEST_P(Follow, TheButtonGoesWithTheTaskbarAndStepsAsideForAFullScreenProgram)
 
 INSTANTIATE_TEST_SUITE_P(Follow, Follow, testing::Values("xp", "win7", "win10", "win11"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+
+// The screen made smaller through Wine's own display settings, as a user or
+// a game would: the panel, shown at its place near the bottom, is left off
+// the screen and comes back to its place on the new one; made larger again,
+// the panel is in sight and stays where it is.
+TEST(DisplayChange, ThePanelLeftOffTheScreenComesBack)
+{
+    Session s("DisplayChange", "monitor=0\r\n");
+    ASSERT_TRUE(s.Q.WaitStarted());
+    const HWND panel = s.ShowPanel();
+    const SkinMetrics skin = ReadAsProgram(s.App).Skin;
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    mode.dmPelsWidth = 800;
+    mode.dmPelsHeight = 600;
+    ASSERT_EQ(DISP_CHANGE_SUCCESSFUL, ChangeDisplaySettingsA(&mode, 0));
+    struct Restore {
+        ~Restore() { ChangeDisplaySettingsA(nullptr, 0); }
+    } restore;
+    ASSERT_EQ(600, GetSystemMetrics(SM_CYSCREEN));
+    const int home = 600 - WindowSize(s.StartButton()).cy - skin.PanelHeight;
+    EXPECT_TRUE(WaitFor([&] { return WindowRect(panel).top == home && WindowRect(panel).left == 0; }, 3000))
+        << WindowRect(panel).left << "," << WindowRect(panel).top;
+    EXPECT_TRUE(IsWindowVisible(panel));
+    EXPECT_TRUE(WaitFor([&] { return AtItsEnd(s.StartButton(), s.Tray.Tray, false); }, 3000));
+    Screenshot("DisplayChange-800x600");
+
+    ASSERT_EQ(DISP_CHANGE_SUCCESSFUL, ChangeDisplaySettingsA(nullptr, 0));
+    ASSERT_EQ(768, GetSystemMetrics(SM_CYSCREEN));
+    Sleep(500);
+    EXPECT_EQ(home, WindowRect(panel).top) << "moved while in sight";
+    EXPECT_TRUE(WaitFor([&] { return AtItsEnd(s.StartButton(), s.Tray.Tray, false); }, 3000));
+}
