@@ -303,11 +303,15 @@ ScreenRect MonitorOf(HWND w)
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+// The desktop and the taskbars; from 8 on also the Start menu, search and
+// notification panes, windows of their own that may fill a monitor (a Start
+// menu set to full screen) while the taskbar stays in sight.
 bool IsPartOfShell(HWND w)
 {
     char cls[32] = "";
     GetClassNameA(w, cls, sizeof cls);
-    for (const char* shell : {"Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd"})
+    for (const char* shell : {"Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd",
+                              "Windows.UI.Core.CoreWindow", "ImmersiveLauncher"})
         if (std::strcmp(cls, shell) == 0)
             return true;
     return w == GetDesktopWindow();
@@ -409,7 +413,10 @@ void TaskbarFollower::Update()
     RECT tray = {};
     GetWindowRect(Tray, &tray);
     const bool fullScreen = FullScreenOn(monitor, Front);
-    const bool show = !fullScreen && IsWindowVisible(Tray) && TaskbarInSight(ScreenRectOf(tray), monitor);
+    // A taskbar window never shown (Wine's own without its taskbar) is no
+    // taskbar that slid away: the button stays at its place then.
+    const bool slidAway = IsWindowVisible(Tray) && !TaskbarInSight(ScreenRectOf(tray), monitor);
+    const bool show = !fullScreen && !slidAway;
     const bool wasShown = IsWindowVisible(Button) != FALSE;
     const POINT at = SpotOnScreen(Button, Tray);
     SetWindowPos(Button, nullptr, at.x, at.y, 0, 0,
