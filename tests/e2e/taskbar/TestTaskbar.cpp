@@ -39,8 +39,8 @@
 // shape's own); "QuorvelTest.Follow.Slide" slides it out of sight but for
 // two pixels (wParam 1) and back (0), in steps, as an auto-hiding taskbar
 // does; after a display change it goes to the same edge of the new screen.
-// "QuorvelTest.Follow.FullScreen" opens (wParam 1) or closes (0) a window of
-// this process over the whole screen, brought to the front as a game's.
+// "QuorvelTest.Follow.FullScreen" opens (wParam 1) a window of this process
+// in front and makes it fill the screen, or closes it (0).
 //
 // Usage: TestTaskbar.exe <log file> <watched file> [shape [reverse]]
 #include <windows.h>
@@ -173,16 +173,24 @@ void ReportFront()
     NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, GetForegroundWindow(), OBJID_WINDOW, CHILDID_SELF);
 }
 
+// Opened as a window in front first, then made full screen in place, as a
+// video player does: the program in front changes its size, not the front.
 void ShowFullScreen(bool show)
 {
     if (show && !FullScreenWindow) {
-        FullScreenWindow = CreateWindowExA(0, "FullScreenProgram", "full screen", WS_POPUP, 0, 0,
-                                           GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                                           nullptr, GetModuleHandleA(nullptr), nullptr);
+        const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+        FullScreenWindow = CreateWindowExA(0, "FullScreenProgram", "full screen", WS_POPUP, sw / 4, sh / 4, sw / 2,
+                                           sh / 2, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ShowWindow(FullScreenWindow, SW_SHOW);
         SetForegroundWindow(FullScreenWindow);
+        ReportFront();
+        Sleep(500);
+        SetWindowPos(FullScreenWindow, nullptr, 0, 0, sw, sh, SWP_NOZORDER);
+        NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, FullScreenWindow, OBJID_WINDOW, CHILDID_SELF);
         UpdateWindow(FullScreenWindow);
-    } else if (!show && FullScreenWindow) {
+        return;
+    }
+    if (!show && FullScreenWindow) {
         DestroyWindow(FullScreenWindow);
         FullScreenWindow = nullptr;
     }
