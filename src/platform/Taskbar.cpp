@@ -319,10 +319,15 @@ bool IsPartOfShell(HWND w)
 
 // Another program's window in front whose picture fills the monitor: a game,
 // a video, a presentation. Its client area decides, as a maximised window
-// keeps its caption in sight.
+// keeps its caption in sight. A maximised window with a caption is never
+// one: beside a taskbar that hides itself it fills the monitor, caption and
+// all where it draws its own (a browser), and the taskbar still comes up
+// over it.
 bool FullScreenOn(const ScreenRect& monitor, HWND front)
 {
     if (!front || OfThisProcess(front) || IsPartOfShell(front) || !IsWindowVisible(front) || IsIconic(front))
+        return false;
+    if (IsZoomed(front) && (GetWindowLongA(front, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
         return false;
     RECT client = {};
     GetClientRect(front, &client);
@@ -355,14 +360,6 @@ public:
                                        WINEVENT_SKIPOWNPROCESS);
         // Once the button is shown: a taskbar hidden already hides it then.
         FirstLook = ScopedThreadTimer(SetTimer(nullptr, 0, 0, LookNow));
-    }
-    void Stop()
-    {
-        Button = Tray = nullptr;
-        TrayMoves.Reset();
-        FrontMoves.Reset();
-        FrontChanges.Reset();
-        FirstLook.Reset();
     }
     bool FullScreenInFront() const { return FullScreen; }
     void TellOfFullScreen(HWND wnd, UINT message)
