@@ -81,7 +81,7 @@ set(QV_E2E_RUN ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR}/e2e ${QV
 # Every scenario with Wine reporting Windows XP, the planted system libraries
 # among them.
 add_test(NAME e2e.testtray.winxp COMMAND ${QV_E2E_RUN} winxp plain
-         "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*:Faults.*:Stacking.*:Libraries.*:Favourites.*:Toolkit.*")
+         "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*:Faults.*:Stacking.*:Libraries.*:Favourites.*:Toolkit.*:Follow/*/xp:DisplayChange.*")
 # With Wine reporting Windows 98, the scenarios that go where the 95 family
 # goes its own way: every form an ANSI window (the start button, the panel,
 # the timer and each dialog, typed into and closed from the keyboard), the
@@ -101,9 +101,11 @@ string(REPLACE ";" ":" QV_FAMILY95 "${QV_FAMILY95}")
 add_test(NAME e2e.testtray.win98 COMMAND ${QV_E2E_RUN} win98 plain "${QV_FAMILY95}")
 # Taskbars shaped like those of Windows 7 and 8.0 with Wine reporting Windows
 # 7, and like 10 and 11 with Wine reporting Windows 10: the program asks only
-# whether the system is Vista or later, which both answer alike.
-add_test(NAME e2e.shapes.win7 COMMAND ${QV_E2E_RUN} win7 plain "Shapes/*win7_*:Shapes/*win8_*")
-add_test(NAME e2e.shapes.win10 COMMAND ${QV_E2E_RUN} win10 plain "Shapes/*win10_*:Shapes/*win11_*")
+# whether the system is Vista or later, which both answer alike. On each, the
+# button following the taskbar to every edge, out of sight and back, and out
+# of a full-screen program's way (with XP's shape in the XP entry above).
+add_test(NAME e2e.shapes.win7 COMMAND ${QV_E2E_RUN} win7 plain "Shapes/*win7_*:Shapes/*win8_*:Follow/*/win7")
+add_test(NAME e2e.shapes.win10 COMMAND ${QV_E2E_RUN} win10 plain "Shapes/*win10_*:Shapes/*win11_*:Follow/*/win10:Follow/*/win11")
 # Killed while saving, two hundred times in each family.
 foreach(mode winxp win98)
   add_test(NAME e2e.durability.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "Durability.*")

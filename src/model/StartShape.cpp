@@ -67,3 +67,28 @@ ClientSpot ButtonSpot(int trayWidth, int trayHeight, int width, int height, bool
         return {0, trayHeight > height ? (trayHeight - height) / 2 : 0};
     return {trayWidth > width ? (trayWidth - width) / 2 : 0, 0};
 }
+
+namespace {
+// How much of [from, to) lies in [screenFrom, screenTo).
+int Overlap(int from, int to, int screenFrom, int screenTo)
+{
+    return (to < screenTo ? to : screenTo) - (from > screenFrom ? from : screenFrom);
+}
+} // namespace
+
+bool TaskbarInSight(const ScreenRect& tray, const ScreenRect& monitor)
+{
+    const int across = Overlap(tray.Top, tray.Bottom, monitor.Top, monitor.Bottom);
+    const int along = Overlap(tray.Left, tray.Right, monitor.Left, monitor.Right);
+    const int height = tray.Bottom - tray.Top, width = tray.Right - tray.Left;
+    if (height <= 0 || width <= 0)
+        return false;
+    // Its thickness is the shorter side.
+    return width >= height ? along > 0 && across * 2 >= height : across > 0 && along * 2 >= width;
+}
+
+bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor)
+{
+    return monitor.Right > monitor.Left && monitor.Bottom > monitor.Top && window.Left <= monitor.Left &&
+           window.Top <= monitor.Top && window.Right >= monitor.Right && window.Bottom >= monitor.Bottom;
+}

@@ -50,3 +50,15 @@ struct ClientSpot {
     int X, Y;
 };
 ClientSpot ButtonSpot(int trayWidth, int trayHeight, int width, int height, bool centre);
+
+// A rectangle on screen, its right and bottom edges outside it.
+struct ScreenRect {
+    int Left, Top, Right, Bottom;
+};
+// A taskbar that hides itself leaves a sliver of two pixels on screen, and
+// one in sight may reach a few pixels past the screen's edges: it counts as
+// in sight while at least half its thickness is on its monitor.
+bool TaskbarInSight(const ScreenRect& tray, const ScreenRect& monitor);
+// A client area over all of a monitor, as a full-screen game's or video's
+// (a maximised window's caption keeps its client area off the top).
+bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor);

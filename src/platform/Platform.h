@@ -31,6 +31,16 @@ void EmbedInTaskbar(HWND wnd, HWND tray);
 // laid over there too. From Vista on it is centred across a taskbar thicker
 // than the picture (40 or 48 pixels).
 void PlaceOnTaskbar(HWND wnd, HWND tray);
+// Laid over, the button then follows the taskbar: at its left or top end
+// wherever it stands and however thick it is, hidden while the taskbar has
+// slid out of sight and while another program's window fills the taskbar's
+// monitor from the front. `wnd` is posted `message` each time such a
+// full-screen program comes or goes; FullScreenInFront tells which.
+void TellOfFullScreen(HWND wnd, UINT message);
+bool FullScreenInFront();
+// No monitor shows any part of the window (one was removed, or the
+// resolution lowered).
+bool OffEveryScreen(HWND wnd);
 // From Vista on: centred anew after the button changed its size.
 void CentreOnTaskbar(HWND wnd, HWND tray);
 // Lets a registered message through to an elevated Quorvel from processes

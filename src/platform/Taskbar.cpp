@@ -114,6 +114,18 @@ struct WinEventHookTraits {
 };
 using ScopedWinEventHook = Scoped<WinEventHookTraits>;
 
+// Events `first` to `last` of process `pid` (0: every process), reported to
+// `proc` on this thread as its messages are taken; none where the system has
+// no window events (Windows 95).
+ScopedWinEventHook WatchEvents(DWORD first, DWORD last, WINEVENTPROC proc, DWORD pid, DWORD flags = 0)
+{
+    using SetHook = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
+    static const auto setHook = Late<SetHook>("user32.dll", "SetWinEventHook");
+    if (!setHook)
+        return ScopedWinEventHook();
+    return ScopedWinEventHook(setHook(first, last, nullptr, proc, pid, 0, WINEVENT_OUTOFCONTEXT | flags));
+}
+
 // Hides the Start button again whenever its shell shows it (Explorer after
 // some settings changes). Windows 95 has no means to watch it, and Wine 8
 // reports no window shown: there it stays under the overlaid button.
@@ -122,20 +134,17 @@ public:
     // nullptr stops watching.
     void Keep(HWND start)
     {
-        using SetHook = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
-        static const auto setHook = Late<SetHook>("user32.dll", "SetWinEventHook");
         // First, as a crash on another thread calls it to give the button
         // back while this thread may still be watching.
         Start = start;
         Hook.Reset();
-        if (!start || !setHook)
+        if (!start)
             return;
         // The shell's process, any of its threads: Wine does not deliver
         // events to a hook on one thread of another process.
         DWORD pid = 0;
         GetWindowThreadProcessId(start, &pid);
-        Hook = ScopedWinEventHook(
-            setHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, Shown, pid, 0, WINEVENT_OUTOFCONTEXT));
+        Hook = WatchEvents(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, Shown, pid);
     }
 
 private:
@@ -269,16 +278,208 @@ POINT SpotOnScreen(HWND wnd, HWND tray)
     return at;
 }
 
+ScreenRect ScreenRectOf(const RECT& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// The monitor a window is on, or nearest to; the screen where the system
+// knows one monitor only (95, NT 4).
+ScreenRect MonitorOf(HWND w)
+{
+    struct MonitorInfo {
+        DWORD Size;
+        RECT Monitor, Work;
+        DWORD Flags;
+    };
+    using FromWindow = HANDLE(WINAPI*)(HWND, DWORD);
+    using GetInfo = BOOL(WINAPI*)(HANDLE, MonitorInfo*);
+    static const auto fromWindow = Late<FromWindow>("user32.dll", "MonitorFromWindow");
+    static const auto getInfo = Late<GetInfo>("user32.dll", "GetMonitorInfoA");
+    const DWORD nearest = 2;  // MONITOR_DEFAULTTONEAREST
+    MonitorInfo info = {sizeof info, {}, {}, 0};
+    if (fromWindow && getInfo && getInfo(fromWindow(w, nearest), &info))
+        return ScreenRectOf(info.Monitor);
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+// The desktop and the taskbars; from 8 on also the Start menu, search and
+// notification panes, windows of their own that may fill a monitor (a Start
+// menu set to full screen) while the taskbar stays in sight.
+bool IsPartOfShell(HWND w)
+{
+    char cls[32] = "";
+    GetClassNameA(w, cls, sizeof cls);
+    for (const char* shell : {"Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd",
+                              "Windows.UI.Core.CoreWindow", "ImmersiveLauncher"})
+        if (std::strcmp(cls, shell) == 0)
+            return true;
+    return w == GetDesktopWindow();
+}
+
+// Another program's window in front whose picture fills the monitor: a game,
+// a video, a presentation. Its client area decides, as a maximised window
+// keeps its caption in sight. A maximised window with a caption is never
+// one: beside a taskbar that hides itself it fills the monitor, caption and
+// all where it draws its own (a browser), and the taskbar still comes up
+// over it.
+bool FullScreenOn(const ScreenRect& monitor, HWND front)
+{
+    if (!front || OfThisProcess(front) || IsPartOfShell(front) || !IsWindowVisible(front) || IsIconic(front))
+        return false;
+    if (IsZoomed(front) && (GetWindowLongA(front, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
+        return false;
+    RECT client = {};
+    GetClientRect(front, &client);
+    MapWindowPoints(front, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return CoversMonitor(ScreenRectOf(client), monitor);
+}
+
+// Keeps the button laid over the taskbar where the taskbar is (moved to
+// another edge, thicker or thinner, slid away and back) and out of the way
+// of a full-screen program on the taskbar's monitor, as the taskbar itself
+// steps aside for one. Woken by the windows' own moves and by a new window
+// in front, so nothing runs while nothing changes: Windows reports both to
+// those who listen; Wine 8 reports neither, but carries what a program
+// reports itself.
+class TaskbarFollower {
+public:
+    void Follow(HWND button, HWND tray)
+    {
+        Button = button;
+        Tray = tray;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(tray, &pid);
+        // Its whole process: Wine does not deliver events to a hook on one
+        // thread of another process.
+        TrayMoves = WatchEvents(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, Moved, pid);
+        FrontMoves.Reset();
+        Front = nullptr;
+        if (!FrontChanges)
+            FrontChanges = WatchEvents(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, FrontChanged, 0,
+                                       WINEVENT_SKIPOWNPROCESS);
+        // Once the button is shown: a taskbar hidden already hides it then.
+        FirstLook = ScopedThreadTimer(SetTimer(nullptr, 0, 0, LookNow));
+    }
+    bool FullScreenInFront() const { return FullScreen; }
+    void TellOfFullScreen(HWND wnd, UINT message)
+    {
+        Told = wnd;
+        TellMessage = message;
+    }
+    void Update();
+
+private:
+    static void CALLBACK Moved(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD);
+    static void CALLBACK FrontChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD);
+    static void CALLBACK LookNow(HWND, UINT, UINT_PTR, DWORD);
+    void WatchFront(HWND front);
+
+    HWND Button = nullptr, Tray = nullptr;
+    HWND Front = nullptr;  // the window in front when last looked
+    bool FullScreen = false;
+    HWND Told = nullptr;
+    UINT TellMessage = 0;
+    ScopedWinEventHook TrayMoves, FrontMoves, FrontChanges;
+    ScopedThreadTimer FirstLook;
+};
+
+TaskbarFollower TheTaskbarFollower;
+
+// A program in front may go full screen without another coming to the
+// front (a video's full-screen key): its process's moves are watched too.
+void TaskbarFollower::WatchFront(HWND front)
+{
+    if (front == Front)
+        return;
+    Front = front;
+    DWORD frontPid = 0, trayPid = 0;
+    GetWindowThreadProcessId(front, &frontPid);
+    GetWindowThreadProcessId(Tray, &trayPid);
+    FrontMoves.Reset();
+    if (front && frontPid != trayPid && frontPid != GetCurrentProcessId())
+        FrontMoves = WatchEvents(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, Moved, frontPid);
+}
+
+void TaskbarFollower::Update()
+{
+    if (!Button || !IsWindow(Button) || !IsWindow(Tray))
+        return;
+    WatchFront(GetForegroundWindow());
+    const ScreenRect monitor = MonitorOf(Tray);
+    RECT tray = {};
+    GetWindowRect(Tray, &tray);
+    const bool fullScreen = FullScreenOn(monitor, Front);
+    // A taskbar window never shown (Wine's own without its taskbar) is no
+    // taskbar that slid away: the button stays at its place then.
+    const bool slidAway = IsWindowVisible(Tray) && !TaskbarInSight(ScreenRectOf(tray), monitor);
+    const bool show = !fullScreen && !slidAway;
+    const bool wasShown = IsWindowVisible(Button) != FALSE;
+    const POINT at = SpotOnScreen(Button, Tray);
+    SetWindowPos(Button, nullptr, at.x, at.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    // Under Wine the window that went to the front stands above it on screen.
+    if (show && !wasShown)
+        RestackSoon();
+    if (fullScreen != FullScreen) {
+        FullScreen = fullScreen;
+        if (Told)
+            PostMessageA(Told, TellMessage, 0, 0);
+    }
+}
+
+void CALLBACK TaskbarFollower::Moved(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD)
+{
+    TaskbarFollower& follower = TheTaskbarFollower;
+    if (object == OBJID_WINDOW && wnd && (wnd == follower.Tray || wnd == follower.Front))
+        follower.Update();
+}
+
+void CALLBACK TaskbarFollower::FrontChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
+{
+    TheTaskbarFollower.Update();
+}
+
+void CALLBACK TaskbarFollower::LookNow(HWND, UINT, UINT_PTR, DWORD)
+{
+    TheTaskbarFollower.FirstLook.Reset();
+    TheTaskbarFollower.Update();
+}
+
 // Owned by the taskbar, it always stays above it and goes away with it.
 void OverlayTaskbar(HWND wnd, HWND tray)
 {
     const POINT at = SpotOnScreen(wnd, tray);
     SetOwner(wnd, tray);
     SetWindowPos(wnd, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    TheTaskbarFollower.Follow(wnd, tray);
     // A taskbar that came up anew stands above it on screen.
     RestackSoon();
 }
 } // namespace
+
+void TellOfFullScreen(HWND wnd, UINT message)
+{
+    TheTaskbarFollower.TellOfFullScreen(wnd, message);
+}
+
+bool FullScreenInFront()
+{
+    return TheTaskbarFollower.FullScreenInFront();
+}
+
+bool OffEveryScreen(HWND wnd)
+{
+    using FromRect = HANDLE(WINAPI*)(const RECT*, DWORD);
+    static const auto fromRect = Late<FromRect>("user32.dll", "MonitorFromRect");
+    RECT r = {};
+    GetWindowRect(wnd, &r);
+    if (fromRect)
+        return fromRect(&r, 0) == nullptr;  // MONITOR_DEFAULTTONULL
+    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT common = {};
+    return !IntersectRect(&common, &r, &screen);
+}
 
 void PlaceOnTaskbar(HWND wnd, HWND tray)
 {

@@ -25,6 +25,14 @@ LRESULT CALLBACK AppProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
         main->Dispatch(&Form::HotKeyPressed);
         return 0;
     }
+    if (main && msg == WM_APP_FULLSCREEN) {
+        main->Dispatch(&Form::FullScreenChanged);
+        return 0;
+    }
+    if (main && msg == WM_DISPLAYCHANGE) {
+        main->Dispatch(&Form::DisplayChanged);
+        return 0;
+    }
     if (main && msg == WM_ENDSESSION && wParam) {
         main->Dispatch(&Form::SessionEnding);
         return 0;

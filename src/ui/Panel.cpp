@@ -126,8 +126,7 @@ void PanelWindow::OnCreate()
 
     const int32_t frame = LeftFrame.Image().Width;
     const SkinMetrics& metrics = App.CurrentSkin();
-    const PanelRect r = PanelBounds(metrics, settings.ButtonCount, GetSystemMetrics(SM_CYSCREEN), frame);
-    SetBounds(r.Left, r.Top, r.Width, r.Height);
+    PlaceAtHome();
     AlignFrames();
 
     for (int k = 1; k <= PanelButtonCount; ++k) {
@@ -141,6 +140,20 @@ void PanelWindow::OnCreate()
 
     SetOwner(Handle, GetDesktopWindow());
     MakeTopmost(Handle);
+}
+
+void PanelWindow::PlaceAtHome()
+{
+    const PanelRect r = PanelBounds(App.CurrentSkin(), App.CurrentSettings().ButtonCount,
+                                    GetSystemMetrics(SM_CYSCREEN), LeftFrame.Image().Width);
+    SetBounds(r.Left, r.Top, r.Width, r.Height);
+}
+
+// Its size stays: it was made for the skin, not for the screen.
+void PanelWindow::ComeBackIfLost()
+{
+    if (Handle && OffEveryScreen(Handle))
+        PlaceAtHome();
 }
 
 // Files can be dropped only on a panel in sight: taking drops at its first

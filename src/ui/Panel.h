@@ -26,6 +26,9 @@ public:
     // gives the keyboard back to the window that had it.
     void TakeKeyboard();
     void GiveKeyboardBack();
+    // After a display change: a panel that no screen shows any more goes
+    // back to its place at the screen's bottom left.
+    void ComeBackIfLost();
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -39,6 +42,7 @@ protected:
 
 private:
     void AlignFrames();
+    void PlaceAtHome();
     bool IsFrame(const Picture& picture) const { return &picture == &LeftFrame || &picture == &RightFrame; }
     // The pressed look: the button one pixel right and down while held.
     void PressLook(int button, bool pressed);

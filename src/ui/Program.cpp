@@ -52,6 +52,7 @@ void Program::Run()
     TheApplication.CreateForm(*Panel);
     AddExStyle(TheApplication.Handle, WS_EX_TOOLWINDOW);
     KeepTopmostWindowsOnScreen();
+    TellOfFullScreen(TheApplication.Handle, WM_APP_FULLSCREEN);
     TheApplication.Run();
     Panel.reset();
 }
@@ -238,6 +239,22 @@ void Program::TogglePanel()
         Panel->Show();
     else
         Panel->Hide();
+}
+
+void Program::StepAsideForFullScreen(bool fullScreen)
+{
+    if (!Panel || !PanelShown)
+        return;
+    if (fullScreen)
+        Panel->Hide();
+    else
+        Panel->Show();
+}
+
+void Program::KeepPanelOnScreen()
+{
+    if (Panel)
+        Panel->ComeBackIfLost();
 }
 
 void Program::TogglePanelFromKeyboard()

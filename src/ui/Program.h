@@ -50,6 +50,10 @@ public:
     // the keyboard back where it was.
     void TogglePanelFromKeyboard();
     void ToggleTimer();
+    // A full-screen program in front of the taskbar's monitor: the panel is
+    // hidden while it stays, and shown again after if it was meant to be.
+    void StepAsideForFullScreen(bool fullScreen);
+    void KeepPanelOnScreen();
     // The user's yes closes the program; `question` is the asking window's own.
     void ConfirmExit(HWND owner, const char* question);
 

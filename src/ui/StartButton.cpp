@@ -91,6 +91,18 @@ void StartButtonWindow::HotKeyPressed()
     App.TogglePanelFromKeyboard();
 }
 
+// The button itself steps aside with the taskbar it follows.
+void StartButtonWindow::FullScreenChanged()
+{
+    App.StepAsideForFullScreen(FullScreenInFront());
+}
+
+// The taskbar moves itself to the new screen's edge, and the button with it.
+void StartButtonWindow::DisplayChanged()
+{
+    App.KeepPanelOnScreen();
+}
+
 // The system's Start button is hidden only once ours is ready to take its
 // place: a skin that is slow to load must not leave the user with neither.
 void StartButtonWindow::OnCreate()

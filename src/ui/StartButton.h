@@ -27,6 +27,8 @@ public:
     void ShellRestarted() override;
     void SessionEnding() override;
     void HotKeyPressed() override;
+    void FullScreenChanged() override;
+    void DisplayChanged() override;
 
 protected:
     void Command(UINT id, UINT code) override;

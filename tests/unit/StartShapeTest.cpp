@@ -151,3 +151,37 @@ TEST(StartShape, ButtonSpotCentresAcrossAThickerTaskbarOnlyWhenAsked)
         EXPECT_EQ(c.Y, s.Y) << c.TrayW << "x" << c.TrayH;
     }
 }
+
+TEST(StartShape, TaskbarInSightWhileHalfItsThicknessIsOnItsMonitor)
+{
+    const ScreenRect screen = {0, 0, 1024, 768}, right = {1024, 0, 2304, 1024};
+    struct Case {
+        ScreenRect Tray, Monitor;
+        bool InSight;
+    };
+    for (const Case& c : {
+             Case{{0, 728, 1024, 768}, screen, true},         // along the bottom
+             Case{{-2, 736, 1026, 770}, screen, true},        // past the edges by two pixels, as XP's
+             Case{{0, 766, 1024, 806}, screen, false},        // slid away: two pixels left
+             Case{{0, 748, 1024, 788}, screen, true},         // halfway back
+             Case{{0, 749, 1024, 789}, screen, false},
+             Case{{0, -38, 1024, 2}, screen, false},          // at the top, slid away
+             Case{{0, 0, 1024, 80}, screen, true},            // at the top, two rows
+             Case{{-60, 0, 2, 768}, screen, false},           // at the left, slid away
+             Case{{1022, 0, 1084, 768}, screen, false},       // at the right, slid away
+             Case{{962, 0, 1024, 768}, screen, true},
+             Case{{2242, 0, 2304, 1024}, right, true},        // a second monitor's right edge
+             Case{{0, 728, 1024, 768}, right, false},         // asked of another monitor
+             Case{{0, 768, 1024, 768}, screen, false},        // no thickness at all
+         }) {
+        EXPECT_EQ(c.InSight, TaskbarInSight(c.Tray, c.Monitor))
+            << c.Tray.Left << "," << c.Tray.Top << "," << c.Tray.Right << "," << c.Tray.Bottom;
+    }
+    EXPECT_TRUE(CoversMonitor({0, 0, 1024, 768}, screen));
+    EXPECT_TRUE(CoversMonitor({-8, -8, 1032, 776}, screen));  // larger on every side
+    EXPECT_FALSE(CoversMonitor({0, 0, 1024, 728}, screen));   // beside a taskbar
+    EXPECT_FALSE(CoversMonitor({1, 0, 1024, 768}, screen));
+    EXPECT_TRUE(CoversMonitor({1024, 0, 2304, 1024}, right));
+    EXPECT_FALSE(CoversMonitor({0, 0, 1024, 768}, right));
+    EXPECT_FALSE(CoversMonitor({0, 0, 0, 0}, {0, 0, 0, 0}));  // no monitor known
+}

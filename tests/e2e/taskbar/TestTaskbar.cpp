@@ -31,6 +31,17 @@
 // "QuorvelTest.ShowStart" shows the Start button again, as after a change of
 // the taskbar's settings.
 //
+// Moving, as the user or Windows moves a taskbar (each move reported as a
+// location change, as Windows reports every window's moves; Wine 8 reports
+// none of its own):
+// "QuorvelTest.Follow.Edge" puts the taskbar at an edge of the screen
+// (wParam 0 bottom, 1 top, 2 left, 3 right), lParam pixels thick (0: the
+// shape's own); "QuorvelTest.Follow.Slide" slides it out of sight but for
+// two pixels (wParam 1) and back (0), in steps, as an auto-hiding taskbar
+// does; after a display change it goes to the same edge of the new screen.
+// "QuorvelTest.Follow.FullScreen" opens (wParam 1) a window of this process
+// in front and makes it fill the screen, or closes it (0).
+//
 // Usage: TestTaskbar.exe <log file> <watched file> [shape [reverse]]
 #include <windows.h>
 
@@ -96,11 +107,122 @@ HWND StartButton = nullptr;
 
 HWND MakeTaskbar(HINSTANCE instance, bool startLater);
 void MakeStart(HWND tray);
+int Height();
+
+// Where the taskbar stands, and the full-screen program.
+const UINT FollowEdge = RegisterWindowMessageA("QuorvelTest.Follow.Edge");
+const UINT FollowSlide = RegisterWindowMessageA("QuorvelTest.Follow.Slide");
+const UINT FollowFullScreen = RegisterWindowMessageA("QuorvelTest.Follow.FullScreen");
+enum { Bottom, Top, Left, Right };
+int Edge = Bottom;
+int Thickness = 0;  // 0: the shape's own
+HWND FullScreenWindow = nullptr;
+
+RECT EdgePlace()
+{
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    const int t = Thickness ? Thickness : Height();
+    switch (Edge) {
+    case Top: return {0, 0, sw, t};
+    case Left: return {0, 0, t, sh};
+    case Right: return {sw - t, 0, sw, sh};
+    default: return {0, sh - t, sw, sh};
+    }
+}
+
+void MoveTaskbar(HWND tray, const RECT& r)
+{
+    SetWindowPos(tray, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, tray, OBJID_WINDOW, CHILDID_SELF);
+}
+
+// From in sight to two pixels on screen (or back), in a few steps.
+void Slide(HWND tray, bool away)
+{
+    const RECT home = EdgePlace();
+    const int w = home.right - home.left, h = home.bottom - home.top;
+    const int dx = Edge == Left ? -(w - 2) : Edge == Right ? w - 2 : 0;
+    const int dy = Edge == Top ? -(h - 2) : Edge == Bottom ? h - 2 : 0;
+    const int steps = 5;
+    for (int i = 1; i <= steps; ++i) {
+        const int k = away ? i : steps - i;
+        RECT r = home;
+        OffsetRect(&r, dx * k / steps, dy * k / steps);
+        MoveTaskbar(tray, r);
+        Sleep(15);
+    }
+}
+
+LRESULT CALLBACK FullScreenProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(wnd, &r);
+        HBRUSH brush = CreateSolidBrush(RGB(0, 160, 0));
+        FillRect(HDC(wParam), &r, brush);
+        DeleteObject(brush);
+        return 1;
+    }
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+
+// Windows reports the new window in front; Wine 8 does not, so it is
+// reported here, as the system would.
+void ReportFront()
+{
+    NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, GetForegroundWindow(), OBJID_WINDOW, CHILDID_SELF);
+}
+
+// Opened as a window in front first, then made full screen in place, as a
+// video player does: the program in front changes its size, not the front.
+void ShowFullScreen(bool show)
+{
+    if (show && !FullScreenWindow) {
+        const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+        FullScreenWindow = CreateWindowExA(0, "FullScreenProgram", "full screen", WS_POPUP, sw / 4, sh / 4, sw / 2,
+                                           sh / 2, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        ShowWindow(FullScreenWindow, SW_SHOW);
+        SetForegroundWindow(FullScreenWindow);
+        ReportFront();
+        Sleep(500);
+        SetWindowPos(FullScreenWindow, nullptr, 0, 0, sw, sh, SWP_NOZORDER);
+        NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, FullScreenWindow, OBJID_WINDOW, CHILDID_SELF);
+        UpdateWindow(FullScreenWindow);
+        return;
+    }
+    if (!show && FullScreenWindow) {
+        DestroyWindow(FullScreenWindow);
+        FullScreenWindow = nullptr;
+    }
+    ReportFront();
+}
+
+// Messages that move the taskbar or bring the full-screen window; false for
+// any other.
+bool Moved(HWND tray, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == FollowEdge) {
+        Edge = int(wParam);
+        Thickness = int(lParam);
+        MoveTaskbar(tray, EdgePlace());
+    } else if (msg == FollowSlide) {
+        Slide(tray, wParam != 0);
+    } else if (msg == WM_DISPLAYCHANGE) {
+        MoveTaskbar(tray, EdgePlace());
+    } else if (msg == FollowFullScreen) {
+        ShowFullScreen(wParam != 0);
+    } else {
+        return false;
+    }
+    return true;
+}
 
 LRESULT CALLBACK TrayProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_DESTROY && !Restarting)
         PostQuitMessage(0);
+    if (Moved(wnd, msg, wParam, lParam))
+        return 0;
     if (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_TASKLIST) {
         fprintf(Log, "menu tasklist\n");
         fflush(Log);
@@ -281,6 +403,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     for (const char* cls : {"Shell_SecondaryTrayWnd", "Start", "TrayDummySearchControl", "TrayButton",
                             "ReBarWindow32", "TrayNotifyWnd", "DesktopWindowContentBridge"})
         Register(cls, PartProc, nullptr);
+    Register("FullScreenProgram", FullScreenProc, nullptr);
     if (Shape == "win10")
         MakeSecondary(instance);
     MakeTaskbar(instance, false);
