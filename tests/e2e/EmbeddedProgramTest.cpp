@@ -8,6 +8,7 @@
 #include "ScreenPictures.h"
 #include "Session.h"
 #include "base/Scoped.h"
+#include "ui/Commands.h"
 
 namespace {
 HWND EmbeddedButton(HWND tray)
@@ -93,6 +94,14 @@ TEST(Embedded, TheProgramsButtonLivesInTheTaskbarAndAnswersThere)
     Sleep(300);
     ExpectEmbedded(button, tray, pic, "after the taskbar's restart");
     EXPECT_TRUE(ClickZoneUntil(button, app, 3, [&] { return IsWindowVisible(q.Window("TForm2")) != FALSE; }));
+
+    // Another skin: the child takes its size and shape where it stands.
+    const Picture win98 = PictureFile(app.Dir + "Skins\\win98\\normal.bmp");
+    ASSERT_NE(pic.Width, win98.Width);
+    Command(button, CmdClassicalWin98Skin);
+    EXPECT_TRUE(WaitFor([&] { return WindowSize(button).cx == win98.Width; }));
+    Sleep(300);
+    ExpectEmbedded(button, tray, win98, "after a skin change");
 
     PostMessageA(button, WM_CLOSE, 0, 0);
     ASSERT_TRUE(q.WaitExit());
