@@ -106,6 +106,13 @@ add_test(NAME e2e.testtray.win98 COMMAND ${QV_E2E_RUN} win98 plain "${QV_FAMILY9
 # of a full-screen program's way (with XP's shape in the XP entry above).
 add_test(NAME e2e.shapes.win7 COMMAND ${QV_E2E_RUN} win7 plain "Shapes/*win7_*:Shapes/*win8_*:Follow/*/win7")
 add_test(NAME e2e.shapes.win10 COMMAND ${QV_E2E_RUN} win10 plain "Shapes/*win10_*:Shapes/*win11_*:Follow/*/win10:Follow/*/win11")
+# 120 and 144 dots per inch in the 7, 10 and 11 shapes: the button whole on
+# the taskbar and its zones where they are drawn.
+foreach(dpi 120 144)
+  add_test(NAME e2e.shapes.win7.dpi${dpi} COMMAND ${QV_E2E_RUN} win7 plain "Scaled/*win7")
+  add_test(NAME e2e.shapes.win10.dpi${dpi} COMMAND ${QV_E2E_RUN} win10 plain "Scaled/*win10:Scaled/*win11")
+  set_tests_properties(e2e.shapes.win7.dpi${dpi} e2e.shapes.win10.dpi${dpi} PROPERTIES ENVIRONMENT QV_DPI=${dpi})
+endforeach()
 # Killed while saving, two hundred times in each family.
 foreach(mode winxp win98)
   add_test(NAME e2e.durability.${mode} COMMAND ${QV_E2E_RUN} ${mode} plain "Durability.*")

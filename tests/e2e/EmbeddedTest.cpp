@@ -1,7 +1,8 @@
-// On Windows the start button is a real child of the taskbar. Wine does not
-// draw such a child, so the program takes that path only on Windows; here the
-// driver embeds a window of its own into the test taskbar (another process)
-// with the program's own platform code and checks the window tree.
+// On Windows 95 to XP the start button is a real child of the taskbar. Wine
+// does not draw such a child, so the program takes that path under Wine only
+// when the tests ask it to (QUORVEL_TEST_EMBED); the driver also embeds
+// windows of its own into the test taskbar (another process) with the
+// program's own platform code and checks the window tree.
 #include <gtest/gtest.h>
 
 #include "Harness.h"

@@ -6,6 +6,7 @@
 // when a restarted taskbar makes it only later.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <tuple>
 #include <vector>
 
@@ -180,4 +181,51 @@ INSTANTIATE_TEST_SUITE_P(Shapes, Taskbar, testing::Combine(testing::Range(0, 4),
                          [](const testing::TestParamInfo<Case>& info) {
                              return std::string(TaskbarShapes[std::get<0>(info.param)].Name) +
                                     (std::get<1>(info.param) ? "_reverse" : "_forward");
+                         });
+
+// Display scaling (run at 144 dots per inch): the program declares no
+// awareness of it, so Windows hands it one coordinate space for the taskbar,
+// the mouse and its own windows, and the button must sit on the taskbar,
+// whole, with each zone answering where it is drawn.
+class ScaledTaskbar : public Taskbar {};
+
+TEST_P(ScaledTaskbar, ButtonSitsWholeOnTheTaskbarAndItsZonesAnswerWhereDrawn)
+{
+    {
+        const HDC screen = GetDC(nullptr);
+        ASSERT_EQ(std::atoi(Env("QV_DPI").c_str()), GetDeviceCaps(screen, LOGPIXELSY)) << "not a scaled display";
+        ReleaseDC(nullptr, screen);
+    }
+    Install app("Scaled-" + Name() + "-" + Env("QV_DPI"));
+    WriteBytes(app.File("Settings.ini"), "monitor=0\r\n");
+    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"), ShapeArg());
+    Quorvel q(app);
+    ASSERT_TRUE(q.WaitStarted());
+    const HWND startButton = q.Window("TForm1");
+    Sleep(500);
+    ExpectAtLeftEnd(startButton, tray.Tray);
+    const RECT r = WindowRect(startButton), t = WindowRect(tray.Tray);
+    EXPECT_TRUE(r.top >= t.top && r.bottom <= t.bottom && r.right <= t.right) << "not whole on the taskbar";
+    EXPECT_EQ(0, ScreenMismatches(startButton, PictureFile(app.Dir + "Skins\\xpdefault\\normal.bmp"), nullptr));
+    Screenshot("Scaled-" + Name());
+
+    EXPECT_TRUE(ClickZoneUntil(startButton, app, 1, [&] { return Count(tray.LogLines(), "menu tasklist"); }));
+    EXPECT_TRUE(ClickZoneUntil(startButton, app, 2, [&] { return PopupMenuOf(q.Pid()) != nullptr; }));
+    ClickAt(600, 200);
+    EXPECT_TRUE(WaitFor([&] { return PopupMenuOf(q.Pid()) == nullptr; }));
+    HWND panel = nullptr;
+    ASSERT_TRUE(ClickZoneUntil(startButton, app, 3, [&] { return IsWindowVisible(panel = q.Window("TForm2")); }));
+    Sleep(300);
+    const RECT p = WindowRect(panel);
+    EXPECT_TRUE(p.left >= 0 && p.top >= 0 && p.right <= GetSystemMetrics(SM_CXSCREEN) &&
+                p.bottom <= GetSystemMetrics(SM_CYSCREEN))
+        << "the panel is not whole on the screen";
+    Screenshot("Scaled-" + Name() + "-panel");
+    PostMessageA(startButton, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(q.WaitExit());
+}
+
+INSTANTIATE_TEST_SUITE_P(Scaled, ScaledTaskbar, testing::Combine(testing::Values(0, 2, 3), testing::Values(false)),
+                         [](const testing::TestParamInfo<Case>& info) {
+                             return std::string(TaskbarShapes[std::get<0>(info.param)].Name);
                          });
