@@ -38,6 +38,9 @@ void PlaceOnTaskbar(HWND wnd, HWND tray);
 // full-screen program comes or goes; FullScreenInFront tells which.
 void TellOfFullScreen(HWND wnd, UINT message);
 bool FullScreenInFront();
+// The button's place and the window in front looked at again: Wine reports
+// neither a window's move nor a new one in front, so its restacks do this.
+void LookAtTaskbarAgain();
 // No monitor shows any part of the window (one was removed, or the
 // resolution lowered).
 bool OffEveryScreen(HWND wnd);

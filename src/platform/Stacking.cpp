@@ -73,6 +73,8 @@ LRESULT CALLBACK KeeperProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
         KillTimer(wnd, wParam);
         if (wParam == RestackTimer)
             RestackPending = false;
+        // A window that came may fill the screen, one that went may have.
+        LookAtTaskbarAgain();
         Restack();
         if (wParam == RestackTimer)
             SetTimer(wnd, LateRestackTimer, LateRestackDelay, nullptr);

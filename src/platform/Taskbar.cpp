@@ -486,6 +486,11 @@ bool FullScreenInFront()
     return TheTaskbarFollower.FullScreenInFront();
 }
 
+void LookAtTaskbarAgain()
+{
+    TheTaskbarFollower.Update();
+}
+
 bool OffEveryScreen(HWND wnd)
 {
     using FromRect = HANDLE(WINAPI*)(const RECT*, DWORD);

@@ -101,6 +101,12 @@ TEST_P(Follow, TheButtonGoesWithTheTaskbarAndStepsAsideForAFullScreenProgram)
         << "panel not back";
     EXPECT_TRUE(WaitFor(placed, 3000));
     Screenshot(name + "-full-screen-gone");
+    // Wine itself reports neither the new window in front nor its size: the
+    // restack that follows the new window looks again.
+    Post(tray, "QuorvelTest.Follow.FullScreen", 1, 1);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(button) && !IsWindowVisible(panel); }, 3000)) << "unreported";
+    Post(tray, "QuorvelTest.Follow.FullScreen", 0, 1);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(panel) && placed(); }, 3000)) << "unreported";
     // The panel's place overlaps a taskbar thicker than XP's: out of the way
     // for a look at the whole button.
     EXPECT_TRUE(ClickZoneUntil(button, app, 3, [&] { return !IsWindowVisible(panel); }));

@@ -40,7 +40,8 @@
 // two pixels (wParam 1) and back (0), in steps, as an auto-hiding taskbar
 // does; after a display change it goes to the same edge of the new screen.
 // "QuorvelTest.Follow.FullScreen" opens (wParam 1) a window of this process
-// in front and makes it fill the screen, or closes it (0).
+// in front and makes it fill the screen, or closes it (0); with lParam 1 it
+// is made full screen at once and nothing is reported, as under Wine alone.
 //
 // Usage: TestTaskbar.exe <log file> <watched file> [shape [reverse]]
 #include <windows.h>
@@ -175,14 +176,18 @@ void ReportFront()
 
 // Opened as a window in front first, then made full screen in place, as a
 // video player does: the program in front changes its size, not the front.
-void ShowFullScreen(bool show)
+void ShowFullScreen(bool show, bool reported)
 {
     if (show && !FullScreenWindow) {
         const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-        FullScreenWindow = CreateWindowExA(0, "FullScreenProgram", "full screen", WS_POPUP, sw / 4, sh / 4, sw / 2,
-                                           sh / 2, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        FullScreenWindow = reported ? CreateWindowExA(0, "FullScreenProgram", "full screen", WS_POPUP, sw / 4, sh / 4,
+                                                      sw / 2, sh / 2, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)
+                                    : CreateWindowExA(0, "FullScreenProgram", "full screen", WS_POPUP, 0, 0, sw, sh,
+                                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ShowWindow(FullScreenWindow, SW_SHOW);
         SetForegroundWindow(FullScreenWindow);
+        if (!reported)
+            return;
         ReportFront();
         Sleep(500);
         SetWindowPos(FullScreenWindow, nullptr, 0, 0, sw, sh, SWP_NOZORDER);
@@ -194,7 +199,8 @@ void ShowFullScreen(bool show)
         DestroyWindow(FullScreenWindow);
         FullScreenWindow = nullptr;
     }
-    ReportFront();
+    if (reported)
+        ReportFront();
 }
 
 // Messages that move the taskbar or bring the full-screen window; false for
@@ -210,7 +216,7 @@ bool Moved(HWND tray, UINT msg, WPARAM wParam, LPARAM lParam)
     } else if (msg == WM_DISPLAYCHANGE) {
         MoveTaskbar(tray, EdgePlace());
     } else if (msg == FollowFullScreen) {
-        ShowFullScreen(wParam != 0);
+        ShowFullScreen(wParam != 0, lParam == 0);
     } else {
         return false;
     }
