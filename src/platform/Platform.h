@@ -28,8 +28,9 @@ void EmbedInTaskbar(HWND wnd, HWND tray);
 // put theirs: a child of Explorer's window shares Explorer's input queue, so
 // a Quorvel that hangs would hang the taskbar with it. Under Wine a child
 // whose top-level window belongs to another process is never drawn, so it is
-// laid over there too (unless the end-to-end tests ask for the child). From Vista on it is centred across a taskbar thicker
-// than the picture (40 or 48 pixels).
+// laid over there too (unless the end-to-end tests ask for the child). From
+// Vista on it is centred across a taskbar thicker than the picture (40 or 48
+// pixels).
 void PlaceOnTaskbar(HWND wnd, HWND tray);
 // Laid over, the button then follows the taskbar: at its left or top end
 // wherever it stands and however thick it is, hidden while the taskbar has

@@ -340,8 +340,9 @@ bool FullScreenOn(const ScreenRect& monitor, HWND front)
 // of a full-screen program on the taskbar's monitor, as the taskbar itself
 // steps aside for one. Woken by the windows' own moves and by a new window
 // in front, so nothing runs while nothing changes: Windows reports both to
-// those who listen; Wine 8 reports neither, but carries what a program
-// reports itself.
+// those who listen. Wine 8 reports neither (it carries what a program reports
+// itself), so there the restack that follows another program's new or
+// activated window looks again.
 class TaskbarFollower {
 public:
     void Follow(HWND button, HWND tray)
@@ -456,7 +457,6 @@ void OverlayTaskbar(HWND wnd, HWND tray)
     // A taskbar that came up anew stands above it on screen.
     RestackSoon();
 }
-
 
 // Under Wine the button is laid over the taskbar, as Wine draws no child of
 // another process's window. The end-to-end tests set QUORVEL_TEST_EMBED=1 in
