@@ -125,15 +125,16 @@ HWND WizardOf(const PROCESS_INFORMATION& pi)
 }
 
 // On the first page, the kind of installation; then on to the folder page.
-void ChooseInstallKind(HWND wizard, const char* kind)
+// False where the choice could not be made.
+bool ChooseInstallKind(HWND wizard, const char* kind)
 {
     HWND radio = nullptr, next = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (radio = Control(wizard, kind)) != nullptr; })) << kind;
-    ClickOn(radio);
-    EXPECT_TRUE(WaitFor([&] { return SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; })) << kind;
+    if (!WaitFor([&] { return (radio = Control(wizard, kind)) && (next = Control(wizard, "&Next >")); }))
+        return false;
+    if (!ClickUntil(Middle(radio), [&] { return SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }))
+        return false;
     Screenshot("Installer.InstallKindPage");
-    ASSERT_TRUE(WaitFor([&] { return (next = Control(wizard, "&Next >")) != nullptr; }));
-    ClickUntil(Middle(next), [&] { return Control(wizard, kind) == nullptr; });
+    return ClickUntil(Middle(next), [&] { return Control(wizard, kind) == nullptr; });
 }
 
 void RemoveTree(const std::string& dir)
@@ -245,7 +246,7 @@ TEST(Installer, ACopyRunningElsewhereIsLeftAloneAndTheLastPageStartsTheInstalled
         PROCESS_INFORMATION pi = Launch(setup, "", work);
         HWND wizard = WizardOf(pi);
         ASSERT_TRUE(wizard);
-        ChooseInstallKind(wizard, "For &all users (needs administrator rights)");
+        ASSERT_TRUE(ChooseInstallKind(wizard, "For &all users (needs administrator rights)"));
         HWND install = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (install = Control(wizard, "&Install")) != nullptr; }));
         // The button is disabled while the files are copied, then says Finish.
@@ -317,7 +318,7 @@ TEST(Installer, JustForMeBesideAllUsersKeepsToTheUsersOwnPlaces)
     PROCESS_INFORMATION pi = Launch(setup, "", work);
     HWND wizard = WizardOf(pi);
     ASSERT_TRUE(wizard);
-    ChooseInstallKind(wizard, "&Just for me");
+    ASSERT_TRUE(ChooseInstallKind(wizard, "&Just for me"));
     EXPECT_TRUE(WaitFor([&] { return Control(wizard, mine) != nullptr; })) << "the folder page offers " << mine;
     HWND install = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (install = Control(wizard, "&Install")) != nullptr; }));
