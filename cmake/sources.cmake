@@ -21,6 +21,7 @@ set(QV_PORTABLE
   src/model/ButtonChooser.cpp
   src/model/FolderTree.cpp
   src/model/TextFlow.cpp
+  src/model/Autostart.cpp
 )
 list(TRANSFORM QV_PORTABLE PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 

@@ -20,8 +20,10 @@
 ; The 95 family runs no Unicode program: an ANSI installer runs everywhere.
 Unicode false
 
+!include FileFunc.nsh
 !include LogicLib.nsh
 !include MUI2.nsh
+!include nsDialogs.nsh
 !include WinMessages.nsh
 !include WinVer.nsh
 !include Win\WinNT.nsh
@@ -39,10 +41,11 @@ Caption "Quorvel ${VERSION} Setup"
 UninstallCaption "Quorvel ${VERSION} Uninstall"
 BrandingText "Quorvel ${VERSION}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\Quorvel"
-; An update goes where the last installation went.
-InstallDirRegKey HKLM "${UNINST_KEY}" "InstallLocation"
-RequestExecutionLevel admin
+; No InstallDir: the folder follows the kind of installation chosen (see
+; SetInstallKind), and an empty one at .onInit tells that no /D= was given.
+; An administrator is asked to elevate, as before; a standard user runs it
+; as is and installs just for themselves.
+RequestExecutionLevel highest
 XPStyle on
 ShowInstDetails show
 ShowUninstDetails show
@@ -58,6 +61,7 @@ AllowSkipFiles off
 ; installer's administrator rights (see the end of the section).
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Quorvel.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Quorvel"
+Page custom InstallKindPage InstallKindPageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_PAGE_CUSTOMFUNCTION_SHOW OfferToStart
@@ -77,14 +81,22 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${COPYRIGHT}"
 
 Var AppWnd      ; the hidden TApplication window of the Quorvel being replaced
 Var WasRunning  ; 1 once this run has closed a running Quorvel
+Var ForAllUsers ; 1: Program Files and the machine's entries; 0: just this user's
+Var IsAdmin     ; 1 where the machine's folders and keys may be written
+Var AllUsersRadio
+Var JustMeRadio
 
 ; Program Files, the All Users Start menu and HKLM need an administrator on
 ; NT; on the 95 family everyone is one. Without the rights every write would
 ; fail one by one, and a silent run would still end as if it had worked.
-!macro NeedAdmin
+!macro FindRights
   UserInfo::GetAccountType
   Pop $0
-  ${If} $0 != "Admin"
+  StrCpy $IsAdmin 0
+  ${IfThen} $0 == "Admin" ${|} StrCpy $IsAdmin 1 ${|}
+!macroend
+!macro NeedAdmin
+  ${If} $IsAdmin != 1
     MessageBox MB_OK|MB_ICONSTOP "Quorvel is installed for all users: please run this as an administrator." /SD IDOK
     SetErrorLevel 740 ; ERROR_ELEVATION_REQUIRED
     Quit
@@ -213,14 +225,96 @@ Var WasRunning  ; 1 once this run has closed a running Quorvel
 !macro KeepSkinDir DIR
 !macroend
 
+; "Just for me": the user's own programs folder, Start menu and Add/Remove
+; Programs entry, no administrator. Windows 7 and later name the folder
+; (FOLDERID_UserProgramFiles, Local\Programs); earlier NT has no such folder,
+; and the same place under the user's local, non-roaming application data is
+; theirs alone and is not copied to a server at each logoff. The 95 family
+; without a local one keeps the roaming folder, which is all it has.
+Function SetInstallKind
+  ${If} $ForAllUsers = 1
+    SetShellVarContext all
+    StrCpy $INSTDIR "$PROGRAMFILES\Quorvel"
+    ReadRegStr $0 HKLM "${UNINST_KEY}" "InstallLocation"
+  ${Else}
+    SetShellVarContext current
+    ${If} $LOCALAPPDATA != ""
+      StrCpy $INSTDIR "$LOCALAPPDATA\Programs\Quorvel"
+    ${Else}
+      StrCpy $INSTDIR "$APPDATA\Programs\Quorvel"
+    ${EndIf}
+    ReadRegStr $0 HKCU "${UNINST_KEY}" "InstallLocation"
+  ${EndIf}
+  ; An update goes where the last installation of that kind went.
+  ${IfThen} $0 != "" ${|} StrCpy $INSTDIR $0 ${|}
+FunctionEnd
+
+; /ALLUSERS or /CURRENTUSER chooses; without either an administrator
+; installs for all users and anyone else just for themselves. A "/D=" on the
+; command line has set $INSTDIR already and wins.
 Function .onInit
-  !insertmacro NeedAdmin
+  !insertmacro FindRights
   StrCpy $WasRunning 0
+  StrCpy $ForAllUsers $IsAdmin
+  ${GetParameters} $1
+  ClearErrors
+  ${GetOptions} $1 "/CURRENTUSER" $2
+  ${IfNot} ${Errors}
+    StrCpy $ForAllUsers 0
+  ${EndIf}
+  ClearErrors
+  ${GetOptions} $1 "/ALLUSERS" $2
+  ${IfNot} ${Errors}
+    StrCpy $ForAllUsers 1
+  ${EndIf}
+  ${If} $ForAllUsers = 1
+    !insertmacro NeedAdmin
+  ${EndIf}
+  StrCpy $3 $INSTDIR
+  Call SetInstallKind
+  ${IfThen} $3 != "" ${|} StrCpy $INSTDIR $3 ${|}
+FunctionEnd
+
+Function InstallKindPage
+  !insertmacro MUI_HEADER_TEXT "Installation" "Install Quorvel for all users of this computer, or just for you."
+  nsDialogs::Create 1018
+  Pop $0
+  ${NSD_CreateRadioButton} 0 0 100% 12u "For &all users (needs administrator rights)"
+  Pop $AllUsersRadio
+  ${NSD_CreateLabel} 12u 13u -12u 20u "Into $PROGRAMFILES\Quorvel, with Start menu and Add/Remove Programs entries for everyone."
+  Pop $0
+  ${NSD_CreateRadioButton} 0 40u 100% 12u "&Just for me"
+  Pop $JustMeRadio
+  ${NSD_CreateLabel} 12u 53u -12u 20u "Into your own programs folder, with Start menu and Add/Remove Programs entries for you only. No administrator rights needed."
+  Pop $0
+  ${If} $IsAdmin != 1
+    EnableWindow $AllUsersRadio 0
+  ${EndIf}
+  ${If} $ForAllUsers = 1
+    ${NSD_Check} $AllUsersRadio
+  ${Else}
+    ${NSD_Check} $JustMeRadio
+  ${EndIf}
+  nsDialogs::Show
+FunctionEnd
+
+Function InstallKindPageLeave
+  ${NSD_GetState} $AllUsersRadio $0
+  StrCpy $1 $ForAllUsers
+  StrCpy $ForAllUsers 0
+  ${IfThen} $0 = ${BST_CHECKED} ${|} StrCpy $ForAllUsers 1 ${|}
+  ${If} $1 != $ForAllUsers
+    Call SetInstallKind
+  ${EndIf}
 FunctionEnd
 
 Section "Quorvel" SecMain
   SectionIn RO
-  SetShellVarContext all
+  ${If} $ForAllUsers = 1
+    SetShellVarContext all
+  ${Else}
+    SetShellVarContext current
+  ${EndIf}
   ; Only an earlier installation here can be locked by a running Quorvel.
   ${If} ${FileExists} "$INSTDIR\Quorvel.exe"
     Call CloseQuorvel
@@ -244,18 +338,18 @@ Section "Quorvel" SecMain
   CreateShortcut "$SMPROGRAMS\Quorvel\Quorvel.lnk" "$INSTDIR\Quorvel.exe" "" "$INSTDIR\Quorvel.exe" 0
   CreateShortcut "$SMPROGRAMS\Quorvel\Uninstall Quorvel.lnk" "$INSTDIR\Uninstall.exe" "" "$INSTDIR\Uninstall.exe" 0
 
-  WriteRegStr HKLM "${UNINST_KEY}" "DisplayName" "Quorvel"
-  WriteRegStr HKLM "${UNINST_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKLM "${UNINST_KEY}" "Publisher" "${PUBLISHER}"
-  WriteRegStr HKLM "${UNINST_KEY}" "URLInfoAbout" "${HOMEPAGE}"
-  WriteRegStr HKLM "${UNINST_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKLM "${UNINST_KEY}" "DisplayIcon" "$INSTDIR\Quorvel.exe,0"
-  WriteRegStr HKLM "${UNINST_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
-  WriteRegStr HKLM "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
-  WriteRegDWORD HKLM "${UNINST_KEY}" "NoModify" 1
-  WriteRegDWORD HKLM "${UNINST_KEY}" "NoRepair" 1
+  WriteRegStr SHCTX "${UNINST_KEY}" "DisplayName" "Quorvel"
+  WriteRegStr SHCTX "${UNINST_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr SHCTX "${UNINST_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr SHCTX "${UNINST_KEY}" "URLInfoAbout" "${HOMEPAGE}"
+  WriteRegStr SHCTX "${UNINST_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr SHCTX "${UNINST_KEY}" "DisplayIcon" "$INSTDIR\Quorvel.exe,0"
+  WriteRegStr SHCTX "${UNINST_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr SHCTX "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD SHCTX "${UNINST_KEY}" "NoModify" 1
+  WriteRegDWORD SHCTX "${UNINST_KEY}" "NoRepair" 1
   SectionGetSize ${SecMain} $0
-  WriteRegDWORD HKLM "${UNINST_KEY}" "EstimatedSize" $0
+  WriteRegDWORD SHCTX "${UNINST_KEY}" "EstimatedSize" $0
   ${If} ${Errors}
     DetailPrint "The uninstaller, the Start menu entries or the Add/Remove Programs entry could not be written"
     MessageBox MB_OK|MB_ICONSTOP "Quorvel was copied to $INSTDIR, but its uninstaller, Start menu entries or Add/Remove Programs entry could not be written." /SD IDOK
@@ -321,12 +415,28 @@ FunctionEnd
   ${EndIf}
 !macroend
 
+; The kind of installation this uninstaller belongs to: the user's own where
+; the user's Add/Remove Programs entry names its folder. It removes that
+; kind's entries only, never the other's.
 Function un.onInit
-  !insertmacro NeedAdmin
+  !insertmacro FindRights
+  StrCpy $ForAllUsers 1
+  ReadRegStr $0 HKCU "${UNINST_KEY}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} $0 == $INSTDIR
+    StrCpy $ForAllUsers 0
+  ${EndIf}
+  ${If} $ForAllUsers = 1
+    !insertmacro NeedAdmin
+  ${EndIf}
 FunctionEnd
 
 Section "Uninstall"
-  SetShellVarContext all
+  ${If} $ForAllUsers = 1
+    SetShellVarContext all
+  ${Else}
+    SetShellVarContext current
+  ${EndIf}
   Call un.CloseQuorvel
 
   ; The program first: while it cannot go, everything else stays as it was.
@@ -364,7 +474,7 @@ Section "Uninstall"
 
   !insertmacro RemoveRunValue HKLM
   !insertmacro RemoveRunValue HKCU
-  DeleteRegKey HKLM "${UNINST_KEY}"
+  DeleteRegKey SHCTX "${UNINST_KEY}"
 
   Delete "$INSTDIR\Uninstall.exe"
   ; Never recursive: whatever is left there (kept settings, a skin of the

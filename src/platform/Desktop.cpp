@@ -35,7 +35,7 @@ void WalkWindows(HWND panel, HWND appWnd, Action act)
     }
 }
 
-const char RunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char RunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 } // namespace
 
 void CloseAllWindows(HWND panel, HWND appWnd)
@@ -87,58 +87,54 @@ void SetCdDoor(char letter, bool open)
 }
 
 namespace {
-ScopedKey OpenRunKey()
+HKEY RootOf(RunKey key)
+{
+    return key == RunKey::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+ScopedKey OpenRunKey(RunKey which, REGSAM access)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, RunKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(RootOf(which), RunKeyPath, 0, access, &key) != ERROR_SUCCESS)
         key = nullptr;
     return ScopedKey(key);
 }
+} // namespace
 
-// Whether the value is there, and what it holds: asked with reading rights
-// only, which every user has.
-bool QueryRunValue(const char* name, std::string& value)
+// Asked with reading rights only, which every user has.
+bool RegistryRunValues::Read(RunKey which, std::string& value)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, RunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    const ScopedKey key = OpenRunKey(which, KEY_QUERY_VALUE);
+    if (!key)
         return false;
-    const ScopedKey owned(key);
     char data[2 * MAX_PATH] = "";
     DWORD size = sizeof data - 1, type = 0;
-    const LONG got = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    const LONG got = RegQueryValueExA(key.Get(), Name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
     if (got != ERROR_SUCCESS && got != ERROR_MORE_DATA)
         return false;
     value = got == ERROR_SUCCESS && type == REG_SZ ? std::string(data) : std::string();
     return true;
 }
-} // namespace
 
-bool WriteRunValue(const char* name, const std::string& program)
+bool RegistryRunValues::Write(RunKey which, const std::string& value)
 {
-    // Unquoted, "C:\Program Files\Quorvel\Quorvel.exe" would first be tried
-    // as C:\Program.exe at every logon.
-    const std::string data = '"' + program + '"';
-    // A value that is right already needs no writing, nor the rights to it.
-    std::string now;
-    if (QueryRunValue(name, now) && now == data)
-        return true;
-    const ScopedKey key = OpenRunKey();
-    if (!key)
+    // A user's Run key may not exist yet on a fresh profile.
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(RootOf(which), RunKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
         return false;
-    const bool ok = RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                                   DWORD(data.size() + 1)) == ERROR_SUCCESS;
-    RegFlushKey(key.Get());
+    const ScopedKey owned(key);
+    const bool ok = RegSetValueExA(key, Name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                   DWORD(value.size() + 1)) == ERROR_SUCCESS;
+    RegFlushKey(key);
     return ok;
 }
 
-void DeleteRunValue(const char* name)
+void RegistryRunValues::Remove(RunKey which)
 {
-    std::string now;
-    if (!QueryRunValue(name, now))
-        return;
-    const ScopedKey key = OpenRunKey();
+    const ScopedKey key = OpenRunKey(which, KEY_SET_VALUE);
     if (!key)
         return;
-    RegDeleteValueA(key.Get(), name);
+    RegDeleteValueA(key.Get(), Name);
     RegFlushKey(key.Get());
 }

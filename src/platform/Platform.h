@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../model/Autostart.h"
 #include "../model/Favourites.h"
 
 // Taskbar and Start button.
@@ -80,10 +81,19 @@ void ShellOpen(HWND owner, const std::string& target);
 // The CD tray of drive `letter`, through the multimedia interface.
 void SetCdDoor(char letter, bool open);
 
-// The Run value under HKEY_LOCAL_MACHINE, naming `program` in quotes.
-// Writing reports failure; a failed delete is of no interest.
-bool WriteRunValue(const char* name, const std::string& program);
-void DeleteRunValue(const char* name);
+// The value `name` in the Run keys of the machine and of this user.
+class RegistryRunValues : public RunValues {
+public:
+    explicit RegistryRunValues(const char* name) : Name(name) {}
+    bool Read(RunKey key, std::string& value) override;
+    bool Write(RunKey key, const std::string& value) override;
+    void Remove(RunKey key) override;
+
+private:
+    const char* Name;
+};
+// The user's profile folder on the NT family, "" where there is none.
+std::string UserProfileFolder();
 
 // A function of a system library, loaded at its first use, or nullptr. The
 // libraries Quorvel needs only now and then (dialogs, the shell, multimedia,

@@ -232,6 +232,16 @@ std::string ExePath()
     return std::string(path, n < MAX_PATH ? n : MAX_PATH);
 }
 
+std::string UserProfileFolder()
+{
+    // The 95 family keeps no programs of one user apart, even with profiles.
+    if (!IsNtFamily())
+        return std::string();
+    char folder[MAX_PATH + 1] = "";
+    const DWORD n = GetEnvironmentVariableA("USERPROFILE", folder, sizeof folder);
+    return n > 0 && n < sizeof folder ? std::string(folder, n) : std::string();
+}
+
 const char* EnableShutdownPrivilege()
 {
     HANDLE opened = nullptr;

@@ -152,9 +152,9 @@ void Program::SetAutoload(bool on)
 
 void Program::WriteAutoload(bool on)
 {
-    if (!on)
-        DeleteRunValue("Quorvel");
-    else if (!WriteRunValue("Quorvel", ExePath()))
+    RegistryRunValues values("Quorvel");
+    const std::string exe = ExePath();
+    if (!SyncAutostart(values, on, RunCommandOf(exe), IsProgramOfOneUser(exe, UserProfileFolder())))
         throw ERegistryException("Failed to set data for 'Quorvel'");
 }
 

@@ -461,10 +461,10 @@ void Screenshot(const std::string& name)
     ReleaseDC(nullptr, screen);
 }
 
-void ClearRunValue()
+void ClearRunValue(HKEY root)
 {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_ALL_ACCESS,
+    if (RegOpenKeyExA(root, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_ALL_ACCESS,
                       &key) == ERROR_SUCCESS) {
         RegDeleteValueA(key, "Quorvel");
         RegCloseKey(key);
@@ -481,10 +481,10 @@ void PlantRunValue(const std::string& data)
     }
 }
 
-std::string RunValue()
+std::string RunValue(HKEY root)
 {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_READ,
+    if (RegOpenKeyExA(root, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_READ,
                       &key) != ERROR_SUCCESS)
         return "<no key>";
     char data[1024];

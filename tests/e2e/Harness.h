@@ -106,8 +106,9 @@ HWND WindowTitled(const std::string& part);
 std::string BoxMessage(HWND box);
 
 // The "Quorvel" value under HKLM's Run key: its data, "<none>" or "<no key>".
-std::string RunValue();
-void ClearRunValue();
+// The autostart value in the machine's Run key, or the user's.
+std::string RunValue(HKEY root = HKEY_LOCAL_MACHINE);
+void ClearRunValue(HKEY root = HKEY_LOCAL_MACHINE);
 void PlantRunValue(const std::string& data);
 
 // Real input through SendInput.

@@ -23,10 +23,10 @@ DWORD RunToEnd(const std::string& exe, const std::string& args, const std::strin
     return code;
 }
 
-std::string RegString(const char* key, const char* value)
+std::string RegString(const char* key, const char* value, HKEY root = HKEY_LOCAL_MACHINE)
 {
     HKEY k;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &k) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, key, 0, KEY_READ, &k) != ERROR_SUCCESS)
         return "<no key>";
     char data[MAX_PATH] = "";
     DWORD size = sizeof data - 1, type = 0;
@@ -109,6 +109,32 @@ HWND Control(HWND wizard, const std::string& text)
     ControlSearch search = {text, nullptr};
     EnumChildWindows(wizard, FindControl, LPARAM(&search));
     return search.Found;
+}
+
+// The installer's window once its first page is up.
+HWND WizardOf(const PROCESS_INFORMATION& pi)
+{
+    HWND wizard = nullptr;
+    WaitFor([&] {
+        for (HWND w : TopLevelWindows(pi.dwProcessId))
+            if (ClassOf(w) == "#32770" && IsWindowVisible(w))
+                wizard = w;
+        return wizard != nullptr;
+    });
+    return wizard;
+}
+
+// On the first page, the kind of installation; then on to the folder page.
+// False where the choice could not be made.
+bool ChooseInstallKind(HWND wizard, const char* kind)
+{
+    HWND radio = nullptr, next = nullptr;
+    if (!WaitFor([&] { return (radio = Control(wizard, kind)) && (next = Control(wizard, "&Next >")); }))
+        return false;
+    if (!ClickUntil(Middle(radio), [&] { return SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }))
+        return false;
+    Screenshot("Installer.InstallKindPage");
+    return ClickUntil(Middle(next), [&] { return Control(wizard, kind) == nullptr; });
 }
 
 void RemoveTree(const std::string& dir)
@@ -218,13 +244,9 @@ TEST(Installer, ACopyRunningElsewhereIsLeftAloneAndTheLastPageStartsTheInstalled
         // An upgrade with its pages: the copy goes on running, and the last
         // page offers to start the installed Quorvel.
         PROCESS_INFORMATION pi = Launch(setup, "", work);
-        HWND wizard = nullptr;
-        ASSERT_TRUE(WaitFor([&] {
-            for (HWND w : TopLevelWindows(pi.dwProcessId))
-                if (ClassOf(w) == "#32770" && IsWindowVisible(w))
-                    wizard = w;
-            return wizard != nullptr;
-        }));
+        HWND wizard = WizardOf(pi);
+        ASSERT_TRUE(wizard);
+        ASSERT_TRUE(ChooseInstallKind(wizard, "For &all users (needs administrator rights)"));
         HWND install = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (install = Control(wizard, "&Install")) != nullptr; }));
         // The button is disabled while the files are copied, then says Finish.
@@ -272,4 +294,92 @@ TEST(Installer, ACopyRunningElsewhereIsLeftAloneAndTheLastPageStartsTheInstalled
     EXPECT_TRUE(copy.WaitExit());
     ClearRunValue();
     RemoveTree(dir);
+}
+
+// "Just for me" beside an installation for all users: the user's own folder,
+// Start menu, Add/Remove Programs entry and autostart; upgraded silently while
+// it runs; and an uninstaller that takes those away and nothing of the other.
+TEST(Installer, JustForMeBesideAllUsersKeepsToTheUsersOwnPlaces)
+{
+    const std::string setup = Env("QV_SETUP"), work = Env("QV_WORK");
+    ASSERT_FALSE(setup.empty()) << "QV_SETUP names the installer";
+    const char* const folders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    const std::string mine = RegString(folders, "Local AppData", HKEY_CURRENT_USER) + "\\Programs\\Quorvel";
+    const std::string everyones = Env("ProgramFiles") + "\\Quorvel";
+    const std::string myMenu = RegString(folders, "Programs", HKEY_CURRENT_USER) + "\\Quorvel\\Quorvel.lnk";
+    const std::string commonMenu = RegString(folders, "Common Programs") + "\\Quorvel\\Quorvel.lnk";
+    RemoveTree(mine);
+    RemoveTree(everyones);
+    ClearRunValue();
+    ClearRunValue(HKEY_CURRENT_USER);
+    ASSERT_EQ(0u, RunToEnd(setup, "/S /ALLUSERS", work));
+
+    // With its pages: just for me, into the user's programs folder.
+    PROCESS_INFORMATION pi = Launch(setup, "", work);
+    HWND wizard = WizardOf(pi);
+    ASSERT_TRUE(wizard);
+    ASSERT_TRUE(ChooseInstallKind(wizard, "&Just for me"));
+    EXPECT_TRUE(WaitFor([&] { return Control(wizard, mine) != nullptr; })) << "the folder page offers " << mine;
+    HWND install = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (install = Control(wizard, "&Install")) != nullptr; }));
+    ClickUntil(Middle(install), [&] { return !IsWindowEnabled(install) || TextOf(install) != "&Install"; });
+    ASSERT_TRUE(WaitFor([&] { return Control(wizard, "Start Quorvel") != nullptr; }, 30000));
+    Screenshot("Installer.JustForMeDone");
+    EXPECT_EQ(52u, FilesBelow(mine).size());
+    EXPECT_EQ(mine, RegString(UninstallKey, "InstallLocation", HKEY_CURRENT_USER));
+    EXPECT_EQ(everyones, RegString(UninstallKey, "InstallLocation"));
+    EXPECT_TRUE(Exists(myMenu)) << myMenu;
+    EXPECT_TRUE(Exists(commonMenu)) << commonMenu;
+
+    // Finish starts the user's own Quorvel. Autoloading from there: the
+    // user's key on the NT family, where no other user can reach the
+    // program; the 95 family has one key for all.
+    Install app = Install::At(mine + "\\");
+    WriteBytes(app.File("Settings.ini"), "autorun=false\r\n");
+    TestTaskbar tray(work + "\\installer-mine-tray.log", app.File("Settings.ini"));
+    ClickUntil(Middle(Control(wizard, "&Finish")), [&] { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; });
+    EndProcess(pi);
+    DWORD started = 0;
+    ASSERT_TRUE(WaitFor([&] { return (started = RunningQuorvel()) != 0; })) << "Finish started Quorvel";
+    EXPECT_TRUE(SamePath(app.Exe(), ImageOf(started))) << ImageOf(started);
+    HWND startButton = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        for (HWND w : TopLevelWindows(started))
+            if (ClassOf(w) == "TForm1")
+                startButton = w;
+        return startButton != nullptr;
+    }));
+    Command(startButton, CmdAutoload);
+    const HKEY autostart = GetVersion() < 0x80000000 ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    EXPECT_TRUE(WaitFor([&] { return RunValue(autostart) == app.RunCommand(); })) << RunValue(autostart);
+    EXPECT_EQ("<none>", RunValue(autostart == HKEY_CURRENT_USER ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER));
+    const HANDLE first = OpenProcess(SYNCHRONIZE, FALSE, started);
+
+    // Upgraded silently while it runs: that one is closed and started again.
+    EXPECT_EQ(0u, RunToEnd(setup, "/S /CURRENTUSER", work));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(first, 10000)) << "the installer closes Quorvel";
+    CloseHandle(first);
+    DWORD again = 0;
+    EXPECT_TRUE(WaitFor([&] { return (again = RunningQuorvel()) != 0 && again != started; }));
+    EXPECT_TRUE(SamePath(app.Exe(), ImageOf(again))) << ImageOf(again);
+    const HANDLE restarted = OpenProcess(SYNCHRONIZE, FALSE, again);
+
+    // Its uninstaller: this user's program, entries and autostart go; the
+    // installation for all users stays whole.
+    EXPECT_EQ(0u, RunToEnd(mine + "\\Uninstall.exe", "/S _?=" + mine, mine));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(restarted, 10000)) << "the uninstaller closes Quorvel";
+    CloseHandle(restarted);
+    EXPECT_EQ(std::vector<std::string>({"Apps.qvl", "Dirs.qvl", "Settings.ini", "Uninstall.exe"}), FilesBelow(mine));
+    EXPECT_EQ("<no key>", RegString(UninstallKey, "InstallLocation", HKEY_CURRENT_USER));
+    EXPECT_FALSE(Exists(myMenu));
+    EXPECT_EQ("<none>", RunValue(autostart));
+    EXPECT_EQ(52u, FilesBelow(everyones).size());
+    EXPECT_EQ(everyones, RegString(UninstallKey, "InstallLocation"));
+    EXPECT_TRUE(Exists(commonMenu));
+
+    EXPECT_EQ(0u, RunToEnd(everyones + "\\Uninstall.exe", "/S _?=" + everyones, everyones));
+    EXPECT_EQ("<no key>", RegString(UninstallKey, "InstallLocation"));
+    EXPECT_FALSE(Exists(commonMenu));
+    RemoveTree(mine);
+    RemoveTree(everyones);
 }
