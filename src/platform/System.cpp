@@ -109,8 +109,6 @@ size_t FilterLength(const char* filter)
         end += lstrlenA(end) + 1;
     return size_t(end - filter) + 1;
 }
-
-
 } // namespace
 
 // The program's files are 8-bit: a name the code page cannot spell is kept by
