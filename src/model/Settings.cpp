@@ -100,12 +100,12 @@ void SaveSettingsAndFavourites(const std::string& folder, const Settings& settin
 
 const char* const SettingsFilesInCopyOrder[3] = {FoldersFile, ProgramsFile, SettingsFile};
 
-SettingsPlace ChooseSettingsPlace(const std::string& exeFolder, bool exeFolderWritable, const std::string& userFolder,
+SettingsPlace ChooseSettingsPlace(const std::string& exeFolder, const std::string& userFolder,
                                   bool userFolderHasSettings)
 {
     // With nowhere better, the files beside the program are still read, and
     // a save that fails says why.
-    if (exeFolderWritable || userFolder.empty())
+    if (userFolder.empty())
         return {exeFolder, false};
     return {userFolder, !userFolderHasSettings};
 }

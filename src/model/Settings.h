@@ -41,22 +41,22 @@ std::string FormatSettings(const Settings& settings, uint8_t folderCount, uint8_
 void SaveSettingsAndFavourites(const std::string& folder, const Settings& settings, struct FavouriteList& folders,
                                struct FavouriteList& programs);
 
-// Where Settings.ini, Dirs.qvl and Apps.qvl live. Beside the program while
-// its folder can be written: a copy on a stick or in a folder of the user's
-// own keeps its files with it. Otherwise (Program Files for a user without
-// administrator rights, a CD) in the user's own folder, which a first start
-// there fills with the files beside the program (an earlier portable use, an
-// administrator's defaults) so that nothing is lost on the way.
+// Where Settings.ini, Dirs.qvl and Apps.qvl live where the program's own
+// folder cannot be written (Program Files for a user without administrator
+// rights, a CD); a folder that can be written keeps them beside the program,
+// so that a copy on a stick carries its files with it. They go to the user's
+// own folder, which a first start there fills with the files beside the
+// program (an earlier portable use, an administrator's defaults) so that
+// nothing is lost on the way.
 struct SettingsPlace {
     std::string Folder;          // ends with a backslash
     bool CopyFromExeFolder = false;
 };
 // `userFolder` is "" where the system names no folder of the user's own (the
-// 95 family without the shell's newer functions) or it could not be made;
-// it is looked for only where the exe folder cannot be written. A user
-// folder that holds Settings.ini is the user's, never filled again: the
+// 95 family without the shell's newer functions) or it could not be made. A
+// user folder that holds Settings.ini is the user's, never filled again: the
 // files beside the program may be older defaults.
-SettingsPlace ChooseSettingsPlace(const std::string& exeFolder, bool exeFolderWritable, const std::string& userFolder,
+SettingsPlace ChooseSettingsPlace(const std::string& exeFolder, const std::string& userFolder,
                                   bool userFolderHasSettings);
 // The files a first start copies, Settings.ini last: it marks the folder as
 // the user's, so a copy cut off halfway is finished at the next start.

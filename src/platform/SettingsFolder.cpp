@@ -78,10 +78,10 @@ std::string PrepareSettingsFolder(const std::string& exeFolder)
     // The one probe a writable folder costs: the user's folder is not even
     // looked for then, nor shell32 loaded.
     if (CanCreateFilesIn(exeFolder))
-        return ChooseSettingsPlace(exeFolder, true, "", false).Folder;
+        return exeFolder;
     const std::string user = UserFolder();
     const SettingsPlace place =
-        ChooseSettingsPlace(exeFolder, false, user, !user.empty() && FileExists(user + SettingsFile));
+        ChooseSettingsPlace(exeFolder, user, !user.empty() && FileExists(user + SettingsFile));
     // A file the user has there already is the user's own: never replaced.
     // One that fails to copy leaves the defaults, and the next start tries
     // again while Settings.ini is missing.

@@ -178,31 +178,3 @@ TEST(Settings, HotKeyIsReadInAnyFormAndWrittenOnlyWhenNotTheDefault)
         EXPECT_EQ(HotKey(), k) << "left as it was";
     }
 }
-
-TEST(Settings, PlaceIsBesideTheProgramWhileItsFolderCanBeWrittenElseTheUsersFolderFilledOnce)
-{
-    const std::string exe = "C:\\Program Files\\Quorvel\\", user = "C:\\Users\\ann\\AppData\\Roaming\\Quorvel\\";
-    // A portable copy keeps its files even where the user has settings of an
-    // installed copy.
-    SettingsPlace place = ChooseSettingsPlace(exe, true, user, true);
-    EXPECT_EQ(exe, place.Folder);
-    EXPECT_FALSE(place.CopyFromExeFolder);
-
-    place = ChooseSettingsPlace(exe, false, user, false);
-    EXPECT_EQ(user, place.Folder);
-    EXPECT_TRUE(place.CopyFromExeFolder);
-    // Once there, the user's own settings are never replaced by the defaults
-    // beside the program.
-    place = ChooseSettingsPlace(exe, false, user, true);
-    EXPECT_EQ(user, place.Folder);
-    EXPECT_FALSE(place.CopyFromExeFolder);
-
-    // No folder of the user's own: the files beside the program are read as
-    // before, and a save that fails says so.
-    place = ChooseSettingsPlace(exe, false, "", false);
-    EXPECT_EQ(exe, place.Folder);
-    EXPECT_FALSE(place.CopyFromExeFolder);
-
-    // Settings.ini is copied last: its presence ends the copying for good.
-    EXPECT_STREQ(SettingsFile, SettingsFilesInCopyOrder[2]);
-}
