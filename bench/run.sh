@@ -19,7 +19,7 @@ rm -rf "$runs"
 mkdir -p "$runs"
 qv_display
 trap 'wineserver -k 2>/dev/null || true; qv_stop_display' EXIT
-qv_prefix "$build/e2e/prefix"
+qv_prefix "$work/prefix" "$build/e2e/prefix"
 qv_version winxp
 qv_desktop Default
 cp "$build/win32-driver/QuorvelBench.exe" "$build/win32-driver/TestTaskbar.exe" "$build/win32-product/Baseline.exe" \
@@ -36,12 +36,22 @@ sample() {
     cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1} END {printf "%d ", ns}'
     cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n}'
 }
+# The process of this run's Wine session with that command line: another
+# session on the machine (a test beside the benchmark) may run a copy too.
+own_process() {
+    for p in $(pgrep -f "$1"); do
+        if tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+            echo "$p"
+            return
+        fi
+    done
+}
 # Answers the driver's idle phases: a minute of the named process, untouched.
 idle_watch() {
     while :; do
         for f in "$runs"/idle-*.pid; do
             [ -e "$f" ] && [ ! -e "${f%.pid}.done" ] || continue
-            pid=$(pgrep -f "$(cat "$f")" | head -1)
+            pid=$(own_process "$(cat "$f")")
             label=$(basename "${f%.pid}" | sed 's/^idle-//')
             # The countdown ticks once a minute: two minutes show two ticks.
             seconds=60

@@ -29,5 +29,5 @@ target_link_libraries(QuorvelBench PRIVATE gtest winmm comctl32 gdi32 advapi32 p
 # The stand-in planted under system libraries' names beside the program.
 add_library(StandIn SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/standin/StandIn.c)
 set_target_properties(StandIn PROPERTIES PREFIX "")
-target_link_options(StandIn PRIVATE -nostdlib -Wl,-e,_StandInMain@12)
-target_link_libraries(StandIn PRIVATE kernel32)
+target_link_options(StandIn PRIVATE -nostdlib -Wl,-e,_StandInMain@12 -Wl,--kill-at)
+target_link_libraries(StandIn PRIVATE kernel32 user32)

@@ -8,8 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$1"
 work=$(cd "$1" && pwd) native=$(realpath "$2") exe=$(realpath "$3")
 . "$root/tools/wine-env.sh"
-qv_prefix "$work/prefix"
-trap 'wineserver -k 2>/dev/null || true' EXIT
+qv_display
+trap 'wineserver -k 2>/dev/null || true; qv_stop_display' EXIT
+qv_prefix "$work/skincheck.prefix" "$work/prefix"
 runs=$work/skincheck
 rm -rf "$runs"
 mkdir -p "$runs"

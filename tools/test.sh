@@ -10,4 +10,5 @@ cmake --build "$build" -j2
 # A run that fails is run once more: Wine now and then passes over a
 # synthetic click or release, which no scenario can tell from a lost one. A
 # real fault fails both times.
-ctest --test-dir "$build" --output-on-failure --repeat until-pass:2
+# Two entries at a time, each on a display and in a Wine prefix of its own.
+ctest --test-dir "$build" --output-on-failure --repeat until-pass:2 -j2

@@ -1,9 +1,13 @@
 # Shared by the run command and the end-to-end tests (sourced, not run).
-# qv_prefix DIR: makes DIR a 32-bit Wine prefix with a Russian locale (its
-# ANSI code page is 1251, which the program's Cyrillic texts need) and a
-# taskbar as tall as Windows XP's.
+# qv_prefix DIR [FROM]: makes DIR a 32-bit Wine prefix with a Russian locale
+# (its ANSI code page is 1251, which the program's Cyrillic texts need) and a
+# taskbar as tall as Windows XP's. With FROM, DIR is a fresh copy of the
+# prefix FROM (made first when it is not there): runs side by side each have
+# their own Wine session, and none inherits what an earlier run left.
 # QV_DPI sets the screen's dots per inch in it (96 unless given).
-# qv_display: makes sure a display is there, starting Xvfb when there is none.
+# qv_display: makes sure a display is there, starting Xvfb when there is none;
+# qv_own_display always starts one, for a run whose input must not reach
+# another's windows.
 
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win32
@@ -12,7 +16,24 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export LANG=${QV_LOCALE:-ru_RU.UTF-8}
 
 qv_prefix() {
+    if [ -n "$2" ]; then
+        qv_make_prefix "$2"
+        rm -rf "$1"
+        cp -a "$2" "$1"
+    else
+        qv_make_prefix "$1"
+    fi
     export WINEPREFIX=$1
+    qv_dpi "${QV_DPI:-96}"
+}
+
+# Nothing runs in a prefix that is copied from once it is made.
+qv_make_prefix() {
+    export WINEPREFIX=$1
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    # Runs started together make the prefix once.
+    exec 8>"$WINEPREFIX.lock"
+    flock 8
     if [ ! -f "$WINEPREFIX/.quorvel-ready" ]; then
         rm -rf "$WINEPREFIX"
         mkdir -p "$WINEPREFIX"
@@ -33,7 +54,7 @@ qv_prefix() {
         wineserver -w
         touch "$WINEPREFIX/.quorvel-ready"
     fi
-    qv_dpi "${QV_DPI:-96}"
+    exec 8>&-
 }
 
 # qv_dpi N: the screen's dots per inch for the next Wine session (120 is
@@ -69,15 +90,24 @@ qv_display() {
     if [ -n "$DISPLAY" ] && xdpyinfo >/dev/null 2>&1; then
         return
     fi
-    n=90
-    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-    Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    qv_own_display
+}
+
+qv_own_display() {
+    # Xvfb picks a free number itself and says which once it listens: two
+    # runs starting at once never take the same.
+    number=$(mktemp)
+    Xvfb -displayfd 7 -screen 0 1024x768x24 -nolisten tcp 7>"$number" >/dev/null 2>&1 &
     QV_XVFB_PID=$!
-    export DISPLAY=:$n
-    for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return
+    for _ in $(seq 100); do
+        if [ -s "$number" ]; then
+            export DISPLAY=:$(cat "$number")
+            rm -f "$number"
+            return
+        fi
         sleep 0.1
     done
+    rm -f "$number"
     echo "Xvfb did not start" >&2
     return 1
 }

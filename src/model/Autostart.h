@@ -26,10 +26,12 @@ std::string RunCommandOf(const std::string& exePath);
 // system has none): no other user can reach it there.
 bool IsProgramOfOneUser(const std::string& exePath, const std::string& profileFolder);
 
-// Brings the values in line with the "Autoloading" tick. A value that is
-// right already is not written again: a right value needs no rights. On, the
-// machine's key is tried first and the user's where it is refused; a program
-// of one user goes in that user's key only. Off, the value goes from both keys
-// where it is there and may go. False only when autostart is wanted and
-// neither key took it.
+// Brings the values in line with the "Autoloading" tick. Only a value that
+// starts this copy (its path, in quotes or not, in any case) is removed or
+// replaced: another copy's is that copy's own setting. A value that is right
+// already is not written again: a right value needs no rights. On, the
+// machine's key is tried first and the user's where it is refused or holds
+// another copy; a program of one user goes in that user's key only. Off, this
+// copy's value goes from both keys where it may go. False only when autostart
+// is wanted and neither key took it.
 bool SyncAutostart(RunValues& values, bool on, const std::string& command, bool programOfOneUser);

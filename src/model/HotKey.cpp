@@ -57,6 +57,8 @@ bool ParseHotKey(const std::string& text, HotKey& key)
     }
     if (!parsed.Key || !parsed.Modifiers)
         return false;
+    if (parsed.Key < FirstFunctionKey && parsed.Modifiers == HotKey::Shift)
+        return false;
     key = parsed;
     return true;
 }

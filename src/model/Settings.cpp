@@ -1,5 +1,8 @@
 #include "Settings.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "../base/Convert.h"
 #include "../base/Errors.h"
 #include "../base/Files.h"
@@ -43,8 +46,11 @@ Settings DefaultSettings(const std::string& exeFolder)
 
 void ReadSettingsFrom(TextReader& in, Settings& settings)
 {
-    while (!in.Eof()) {
-        const std::string line = in.ReadLine(LineRule::CrEndsText, MaxLine);
+    for (bool first = true; !in.Eof(); first = false) {
+        std::string line = in.ReadLine(LineRule::CrEndsText, MaxLine);
+        // Notepad from Windows 10 on saves UTF-8 with a byte order mark.
+        if (first && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            line.erase(0, 3);
         const size_t eq = line.find('=');
         if (eq == std::string::npos)
             continue;
@@ -65,8 +71,10 @@ void ReadSettingsFrom(TextReader& in, Settings& settings)
             settings.ButtonSlot[button] = LowByte(value);
         else if (key == "monitor=" && value == "1")
             settings.Monitor = MonitorScreenSaver;
-        else if (key == "hotkey=")
-            ParseHotKey(value, settings.PanelKey);  // a combination the program cannot use keeps the default
+        else if (key == "hotkey=") {
+            settings.PanelKey = HotKey();
+            settings.UnusablePanelKey = ParseHotKey(value, settings.PanelKey) ? "" : value;
+        }
     }
 }
 
@@ -84,9 +92,50 @@ std::string FormatSettings(const Settings& settings, uint8_t folderCount, uint8_
         line(SlotKey(k) + std::to_string(settings.ButtonSlot[k]));
     line("monitor=" + std::to_string(settings.Monitor));
     line("skindir=" + settings.SkinFolder);
-    if (settings.PanelKey != HotKey())
-        line("hotkey=" + HotKeyText(settings.PanelKey));
+    // What the key does not do is told here, in the file where it is set,
+    // rather than by a box at every start.
+    const std::string key = HotKeyText(settings.PanelKey);
+    if (!settings.UnusablePanelKey.empty()) {
+        line("hotkey=" + settings.UnusablePanelKey);
+        line("; The hot key above is not one Quorvel can use (Ctrl, Alt, Shift or Win and a letter, a digit or F1 to "
+             "F12; Shift alone only with F1 to F12): " + key + " stands in for it.");
+    } else if (settings.PanelKey != HotKey())
+        line("hotkey=" + key);
+    if (settings.PanelKeyHeldElsewhere)
+        line("; Another program holds the hot key " + key +
+             ": Quorvel goes without one. Choose another with a line such as hotkey=Ctrl+Shift+F9.");
     return s;
+}
+
+void CatchUpWithSettingsFile(Settings& now, const SettingsBaseline& base, const Settings& defaults,
+                             const std::string& path)
+{
+    if (FingerprintOf(path) == base.OnDisk)
+        return;
+    Settings disk = defaults;
+    try {
+        TextReader in(path);
+        ReadSettingsFrom(in, disk);
+    } catch (const std::exception&) {
+        return;
+    }
+    const Settings& was = base.Values;
+    const auto take = [](auto& mine, const auto& before, const auto& theirs) {
+        if (mine == before)
+            mine = theirs;
+    };
+    take(now.SkinFile, was.SkinFile, disk.SkinFile);
+    take(now.SkinFolder, was.SkinFolder, disk.SkinFolder);
+    take(now.Autoload, was.Autoload, disk.Autoload);
+    take(now.ButtonCount, was.ButtonCount, disk.ButtonCount);
+    take(now.CdDrive, was.CdDrive, disk.CdDrive);
+    if (std::equal(std::begin(now.ButtonSlot), std::end(now.ButtonSlot), std::begin(was.ButtonSlot)))
+        std::copy(std::begin(disk.ButtonSlot), std::end(disk.ButtonSlot), std::begin(now.ButtonSlot));
+    take(now.Monitor, was.Monitor, disk.Monitor);
+    if (now.PanelKey == was.PanelKey && now.UnusablePanelKey == was.UnusablePanelKey) {
+        now.PanelKey = disk.PanelKey;
+        now.UnusablePanelKey = disk.UnusablePanelKey;
+    }
 }
 
 void SaveSettingsAndFavourites(const std::string& folder, const Settings& settings, FavouriteList& folders,

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "../base/Files.h"
 #include "HotKey.h"
 #include "PanelButtons.h"
 
@@ -23,6 +24,12 @@ struct Settings {
     // "hotkey=": shows and hides the panel. Written only when it is not the
     // default, so that a file without it stays as it was.
     HotKey PanelKey;
+    // A "hotkey=" line the program cannot use, as the user wrote it: written
+    // back so, while the default stands in for it.
+    std::string UnusablePanelKey;
+    // The system refused the hot key: another program holds it. Not read;
+    // written as a note where the user sets the key.
+    bool PanelKeyHeldElsewhere = false;
 };
 
 extern const char* const SettingsFile;  // "Settings.ini"
@@ -35,6 +42,18 @@ void ReadSettingsFrom(class TextReader& in, Settings& settings);
 // The file's text. The two list sizes ("numdirs=", "numapps=") belong to the
 // favourites lists, which are saved with the settings.
 std::string FormatSettings(const Settings& settings, uint8_t folderCount, uint8_t programCount);
+
+// What Settings.ini held when the program last read or wrote it.
+struct SettingsBaseline {
+    Settings Values;
+    FileFingerprint OnDisk;
+};
+// Takes into `now` each setting the user changed in the file at `path` since
+// `base` (by hand, while the program runs) and the program did not change
+// itself. A missing line reads as its default; a file that does not read is
+// not taken at all.
+void CatchUpWithSettingsFile(Settings& now, const SettingsBaseline& base, const Settings& defaults,
+                             const std::string& path);
 
 // Settings.ini in `folder`, then each favourites list the program changed
 // (see FavouriteList) into its own file there.

@@ -223,8 +223,21 @@ bool IsWine()
     return wine;
 }
 
+// Unpacked below a user's folder whose name the code page cannot spell, the
+// program would find neither its skins nor its settings by the ANSI path,
+// and would name a file that is not there in the Run key.
 std::string ExePath()
 {
+    if (IsNtFamily()) {
+        wchar_t wide[MAX_PATH + 1];
+        const DWORD n = GetModuleFileNameW(nullptr, wide, MAX_PATH);
+        if (n > 0 && n < MAX_PATH) {
+            try {
+                return StorablePath(wide);
+            } catch (const std::exception&) {
+            }
+        }
+    }
     char path[MAX_PATH + 1];
     const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
     return std::string(path, n < MAX_PATH ? n : MAX_PATH);
@@ -235,9 +248,16 @@ std::string UserProfileFolder()
     // The 95 family keeps no programs of one user apart, even with profiles.
     if (!IsNtFamily())
         return std::string();
-    char folder[MAX_PATH + 1] = "";
-    const DWORD n = GetEnvironmentVariableA("USERPROFILE", folder, sizeof folder);
-    return n > 0 && n < sizeof folder ? std::string(folder, n) : std::string();
+    // In the same form as the program's own path, however the name is spelt.
+    wchar_t folder[MAX_PATH + 1] = L"";
+    const DWORD n = GetEnvironmentVariableW(L"USERPROFILE", folder, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
+        return std::string();
+    try {
+        return StorablePath(folder);
+    } catch (const std::exception&) {
+        return std::string();
+    }
 }
 
 const char* EnableShutdownPrivilege()

@@ -467,9 +467,10 @@ DialogResult Form::ShowModal()
     // one. Hidden ones stay as they are: one of them may be the next dialog.
     std::vector<HWND> disabled;
     for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        const Form* form = Form::Of(w);
         if (w == Handle || (TheApplication.MainForm && w == TheApplication.MainForm->Handle) ||
             GetWindowThreadProcessId(w, nullptr) != GetCurrentThreadId() || !IsWindowVisible(w) ||
-            !IsWindowEnabled(w))
+            !IsWindowEnabled(w) || (form && form->AnswersDuringModal))
             continue;
         EnableWindow(w, FALSE);
         disabled.push_back(w);

@@ -101,6 +101,9 @@ public:
     static Form* Of(HWND wnd);
     // Tab, Enter and Escape move between its controls as in a dialog box.
     bool DialogKeys = false;
+    // Left enabled while another form is modal: a window that must be
+    // answerable whatever else is open.
+    bool AnswersDuringModal = false;
 
 protected:
     // Makes the form a dialog: a fixed frame with a caption and a close box,

@@ -18,7 +18,8 @@ Program::Program()
     : StartButton(*this), Timer([this] { ShutDown(); },
                                 [this](const std::string& hint) {
                                     TimerHint = hint;
-                                    Panel->SetHint(TimerButton, hint);
+                                    if (Panel)
+                                        Panel->SetHint(TimerButton, hint);
                                 })
 {
     const std::string exe = ExePath();
@@ -34,7 +35,6 @@ void Program::Run()
     // The button is on screen, drawn, while the rest is made.
     StartButton.Show();
     UpdateWindow(StartButton.Handle);
-    RegisterPanelKey();
     // The autostart value as the settings say, once the button is on screen:
     // a registry that refuses it must not hold up the start. Settings that
     // failed to read leave it as it is.
@@ -48,12 +48,21 @@ void Program::Run()
     TheApplication.CreateForm(Timer);
     TheApplication.CreateForm(NameAsker);
     LoadFavouriteLists();
-    Panel = std::make_unique<PanelWindow>(*this);
-    TheApplication.CreateForm(*Panel);
+    // A skin chosen from the main menu under a start-up error box has made
+    // the panel already.
+    if (!Panel) {
+        Panel = std::make_unique<PanelWindow>(*this);
+        TheApplication.CreateForm(*Panel);
+    }
+    // Only now: the key shows the panel, and each start-up error box above
+    // runs a loop that would deliver it.
+    RegisterPanelKey();
     AddExStyle(TheApplication.Handle, WS_EX_TOOLWINDOW);
     KeepTopmostWindowsOnScreen();
     TellOfFullScreen(TheApplication.Handle, WM_APP_FULLSCREEN);
     TheApplication.Run();
+    if (PanelKeyRegistered)
+        UnregisterHotKey(TheApplication.Handle, PanelKeyId);
     Panel.reset();
 }
 
@@ -122,6 +131,7 @@ void Program::ReadSettings()
     }
     StartButton.ShowAutoload(Config.Autoload);
     SettingsRead = true;
+    SettingsBase = {Config, FingerprintOf(path)};
 }
 
 // Each list on its own: one that cannot be read must not keep the other from
@@ -139,7 +149,12 @@ void Program::LoadFavouriteLists()
 
 void Program::SaveAll()
 {
+    const std::string path = SettingsFilePath(SettingsFile);
+    CatchUpWithSettingsFile(Config, SettingsBase, DefaultSettings(ExeFolder), path);
+    StartButton.ShowAutoload(Config.Autoload);
+    StartButton.ShowMonitorAction(Config.Monitor);
     SaveSettingsAndFavourites(SettingsFolder, Config, Folders, Programs);
+    SettingsBase = {Config, FingerprintOf(path)};
 }
 
 // The file follows at the next save.
@@ -234,6 +249,9 @@ void Program::RebuildPanel()
 
 void Program::TogglePanel()
 {
+    // Pressed under a start-up error box, before the panel is made.
+    if (!Panel)
+        return;
     PanelShown = !PanelShown;
     if (PanelShown)
         Panel->Show();
@@ -259,6 +277,8 @@ void Program::KeepPanelOnScreen()
 
 void Program::TogglePanelFromKeyboard()
 {
+    if (!Panel)
+        return;
     TogglePanel();
     if (PanelShown)
         Panel->TakeKeyboard();
@@ -269,8 +289,8 @@ void Program::TogglePanelFromKeyboard()
 void Program::RegisterPanelKey()
 {
     const HotKey& key = Config.PanelKey;
-    if (key.Key)
-        RegisterHotKey(TheApplication.Handle, 1, key.Modifiers, key.Key);
+    PanelKeyRegistered = key.Key && RegisterHotKey(TheApplication.Handle, PanelKeyId, key.Modifiers, key.Key);
+    Config.PanelKeyHeldElsewhere = key.Key && !PanelKeyRegistered;
 }
 
 void Program::ToggleTimer()

@@ -108,11 +108,14 @@ private:
     std::string ExeFolder;       // ends with a backslash; the built-in skins are below it
     std::string SettingsFolder;  // ends with a backslash
     Settings Config;
+    SettingsBaseline SettingsBase;  // the user's edits of the file since are kept
     SkinMetrics Skin;
     FavouriteList Folders, Programs;
     bool PanelShown = false;
     bool CdTrayOpen = false;
     bool SettingsRead = false;  // to their end, at the start
+    static const int PanelKeyId = 1;
+    bool PanelKeyRegistered = false;
     std::string TimerHint = PanelButtons[TimerButton].Hint;
     bool DialogOpen[size_t(DialogKind::Count)] = {};
 

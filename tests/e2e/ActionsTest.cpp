@@ -314,14 +314,28 @@ TEST(Actions, EitherFrameDragsThePanelByThePointersTravel)
     EXPECT_EQ(r2.top, WindowRect(panel).top);
 }
 
-TEST(Actions, CdButtonWithoutADriveShowsNothingAndKeepsWorking)
+TEST(Actions, CdButtonOpensAndClosesItsDriveAndMonitorButtonSwitchesTheMonitorOff)
 {
     Session s("Actions.Cd", "cdrom=Q\r\n");
     ASSERT_TRUE(s.Q.WaitStarted());
     HWND panel = s.ShowPanel();
+    const POINT cd = ButtonCentre(panel, s.App, 1);
+    {
+        CdDriverStandIn driver;
+        const std::string once = "open Q:\r\ndoor open\r\nclose\r\n";
+        ClickAt(cd.x, cd.y);
+        EXPECT_TRUE(WaitFor([&] { return driver.Commands() == once; })) << driver.Commands();
+        ClickAt(cd.x, cd.y);
+        EXPECT_TRUE(WaitFor([&] { return driver.Commands() == once + "open Q:\r\ndoor closed\r\nclose\r\n"; }))
+            << driver.Commands();
+    }
+    // Without such a drive the system's driver refuses, and nothing is shown.
     for (int i = 0; i < 3; ++i)
-        ClickAt(ButtonCentre(panel, s.App, 1).x, ButtonCentre(panel, s.App, 1).y);
-    Sleep(500);
+        ClickAt(cd.x, cd.y);
+    WindowCommandWatch watch;
+    const POINT monitor = ButtonCentre(panel, s.App, 7);
+    ClickAt(monitor.x, monitor.y);
+    EXPECT_TRUE(WaitFor([&] { return watch.Seen() == "monitor off\r\n"; })) << watch.Seen();
     EXPECT_EQ(nullptr, s.Q.ErrorBox());
     EXPECT_FALSE(s.Q.WaitExit(0));
     EXPECT_TRUE(IsWindowVisible(panel));

@@ -495,3 +495,81 @@ std::string RunValue(HKEY root)
         return "<none>";
     return type == REG_SZ ? std::string(data) : "<not a string>";
 }
+
+namespace {
+// A fresh copy of the stand-in beside the driver, with nothing seen yet.
+std::string StandInCopy(const std::string& name, const char* log)
+{
+    const std::string path = Env("QV_WORK") + "\\" + name;
+    CopyFileA((Env("QV_WORK") + "\\StandIn.dll").c_str(), path.c_str(), FALSE);
+    DeleteFileA((path + log).c_str());
+    return path;
+}
+
+const char* const MciDrivers = "Software\\Microsoft\\Windows NT\\CurrentVersion\\MCI32";
+
+// Wine takes an MCI driver from the registry, older systems from system.ini.
+void SetCdDriver(const std::string& library)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, MciDrivers, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) == 0) {
+        RegSetValueExA(key, "CDAudio", 0, REG_SZ, reinterpret_cast<const BYTE*>(library.c_str()),
+                       DWORD(library.size() + 1));
+        RegCloseKey(key);
+    }
+    WritePrivateProfileStringA("mci", "cdaudio", library.c_str(), "system.ini");
+}
+} // namespace
+
+CdDriverStandIn::CdDriverStandIn() : Path(StandInCopy("CdDriver.dll", ".mci"))
+{
+    SetCdDriver(Path);
+}
+
+CdDriverStandIn::~CdDriverStandIn()
+{
+    SetCdDriver("mcicda.dll");
+}
+
+WindowCommandWatch::WindowCommandWatch() : Path(StandInCopy("CommandWatch.dll", ".commands"))
+{
+    Module = LoadLibraryA(Path.c_str());
+    const auto see = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(Module, "SeeWindowCommands")));
+    if (see)
+        Hook = SetWindowsHookExA(WH_CALLWNDPROC, see, Module, 0);
+    EXPECT_NE(nullptr, Hook) << "the window command hook";
+}
+
+WindowCommandWatch::~WindowCommandWatch()
+{
+    if (Hook)
+        UnhookWindowsHookEx(Hook);
+    if (Module)
+        FreeLibrary(Module);
+}
+
+// What stood under a click that never took, for the failure's report.
+void DescribeMissedClick(POINT p)
+{
+    const HWND at = WindowFromPoint(p), fg = GetForegroundWindow();
+    DWORD pid = 0;
+    GetWindowThreadProcessId(at, &pid);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetWindowThreadProcessId(at, nullptr), &gui);
+    printf("missed click at %ld,%ld: under it %s \"%s\" pid %lu visible %d enabled %d; foreground %s; cursor %ld,%ld; "
+           "capture in its thread %s, menu mode %d\n",
+           p.x, p.y, ClassOf(at).c_str(), TextOf(at).c_str(), pid, IsWindowVisible(at), IsWindowEnabled(at),
+           ClassOf(fg).c_str(), cursor.x, cursor.y, ClassOf(gui.hwndCapture).c_str(), int(gui.flags & GUI_INMENUMODE));
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (ClassOf(w) == "TForm2" || ClassOf(w) == "TForm1") {
+            RECT r;
+            GetWindowRect(w, &r);
+            printf("  %s visible %d enabled %d at %ld,%ld-%ld,%ld\n", ClassOf(w).c_str(), IsWindowVisible(w),
+                   IsWindowEnabled(w), r.left, r.top, r.right, r.bottom);
+        }
+    static int n = 0;
+    Screenshot("missed-click-" + std::to_string(++n));
+}

@@ -123,14 +123,20 @@ void ClickAt(int x, int y, bool right = false);
 // Clicks until `done` holds, three times at most. Under Wine a synthetic
 // click that follows a capture taken and released by another window is now
 // and then passed over; a user would click again.
+void DescribeMissedClick(POINT p);
 template <typename F>
 bool ClickUntil(POINT p, F done)
 {
     for (int i = 0; i < 3; ++i) {
+        const DWORD start = GetTickCount();
         ClickAt(p.x, p.y);
-        if (WaitFor(done, 1000))
+        if (WaitFor(done, 1000)) {
+            if (GetTickCount() - start > 600)
+                printf("slow click: %lu ms\n", GetTickCount() - start);
             return true;
+        }
     }
+    DescribeMissedClick(p);
     return false;
 }
 void MoveMouse(int x, int y);
@@ -144,3 +150,31 @@ void PressOrRelease(int x, int y, bool down, bool right = false);
 
 // Saves the screen as <QV_SHOTS>\<name>.bmp (turned into PNG after the run).
 void Screenshot(const std::string& name);
+
+// The driver's stand-in library (StandIn.dll) where a scenario must see what
+// the program asks of the system and Wine would do nothing visible. Each
+// copy is the run's own; what it saw starts empty.
+// The CD drive's MCI driver, in the run's own Wine prefix, while it lives:
+// "open Q:", "door open" or "door closed", "close", a line each.
+class CdDriverStandIn {
+public:
+    CdDriverStandIn();
+    ~CdDriverStandIn();
+    std::string Commands() const { return ReadBytes(Path + ".mci"); }
+
+private:
+    std::string Path;
+};
+// A hook on every window of the session while it lives: "monitor off" and
+// "screen saver" for each such window command sent.
+class WindowCommandWatch {
+public:
+    WindowCommandWatch();
+    ~WindowCommandWatch();
+    std::string Seen() const { return ReadBytes(Path + ".commands"); }
+
+private:
+    std::string Path;
+    HMODULE Module = nullptr;
+    HHOOK Hook = nullptr;
+};

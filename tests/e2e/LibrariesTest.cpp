@@ -99,10 +99,22 @@ TEST(Libraries, NoneBesideTheProgramLoadsOnAnyPathAndTheXpStylesStay)
     ASSERT_TRUE(s.Q.WaitStarted());
     HWND panel = s.ShowPanel();
 
-    // The CD tray and the screen saver.
+    // The CD tray, whose library is loaded at the first click, and the
+    // screen saver.
+    const auto winmmLoaded = [&] {
+        const auto modules = ModulesOf(s.Q.Pid());
+        return std::any_of(modules.begin(), modules.end(), [](const std::string& m) {
+            return m.size() > 10 && m.substr(m.size() - 10) == "\\winmm.dll";
+        });
+    };
+    EXPECT_FALSE(winmmLoaded());
     ClickAt(ButtonCentre(panel, s.App, 1).x, ButtonCentre(panel, s.App, 1).y);
-    ClickAt(ButtonCentre(panel, s.App, 7).x, ButtonCentre(panel, s.App, 7).y);
-    Sleep(500);
+    EXPECT_TRUE(WaitFor(winmmLoaded));
+    {
+        WindowCommandWatch watch;
+        ClickAt(ButtonCentre(panel, s.App, 7).x, ButtonCentre(panel, s.App, 7).y);
+        EXPECT_TRUE(WaitFor([&] { return watch.Seen() == "screen saver\r\n"; })) << watch.Seen();
+    }
     // "Add file" and its open dialog, then the favourite opened by the shell.
     for (int downs : {1, 3}) {
         ASSERT_TRUE(ClickUntil(ButtonCentre(panel, s.App, 6), [&] { return PopupMenuOf(s.Q.Pid()) != nullptr; }));

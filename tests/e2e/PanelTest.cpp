@@ -299,10 +299,11 @@ TEST(Panel, ABrokenSkinNeverCostsTheFavourites)
 }
 
 namespace {
-// Ctrl+Alt+Q, pressed as a user does.
-void PressPanelKey()
+// Two modifiers and a key, pressed as a user does: Ctrl+Shift+F11, the
+// panel's key, unless told otherwise.
+void PressPanelKey(WORD second = VK_SHIFT, WORD key = VK_F11)
 {
-    const WORD keys[] = {VK_CONTROL, VK_MENU, 'Q'};
+    const WORD keys[] = {VK_CONTROL, second, key};
     INPUT in[6] = {};
     for (int i = 0; i < 3; ++i) {
         in[i].type = in[5 - i].type = INPUT_KEYBOARD;
@@ -312,7 +313,80 @@ void PressPanelKey()
     SendInput(6, in, sizeof(INPUT));
     Sleep(300);
 }
+
+// A window of the driver's with the keyboard: whether Ctrl+Alt+Q, AltGr+Q
+// on a German keyboard, reached it.
+bool TypedAltGrQ = false;
+
+LRESULT CALLBACK SeeAltGrQ(HWND w, UINT m, WPARAM wp, LPARAM lp)
+{
+    if (m == WM_KEYDOWN && wp == 'Q' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) < 0)
+        TypedAltGrQ = true;
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+bool AltGrQReachesAnotherProgram()
+{
+    bool& seen = TypedAltGrQ;
+    seen = false;
+    WNDCLASSA c = {};
+    c.lpszClassName = "QuorvelTest.Typing";
+    c.lpfnWndProc = SeeAltGrQ;
+    RegisterClassA(&c);
+    HWND typing = CreateWindowA(c.lpszClassName, "Typing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100,
+                                nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(typing);
+    SetFocus(typing);
+    PressPanelKey(VK_MENU, 'Q');
+    WaitFor([&] {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&m);
+        return seen;
+    }, 2000);
+    DestroyWindow(typing);
+    return seen;
+}
 } // namespace
+
+// A start-up error box (a list that cannot be read) comes before the panel
+// is made: the button's zone 3 and the hot key wait for it. A hot key the
+// program cannot use is kept as written, and said so in the file; the
+// default leaves AltGr's characters to the other programs. Settings.ini
+// saved by Notepad (a byte order mark) and edited while the program runs
+// keeps what the user wrote.
+TEST(Panel, UnderAStartUpBoxTheButtonAndTheKeyWaitForThePanelAndAnUnusableKeyIsKept)
+{
+    const std::string dir = InstallDir("Panel.StartUpBox");
+    std::string classic = DefaultSettingsFile(dir);
+    classic.replace(classic.find("xpdef.qvs"), 9, "classic.qvs");
+    classic.replace(classic.find("xpdefault"), 9, "xpclassic");
+    const std::string settings = "\xEF\xBB\xBF" + classic + "hotkey=Ctrl+Alt+F13\r\n";
+    Session s("Panel.StartUpBox", settings, {},
+              [](const Install& app, TestTaskbar&) { CreateDirectoryA(app.File("Dirs.qvl").c_str(), nullptr); });
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = s.Q.ErrorBox()) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(s.StartButton()) != FALSE; }));
+    s.ClickZone(3);
+    PressPanelKey();
+    EXPECT_FALSE(s.Q.WaitExit(1000)) << "ended under the box";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return s.Panel() && !s.Q.ErrorBox(); }));
+    PressPanelKey();
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(s.Panel()) != FALSE; })) << "the default key";
+    EXPECT_TRUE(AltGrQReachesAnotherProgram());
+    std::string edited = ReadBytes(s.App.File("Settings.ini"));
+    edited.replace(edited.find("monitor=0"), 9, "monitor=1");
+    WriteBytes(s.App.File("Settings.ini"), edited);
+    Command(s.StartButton(), CmdStandardXpSkin);  // a save meanwhile
+    ASSERT_TRUE(WaitFor([&] { return ReadBytes(s.App.File("Settings.ini")).find("skin=xpdef.qvs") == 0; }));
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+    EXPECT_EQ(nullptr, s.Q.ErrorBox());
+    const std::string saved = ReadBytes(s.App.File("Settings.ini"));
+    EXPECT_NE(std::string::npos, saved.find("\r\nmonitor=1\r\nskindir=" + dir + "Skins\\xpdefault\\\r\n")) << saved;
+    EXPECT_NE(std::string::npos, saved.find("\r\nhotkey=Ctrl+Alt+F13\r\n; The hot key above is not one")) << saved;
+}
 
 // The panel from the keyboard: the hot key shows it with the keyboard and its
 // first button marked, the arrows move the mark, Enter presses the button,

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Session.h"
+#include "ui/Commands.h"
 
 namespace {
 struct TimerDialog {
@@ -192,7 +193,8 @@ TEST(Timer, AMistypedNumberNeverArmsAShutdown)
 }
 
 // A minute before the forced shutdown a warning comes up above everything,
-// without taking the keyboard; Cancel stops the count as "Stop" does.
+// without taking the keyboard, however the count got there, and answers
+// whatever else is open; Cancel stops the count as "Stop" does.
 TEST(Timer, TheLastMinuteWarnsAndCancelStopsTheCount)
 {
     Session s("Timer.Warning");
@@ -201,23 +203,29 @@ TEST(Timer, TheLastMinuteWarnsAndCancelStopsTheCount)
     const HWND form = OpenTimer(s, timerButton);
     ASSERT_TRUE(form);
     TimerDialog t(form);
-    Type("2");
-    PressKey(VK_TAB);
-    PressKey(VK_RETURN);
-    ASSERT_EQ("Stop", TextOf(t.Start));
-    EXPECT_EQ(nullptr, s.Q.Window("TWarnForm")) << "no warning before the last minute";
+    ASSERT_TRUE(ClickUntil(Middle(t.Start), [&] { return TextOf(t.Start) == "Stop"; }));
     t.Tick();
+    EXPECT_EQ(nullptr, s.Q.Window("TWarnForm")) << "no warning before the last minute";
+    // Typed down to 1 while it counts: the next tick would shut down.
+    ClickOn(t.Field);
+    Type("1");
     HWND warning = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (warning = s.Q.Window("TWarnForm")) && IsWindowVisible(warning); }));
     EXPECT_TRUE(GetWindowLongA(warning, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_NE(warning, GetForegroundWindow()) << "keys typed elsewhere must not answer it";
-    EXPECT_EQ(t.Start, FocusOf(t.Form));
+    EXPECT_EQ(t.Field, FocusOf(t.Form));
     const RECT w = WindowRect(warning), d = WindowRect(t.Form);
     EXPECT_TRUE(w.bottom <= d.top || w.top >= d.bottom) << "the timer dialog stays in sight";
     Screenshot("Timer.Warning");
 
+    // About, modal, disables the program's other windows, but not this one.
+    Command(s.StartButton(), CmdAbout);
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (about = s.Q.Window("TAbout")) && IsWindowVisible(about); }));
     ASSERT_TRUE(ClickUntil(Middle(ButtonOf(warning, "Cancel")), [&] { return !IsWindowVisible(warning); }));
     EXPECT_EQ("Start", TextOf(t.Start));
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(about) && IsWindowEnabled(t.Form); }));
     EXPECT_EQ("1", TextOf(t.Field));
     t.Tick();
     t.Tick();

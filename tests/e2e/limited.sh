@@ -22,7 +22,6 @@ fi
 id "$user" >/dev/null 2>&1 ||
     useradd --system --create-home --home-dir "/var/lib/$user" --shell /usr/sbin/nologin "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
-users=$home/e2e/prefix/drive_c/users/$user
 mkdir -p "$home/e2e"
 chown "$user:" "$home" "$home/e2e"
 # Two builds on one machine would share the user's prefix.
@@ -35,7 +34,6 @@ area=$(mktemp -d /tmp/quorvel-limited.XXXXXX)
 . "$root/tools/wine-env.sh"
 cleanup() {
     rm -rf "$area"
-    rm -rf "$users/Application Data/Quorvel" "$users/AppData/Roaming/Quorvel"
     qv_stop_display
 }
 trap cleanup EXIT
@@ -66,6 +64,8 @@ runuser -u "$user" -- env -u XDG_RUNTIME_DIR HOME="$home" QV_LIMITEDDIR="Z:$(ech
 check() {
     if eval "$2"; then echo "ok: $1"; else echo "FAILED: $1"; status=1; fi
 }
+# The run's own prefix, made by run.sh beside its folder.
+users=$(ls -d "$home"/e2e/runs/LimitedUser*.prefix/drive_c/users/"$user" | head -n 1)
 mine=$(ls -d "$users/Application Data/Quorvel" "$users/AppData/Roaming/Quorvel" 2>/dev/null | head -n 1)
 check "the settings are in the user's application-data folder" \
     'grep -aq "^monitor=1" "$mine/Settings.ini" && [ "$(stat -c %U "$mine/Settings.ini")" = "$user" ]'

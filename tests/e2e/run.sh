@@ -8,11 +8,6 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/tools/wine-env.sh"
 mkdir -p "$work"
 work=$(cd "$work" && pwd)
-qv_display
-trap 'wineserver -k 2>/dev/null || true; qv_stop_display' EXIT
-qv_prefix "$work/prefix"
-qv_version "$version"
-if [ "$desktop" = shell ]; then qv_desktop shell; else qv_desktop Default; fi
 name=$(echo "$filter" | tr -c 'A-Za-z0-9\n' '_' | cut -c1-40)-$version-$desktop
 runs=$work/runs/$name
 shots=$work/screenshots
@@ -20,12 +15,21 @@ shots=$work/screenshots
 # screenshots.
 if [ -n "$QV_LOCALE" ]; then runs=$runs-$QV_LOCALE shots=$shots/$QV_LOCALE; fi
 if [ "${QV_DPI:-96}" != 96 ]; then runs=$runs-dpi$QV_DPI shots=$shots/dpi$QV_DPI; fi
+qv_display
+trap 'wineserver -k 2>/dev/null || true; qv_stop_display' EXIT
+# A Wine session of its own, beside any other run's.
+mkdir -p "$work/runs"
+qv_prefix "$runs.prefix" "$work/prefix"
+qv_version "$version"
+if [ "$desktop" = shell ]; then qv_desktop shell; else qv_desktop Default; fi
 rm -rf "$runs"
-mkdir -p "$runs" "$shots"
+mkdir -p "$runs/shots" "$shots"
 cp "$driver" "$(dirname "$driver")/TestTaskbar.exe" "$(dirname "$driver")/StandIn.dll" "$runs/"
 export QV_PRODUCT="$(winepath -w "$product")"
 export QV_WORK="$(winepath -w "$runs")"
-export QV_SHOTS="$(winepath -w "$shots")"
+# Pictures are taken in the run's own folder and only then converted into the
+# shared one: another run's half-written picture is never converted.
+export QV_SHOTS="$(winepath -w "$runs/shots")"
 export QV_TASKBAR="$(winepath -w "$runs/TestTaskbar.exe")"
 export QV_MODE="$version"
 # Wine's desktop (and, in a shell desktop, its taskbar) comes up with the
@@ -44,9 +48,10 @@ if [ "$status" != 0 ] && [ -n "$failed" ] && grep -q '^\[==========\] .* ran\.' 
     wine "$runs/$(basename "$driver")" --gtest_filter="$failed" --gtest_color=no || status=$?
 fi
 wineserver -k 2>/dev/null || true
-for b in "$shots"/*.bmp; do
+for b in "$runs"/shots/*.bmp; do
     [ -e "$b" ] || continue
-    convert "$b" "${b%.bmp}.png" && rm -f "$b"
-    echo "screenshot: ${b%.bmp}.png"
+    png=$shots/$(basename "${b%.bmp}").png
+    convert "$b" "$png" && rm -f "$b"
+    echo "screenshot: $png"
 done
 exit $status

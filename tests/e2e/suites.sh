@@ -11,7 +11,7 @@ work=$build/e2e
 mkdir -p "$work"
 qv_display
 trap 'wineserver -k 2>/dev/null || true; qv_stop_display' EXIT
-qv_prefix "$work/prefix"
+qv_prefix "$work/suites.prefix" "$work/prefix"
 wine "$driver" --gtest_list_tests | tr -d '\r' > "$work/scenarios.txt"
 ctest --test-dir "$build" --show-only=json-v1 > "$work/entries.json"
 python3 - "$driver" "$work/scenarios.txt" "$work/entries.json" <<'PY'

@@ -64,12 +64,25 @@ TEST(Autostart, MachineKeyFirstUserKeyWhereRefusedErrorOnlyWhenBothRefuse)
     EXPECT_EQ(locked.Writes, 2);
 }
 
-TEST(Autostart, StaleOrDoubledValuesAreSetRight)
+TEST(Autostart, AnotherCopysValuesStayAndDoubledOnesAreSetRight)
 {
-    // Another copy's path is replaced; a value in both keys would start the
-    // program twice at logon.
+    // Another copy's value is never replaced nor removed: this copy takes
+    // the user's key, or fails where that names another copy too.
+    const std::string other = "\"D:\\Old\\Quorvel.exe\"";
     Keys keys;
-    keys.Held = {{RunKey::Machine, "\"D:\\Old\\Quorvel.exe\""}, {RunKey::User, Command}};
+    keys.Held = {{RunKey::Machine, other}};
+    EXPECT_TRUE(SyncAutostart(keys, true, Command, false));
+    EXPECT_EQ(keys.Held, (std::map<RunKey, std::string>{{RunKey::Machine, other}, {RunKey::User, Command}}));
+    EXPECT_TRUE(SyncAutostart(keys, false, Command, false));
+    EXPECT_EQ(keys.Held, (std::map<RunKey, std::string>{{RunKey::Machine, other}}));
+    keys.Held[RunKey::User] = other;
+    EXPECT_FALSE(SyncAutostart(keys, true, Command, true));
+    EXPECT_FALSE(SyncAutostart(keys, true, Command, false));
+    EXPECT_EQ(keys.Held, (std::map<RunKey, std::string>{{RunKey::Machine, other}, {RunKey::User, other}}));
+
+    // Its own value in another spelling is its own; in both keys it would
+    // start the program twice at logon.
+    keys.Held = {{RunKey::Machine, "c:\\program files\\quorvel\\QUORVEL.EXE"}, {RunKey::User, Command}};
     EXPECT_TRUE(SyncAutostart(keys, true, Command, false));
     EXPECT_EQ(keys.Held, (std::map<RunKey, std::string>{{RunKey::Machine, Command}}));
 

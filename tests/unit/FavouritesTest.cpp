@@ -206,9 +206,6 @@ TEST(Favourites, AddDeleteAndAFullList)
     EXPECT_FALSE(AddFavourite(list, "p", "twenty-first"));
     EXPECT_EQ(20, count);
     EXPECT_EQ("n", list.Entry[20].Name);
-    // A list whose file was never read whole stays so through edits, and so
-    // is never written over the user's file.
-    EXPECT_FALSE(list.Loaded);
 }
 
 TEST(Favourites, ADropOnTheFoldersTakesFoldersAsTheyAreAndAFileByItsFolder)

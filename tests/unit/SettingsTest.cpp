@@ -152,29 +152,61 @@ TEST(Settings, SavingWritesAListOnlyOnceItWasReadAndChanged)
 }
 
 // The panel's hot key: any case and order in, one form out, and written only
-// when it is not the default.
+// when it is not the default; a line the program cannot use is kept as the
+// user wrote it, and said so.
 TEST(Settings, HotKeyIsReadInAnyFormAndWrittenOnlyWhenNotTheDefault)
 {
     Settings s = DefaultSettings("C:\\Q\\");
     EXPECT_EQ(std::string::npos, FormatSettings(s, 0, 0).find("hotkey="));
-    for (const char* text : {"shift+WIN+f5", "none", "CTRL+ALT+Q", "Ctrl+9"}) {
-        TextReader in = TextReader::FromMemory(std::string("hotkey=") + text + "\r\n");
+    const struct {
+        const char* Written;
+        const char* Saved;
+    } cases[] = {{"shift+WIN+f5", "hotkey=Shift+Win+F5\r\n"}, {"none", "hotkey=none\r\n"}, {"Ctrl+9", "hotkey=Ctrl+9\r\n"},
+                 {"CTRL+SHIFT+F11", ""},
+                 {"Shift+A", "hotkey=Shift+A\r\n; The hot key above is not one Quorvel can use (Ctrl, Alt, Shift or Win "
+                             "and a letter, a digit or F1 to F12; Shift alone only with F1 to F12): Ctrl+Shift+F11 "
+                             "stands in for it.\r\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Written);
+        TextReader in = TextReader::FromMemory(std::string("hotkey=") + c.Written + "\r\n");
         s.PanelKey = HotKey();
         ReadSettingsFrom(in, s);
         const std::string formatted = FormatSettings(s, 0, 0);
         const size_t at = formatted.find("hotkey=");
-        SCOPED_TRACE(text);
-        if (std::string(text) == "CTRL+ALT+Q")
-            EXPECT_EQ(std::string::npos, at);
-        else
-            EXPECT_EQ(text == std::string("shift+WIN+f5") ? "hotkey=Shift+Win+F5\r\n"
-                      : text == std::string("none")      ? "hotkey=none\r\n"
-                                                         : "hotkey=Ctrl+9\r\n",
-                      formatted.substr(at));
+        EXPECT_EQ(c.Saved, at == std::string::npos ? "" : formatted.substr(at));
     }
-    for (const char* bad : {"Q", "Ctrl+", "Ctrl+Ctrl+Q", "Ctrl+F13", "Ctrl+F0", "Hyper+Q", "Ctrl+Alt+QQ", ""}) {
+    for (const char* bad : {"Q", "Ctrl+", "Ctrl+Ctrl+Q", "Ctrl+F13", "Ctrl+F0", "Hyper+Q", "Ctrl+Alt+QQ", "Shift+5", ""}) {
         HotKey k;
         EXPECT_FALSE(ParseHotKey(bad, k)) << bad;
         EXPECT_EQ(HotKey(), k) << "left as it was";
     }
+    s.UnusablePanelKey.clear();
+    s.PanelKeyHeldElsewhere = true;
+    EXPECT_NE(std::string::npos, FormatSettings(s, 0, 0).find("; Another program holds the hot key Ctrl+Shift+F11:"));
+}
+
+// Edited by hand while the program runs: each setting the user changed in the
+// file since it was read is kept, unless the program changed it too; a mark
+// of UTF-8 before the first line is no part of it.
+TEST(Settings, TheUsersEditsOfTheFileAreKeptWhereTheProgramChangedNothing)
+{
+    TempDir dir;
+    const std::string path = dir.Path + "/Settings.ini";
+    const Settings defaults = DefaultSettings("C:\\Q\\");
+    dir.Write("Settings.ini", "\xEF\xBB\xBF" + Defaults("C:\\Q\\"));
+    Settings now = defaults;
+    {
+        TextReader in(path);
+        ReadSettingsFrom(in, now);
+    }
+    EXPECT_EQ(defaults.SkinFile, now.SkinFile);
+    const SettingsBaseline base{now, FingerprintOf(path)};
+    now.CdDrive = 'G';
+    now.Monitor = MonitorScreenSaver;
+    dir.Write("Settings.ini", Defaults("C:\\Q\\") + "hotkey=Ctrl+Alt+F13\r\ncdrom=H\r\nmonitor=0\r\nnumbut=5\r\n");
+    CatchUpWithSettingsFile(now, base, defaults, path);
+    EXPECT_EQ("Ctrl+Alt+F13", now.UnusablePanelKey);
+    EXPECT_EQ(5, now.ButtonCount);
+    EXPECT_EQ('G', now.CdDrive);
+    EXPECT_EQ(MonitorScreenSaver, now.Monitor);
 }

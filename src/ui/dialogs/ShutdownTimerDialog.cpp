@@ -105,7 +105,8 @@ void ShutdownTimerDialog::ToggleCountdown()
     CountChanged();
 }
 
-// The warning rides on the minute's tick: no timer of its own.
+// The warning comes whichever way the count reaches its last minute (a
+// tick, typing, a start at 1), at once: the next tick shuts down.
 void ShutdownTimerDialog::CountChanged()
 {
     Counted(TimerHint(State));
@@ -115,6 +116,8 @@ void ShutdownTimerDialog::CountChanged()
     }
     if (!Warning.Handle)
         Warning.Create();
+    if (IsWindowVisible(Warning.Handle))
+        return;
     MessageBeep(MB_ICONEXCLAMATION);
     Warning.Show();
 }
@@ -122,6 +125,8 @@ void ShutdownTimerDialog::CountChanged()
 void ShutdownTimerDialog::MinutesChanged()
 {
     State.FieldChanged(Minutes.Text());
+    if (State.Running)
+        CountChanged();
 }
 
 // The field lost the keyboard.

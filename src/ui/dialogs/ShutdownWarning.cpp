@@ -14,6 +14,9 @@ ShutdownWarning::ShutdownWarning(std::function<void()> shutDownNow, std::functio
     // Above the middle, where the timer dialog stands: both stay in sight.
     DialogFrame("Timer", 300, 92, (GetSystemMetrics(SM_CXSCREEN) - 300) / 2, GetSystemMetrics(SM_CYSCREEN) / 6);
     ExStyle |= WS_EX_TOPMOST;
+    // A dialog opened meanwhile (About, a file dialog) must not leave the
+    // shutdown unstoppable.
+    AnswersDuringModal = true;
     OkId = IdShutDownNow;
     DefaultButton = CancelId = IdCancel;
 }
