@@ -54,12 +54,12 @@ public:
     {
         FORMATETC f = FileListFormat();
         HasFiles = data->QueryGetData(&f) == S_OK;
-        *effect = HasFiles ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+        *effect = Takes() ? DROPEFFECT_COPY : DROPEFFECT_NONE;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override
     {
-        *effect = HasFiles ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+        *effect = Takes() ? DROPEFFECT_COPY : DROPEFFECT_NONE;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
@@ -68,6 +68,8 @@ public:
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL at, DWORD* effect) override
     {
         *effect = DROPEFFECT_NONE;
+        if (!Takes())
+            return S_OK;
         using Release = void(WINAPI*)(STGMEDIUM*);
         static const auto release = Late<Release>("ole32.dll", "ReleaseStgMedium");
         FORMATETC f = FileListFormat();
@@ -97,6 +99,9 @@ public:
     }
 
 private:
+    // A window disabled under a modal dialog takes no input, a drop neither.
+    bool Takes() const { return HasFiles && IsWindowEnabled(Wnd); }
+
     HWND Wnd;
     LONG Refs = 1;
     bool HasFiles = false;

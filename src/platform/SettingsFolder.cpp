@@ -2,6 +2,9 @@
 // After windows.h, which it needs.
 #include <shlobj.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "../base/Files.h"
 #include "../model/Settings.h"
 
@@ -20,6 +23,23 @@ bool CanCreateFilesIn(const std::string& folder)
         return false;
     CloseHandle(h);
     DeleteFileA(probe.c_str());
+    return true;
+}
+
+// Every save replaces the file: in a folder anyone may add to (one an
+// administrator made under C:\), the files another user left there cannot
+// be. A file write-protected by its own user is left to the saves, which say
+// so.
+bool CanReplace(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY))
+        return true;
+    const HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return GetLastError() != ERROR_ACCESS_DENIED;
+    CloseHandle(h);
     return true;
 }
 
@@ -77,7 +97,9 @@ std::string PrepareSettingsFolder(const std::string& exeFolder)
 {
     // The one probe a writable folder costs: the user's folder is not even
     // looked for then, nor shell32 loaded.
-    if (CanCreateFilesIn(exeFolder))
+    if (CanCreateFilesIn(exeFolder) &&
+        std::all_of(std::begin(SettingsFilesInCopyOrder), std::end(SettingsFilesInCopyOrder),
+                    [&](const char* name) { return CanReplace(exeFolder + name); }))
         return exeFolder;
     const std::string user = UserFolder();
     const SettingsPlace place =

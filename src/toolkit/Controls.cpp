@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "../base/Errors.h"
 #include "../base/KeptObjects.h"
 #include "../base/Scoped.h"
 #include "../platform/Platform.h"
@@ -128,6 +129,9 @@ void Control::Create(HWND parent, const char* className, const std::string& text
         Handle = CreateWindowExA(exStyle, className, text.c_str(), all, x, y, width, height, parent,
                                  HMENU(UINT_PTR(id)), ProgramModule(), nullptr);
     }
+    if (!Handle)
+        throw Exception(std::string("Cannot create control ") + className + ": system error " +
+                        std::to_string(GetLastError()));
     SetPropA(Handle, ControlProp, HANDLE(this));
     SetFont(PlainFont);
 }

@@ -5,6 +5,7 @@
 
 
 #include "../../res/resource.h"
+#include "../base/Errors.h"
 #include "../base/KeptObjects.h"
 #include "../base/Scoped.h"
 #include "../platform/Platform.h"
@@ -124,8 +125,9 @@ void Form::DialogFrame(const std::string& caption, int clientWidth, int clientHe
 
 void Form::Create()
 {
-    CreateHandle();
-    Created();
+    ShowingErrors([this] { CreateHandle(); });
+    if (Handle)
+        Created();
 }
 
 void Form::CreateFrom(Form& old)
@@ -186,6 +188,10 @@ void Form::CreateHandle()
         CreateWindowExA(ExStyle, ClassName, Caption.c_str(), Style, InitLeft, InitTop, r.right - r.left,
                         r.bottom - r.top, TheApplication.Handle, nullptr, ProgramModule(), this);
     }
+    // Out of window handles, or a desktop going away: told, never built on.
+    if (!Handle)
+        throw Exception(std::string("Cannot create window ") + ClassName + ": system error " +
+                        std::to_string(GetLastError()));
 }
 
 LRESULT CALLBACK Form::StaticProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)

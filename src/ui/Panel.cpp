@@ -337,6 +337,9 @@ LRESULT PanelWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 void PanelWindow::FilesDropped(HDROP drop)
 {
     const DroppedFiles dropped = TakeDroppedFiles(drop);
+    // Posted before a modal dialog disabled the panel.
+    if (!IsWindowEnabled(Handle))
+        return;
     for (const FavouriteKind kind : {FavouriteKind::Folders, FavouriteKind::Programs}) {
         const Picture& b = Buttons[kind == FavouriteKind::Folders ? FoldersButton : ProgramsButton];
         if (b.Contains(dropped.At.x, dropped.At.y))

@@ -397,7 +397,8 @@ bool Program::RoomInFavourites(FavouriteKind kind)
     return room;
 }
 
-void Program::AddToFavourites(FavouriteKind kind, const std::string& path, const std::string& defaultName)
+bool Program::AddToFavourites(FavouriteKind kind, const std::string& path, const std::string& defaultName,
+                              bool oneOfMany)
 {
     // Stored cut, it would be an entry that opens nothing.
     if (path.size() > MaxFavouritePath) {
@@ -405,16 +406,16 @@ void Program::AddToFavourites(FavouriteKind kind, const std::string& path, const
         tooLong.NameFile(path);
         throw tooLong;
     }
-    const std::string name = NameAsker.Ask(defaultName);
+    const std::optional<std::string> name = NameAsker.Ask(defaultName, oneOfMany);
     // Exit chosen while the name was asked for: the entry counts as
     // cancelled, and nothing is written after Exit's save.
-    if (TheApplication.Terminated)
-        return;
+    if (TheApplication.Terminated || !name)
+        return false;
     FavouriteList& list = ListOf(kind);
     // The file may have been read never, or edited meanwhile: the entry is
     // added to what it holds now.
     CatchUpWithFile(list, SettingsFilePath(FileOf(kind)));
-    const bool added = AddFavourite(list, path, name);
+    const bool added = AddFavourite(list, path, *name);
     // The start button stays usable while the name is asked for: a skin
     // change may have made the panel anew meanwhile, so it is the panel of
     // now that shows the new entry.
@@ -422,6 +423,7 @@ void Program::AddToFavourites(FavouriteKind kind, const std::string& path, const
     Panel->SetAddEnabled(kind, list.Count < MaxFavourites);
     if (added)
         SaveFavouritesIfChanged(list, SettingsFilePath(FileOf(kind)));
+    return true;
 }
 
 void Program::AddDroppedToFavourites(FavouriteKind kind, const std::vector<DroppedItem>& dropped)
@@ -439,9 +441,11 @@ void Program::AddDroppedToFavourites(FavouriteKind kind, const std::vector<Dropp
             continue;
         }
         // One that cannot be kept (a path too long) is told of, and the
-        // rest still go in.
+        // rest still go in; Escape at a name stops the rest, and what was
+        // added stays.
         try {
-            AddToFavourites(kind, entry.Path, entry.Name);
+            if (!AddToFavourites(kind, entry.Path, entry.Name, plan.Entries.size() > 1))
+                return;
         } catch (const std::exception& e) {
             TheApplication.ShowException(e);
         }
@@ -450,9 +454,12 @@ void Program::AddDroppedToFavourites(FavouriteKind kind, const std::vector<Dropp
         Application::Box(Panel->Handle, RefusedDropText(refused).c_str(), "Quorvel", MB_OK | MB_ICONINFORMATION);
 }
 
+// The slot comes from a WM_COMMAND, which any program may send.
 void Program::OpenFavourite(FavouriteKind kind, unsigned slot)
 {
-    ShellOpen(StartButton.Handle, FavouritesOf(kind).Entry[slot].Path);
+    const FavouriteList& list = FavouritesOf(kind);
+    if (slot >= 1 && slot <= list.Count)
+        ShellOpen(StartButton.Handle, list.Entry[slot].Path);
 }
 
 namespace {

@@ -68,7 +68,9 @@ public:
     // False, with that list's "Add" greyed, when the list is full.
     bool RoomInFavourites(FavouriteKind kind);
     // Asks for the new entry's name, then adds and saves it.
-    void AddToFavourites(FavouriteKind kind, const std::string& path, const std::string& defaultName);
+    // False when the user stopped a run of them (`oneOfMany`) at this one.
+    bool AddToFavourites(FavouriteKind kind, const std::string& path, const std::string& defaultName,
+                         bool oneOfMany = false);
     // Each dropped item that fits, its name asked for as "Add" asks it; the
     // user is told how many did not fit.
     void AddDroppedToFavourites(FavouriteKind kind, const std::vector<DroppedItem>& dropped);

@@ -240,19 +240,33 @@ TEST(Favourites, FilesDroppedOnTheButtonsJoinTheirListsUpToTwenty)
     ASSERT_TRUE(s.Q.WaitStarted());
     HWND panel = s.ShowPanel();
 
-    // On the frame, between the buttons: nothing is asked, nothing written.
+    // On the frame, between the buttons, and under a modal dialog (About):
+    // nothing is asked, nothing written.
     const RECT r = WindowRect(panel);
     ASSERT_TRUE(DragFilesTo({dir + "Alpha"}, POINT{r.left + 3, (r.top + r.bottom) / 2}));
+    Command(s.StartButton(), CmdAbout);
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (about = s.Q.Window("TAbout")) && IsWindowVisible(about); }));
+    DragFilesTo({dir + "Alpha"}, ButtonCentre(panel, s.App, FoldersButton));
     Sleep(1500);
     EXPECT_FALSE(IsWindowVisible(s.Q.Window("TNameForm")));
     EXPECT_EQ("", ReadBytes(s.App.File("Dirs.qvl")));
     EXPECT_EQ(apps, ReadBytes(s.App.File("Apps.qvl")));
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(about); }));
 
+    // Escape at the second name stops the rest; the first stays.
     ASSERT_TRUE(DragFilesTo({dir + "Alpha", dir + "Beta", dir + "Gamma\\notes.txt"},
                             ButtonCentre(panel, s.App, FoldersButton)));
-    AnswerNamesWithDefault(s, "Dirs.qvl", 3);
-    EXPECT_EQ("Alpha\r\n" + dir + "Alpha\r\nBeta\r\n" + dir + "Beta\r\nGamma\r\n" + dir + "Gamma\r\n",
-              ReadBytes(s.App.File("Dirs.qvl")));
+    AnswerNamesWithDefault(s, "Dirs.qvl", 1);
+    HWND name = s.Q.Window("TNameForm");
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(name) != FALSE; }));
+    SetForegroundWindow(name);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(name); }));
+    Sleep(500);
+    EXPECT_FALSE(IsWindowVisible(name)) << "no third name";
+    EXPECT_EQ("Alpha\r\n" + dir + "Alpha\r\n", ReadBytes(s.App.File("Dirs.qvl")));
 
     ASSERT_TRUE(DragFilesTo({dir + "one.exe", dir + "two.exe", dir + "three.exe"},
                             ButtonCentre(panel, s.App, ProgramsButton)));

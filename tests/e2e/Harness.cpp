@@ -382,31 +382,57 @@ void TypeText(const std::string& text)
     Sleep(100);
 }
 
+namespace {
+// Puts the pointer at (x, y) and waits until it stays there. Under Wine each
+// move warps the X pointer, and the X server's report of an earlier warp may
+// be taken after a later move and put the pointer back: a button pressed
+// then lands where the last click did. The button goes as an event of its
+// own besides: Wine gives a button event that carries its own move the
+// position the pointer had before it.
+void PointerTo(int x, int y)
+{
+    INPUT move = MouseAt(x, y, MOUSEEVENTF_MOVE);
+    SendInput(1, &move, sizeof(INPUT));
+    for (int waited = 0, still = 0; waited < 2000 && still < 5; waited += 10) {
+        Sleep(10);
+        POINT now;
+        GetCursorPos(&now);
+        if (now.x == x && now.y == y) {
+            ++still;
+        } else {
+            still = 0;
+            SendInput(1, &move, sizeof(INPUT));
+        }
+    }
+}
+
+void Buttons(int x, int y, std::initializer_list<DWORD> flags)
+{
+    std::vector<INPUT> in;
+    for (DWORD f : flags)
+        in.push_back(MouseAt(x, y, f));
+    SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
+    Sleep(150);
+}
+} // namespace
+
 void MoveMouse(int x, int y)
 {
-    INPUT in = MouseAt(x, y, MOUSEEVENTF_MOVE);
-    SendInput(1, &in, sizeof(INPUT));
-    Sleep(150);
+    PointerTo(x, y);
 }
 
 void PressOrRelease(int x, int y, bool down, bool right)
 {
-    // The move and the button as two events: Wine gives a button event that
-    // carries its own move the position the pointer had before it.
-    INPUT in[2] = {MouseAt(x, y, MOUSEEVENTF_MOVE),
-                   MouseAt(x, y, right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
-                                       : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP))};
-    SendInput(2, in, sizeof(INPUT));
-    Sleep(150);
+    PointerTo(x, y);
+    Buttons(x, y, {DWORD(right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                               : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP))});
 }
 
 void ClickAt(int x, int y, bool right)
 {
-    INPUT in[3] = {MouseAt(x, y, MOUSEEVENTF_MOVE), MouseAt(x, y, 0), MouseAt(x, y, 0)};
-    in[1].mi.dwFlags |= right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-    in[2].mi.dwFlags |= right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-    SendInput(3, in, sizeof(INPUT));
-    Sleep(150);
+    PointerTo(x, y);
+    Buttons(x, y, {DWORD(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                   DWORD(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)});
 }
 
 HWND FocusOf(HWND w)

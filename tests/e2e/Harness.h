@@ -128,13 +128,9 @@ template <typename F>
 bool ClickUntil(POINT p, F done)
 {
     for (int i = 0; i < 3; ++i) {
-        const DWORD start = GetTickCount();
         ClickAt(p.x, p.y);
-        if (WaitFor(done, 1000)) {
-            if (GetTickCount() - start > 600)
-                printf("slow click: %lu ms\n", GetTickCount() - start);
+        if (WaitFor(done, 1000))
             return true;
-        }
     }
     DescribeMissedClick(p);
     return false;

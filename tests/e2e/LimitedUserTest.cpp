@@ -70,4 +70,17 @@ TEST(LimitedUser, SettingsLiveInTheUsersFolderFilledOnceFromBesideTheProgram)
     PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
     EXPECT_TRUE(q.WaitExit());
     EXPECT_TRUE(IsWindowVisible(tray.Start));
+
+    // Where the user may create files but not replace another user's, the
+    // user's folder is used too, and a change saves without a word.
+    const Install shared = Install::At(Env("QV_SHAREDDIR"));
+    const std::string theirs = ReadBytes(shared.File("Settings.ini"));
+    Quorvel other(shared);
+    ASSERT_TRUE(other.WaitStarted());
+    Command(other.Window("TForm1"), CmdMonitorPowerOff);
+    EXPECT_TRUE(WaitFor([&] { return Line(ReadBytes(mine + "Settings.ini"), "monitor=") == "monitor=0"; }));
+    EXPECT_EQ(nullptr, other.ErrorBox());
+    PostMessageA(other.Window("TForm1"), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(other.WaitExit()) << "asked to close without saving";
+    EXPECT_EQ(theirs, ReadBytes(shared.File("Settings.ini")));
 }

@@ -48,7 +48,13 @@ printf 'autorun=false\r\nnumbut=5\r\nmonitor=0\r\n' >"$area/Quorvel/Settings.ini
 printf 'Work\r\nC:\\Work\r\n' >"$area/Quorvel/Dirs.qvl"
 printf 'Pad\r\nC:\\pad.exe\r\n' >"$area/Quorvel/Apps.qvl"
 chmod 444 "$area/Quorvel/Settings.ini"
+# A folder anyone may add to, as one an administrator made under C:\, with
+# the administrator's files in it: the user may create files there, but not
+# replace those.
+cp -r "$area/Quorvel" "$area/Shared"
+chmod 644 "$area/Shared/Settings.ini"
 chmod -R a+rX "$area"
+chmod 777 "$area/Shared"
 cp -p "$area/Quorvel/"*.ini "$area/Quorvel/"*.qvl "$area/beside/"
 ls -la "$area/Quorvel" >"$area/listing"
 
@@ -58,6 +64,7 @@ DISPLAY= qv_display
 status=0
 cd "$area"
 runuser -u "$user" -- env -u XDG_RUNTIME_DIR HOME="$home" QV_LIMITEDDIR="Z:$(echo "$area/Quorvel/" | tr / '\\')" \
+    QV_SHAREDDIR="Z:$(echo "$area/Shared/" | tr / '\\')" \
     "$area/tests/e2e/run.sh" "$home/e2e" "$area/Quorvel" "$area/driver/$(basename "$driver")" "$version" plain \
     "$filter" || status=$?
 

@@ -38,15 +38,29 @@ void NameDialog::OnShow()
     ResetKeyboard();
 }
 
-// Escape (IDCANCEL) does nothing: the dialog cannot be escaped. "Default"
-// and the close box both mean the default name.
+// Escape (IDCANCEL) does nothing for a single entry: the dialog cannot be
+// escaped. "Default" and the close box both mean the default name.
 void NameDialog::OnOk()
 {
     Typed = NameEdit.Text();
     EndModal(DialogResult::Ok);
 }
 
-std::string NameDialog::Ask(const std::string& defaultName)
+std::optional<std::string> NameDialog::Ask(const std::string& defaultName, bool oneOfMany)
 {
-    return ShowModal() == DialogResult::Ok ? Typed : defaultName;
+    Stoppable = oneOfMany;
+    Stopped = false;
+    const DialogResult result = ShowModal();
+    if (Stopped)
+        return std::nullopt;
+    return result == DialogResult::Ok ? Typed : defaultName;
+}
+
+// Escape: only a run of names can be stopped.
+void NameDialog::Command(UINT id, UINT)
+{
+    if (id == IDCANCEL && Stoppable) {
+        Stopped = true;
+        EndModal(DialogResult::Cancel);
+    }
 }
