@@ -308,12 +308,39 @@ Function InstallKindPageLeave
   ${EndIf}
 FunctionEnd
 
+; This installer is ANSI: a user folder whose name has letters the code page
+; cannot spell (a Greek user name on a Cyrillic system) loses those letters
+; from its path, and "just for me" would land outside the user's profile.
+; Asked in Unicode, the names show a question mark for each such letter,
+; which no Windows path holds. (The 95 family has no Unicode call here.)
+Function CheckUsersFolders
+  ; Local application data, application data, the Start menu's programs.
+  StrCpy $2 ""
+  StrCpy $3 ""
+  StrCpy $4 ""
+  System::Call 'shell32::SHGetFolderPathW(p 0, i 0x1C, p 0, i 0, w .r2)'
+  System::Call 'shell32::SHGetFolderPathW(p 0, i 0x1A, p 0, i 0, w .r3)'
+  System::Call 'shell32::SHGetFolderPathW(p 0, i 0x02, p 0, i 0, w .r4)'
+  StrCpy $0 "$2|$3|$4"
+  StrCpy $1 0
+  ${Do}
+    StrCpy $2 $0 1 $1
+    ${If} $2 == "?"
+      MessageBox MB_OK|MB_ICONSTOP "Quorvel cannot be installed just for you: the name of your user folder has letters this system's code page lacks. Install it for all users, or unpack the zip into a folder of your own." /SD IDOK
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
+    IntOp $1 $1 + 1
+  ${LoopUntil} $2 == ""
+FunctionEnd
+
 Section "Quorvel" SecMain
   SectionIn RO
   ${If} $ForAllUsers = 1
     SetShellVarContext all
   ${Else}
     SetShellVarContext current
+    Call CheckUsersFolders
   ${EndIf}
   ; Only an earlier installation here can be locked by a running Quorvel.
   ${If} ${FileExists} "$INSTDIR\Quorvel.exe"

@@ -28,12 +28,12 @@ bool CanCreateFilesIn(const std::string& folder)
 
 // Every save replaces the file: in a folder anyone may add to (one an
 // administrator made under C:\), the files another user left there cannot
-// be. A file write-protected by its own user is left to the saves, which say
-// so.
+// be. A file write-protected by its own user, or a folder in a file's place,
+// is left to the reads and saves, which say so.
 bool CanReplace(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY))
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return true;
     const HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                  nullptr, OPEN_EXISTING, 0, nullptr);

@@ -577,25 +577,10 @@ WindowCommandWatch::~WindowCommandWatch()
 // What stood under a click that never took, for the failure's report.
 void DescribeMissedClick(POINT p)
 {
-    const HWND at = WindowFromPoint(p), fg = GetForegroundWindow();
-    DWORD pid = 0;
-    GetWindowThreadProcessId(at, &pid);
-    POINT cursor;
-    GetCursorPos(&cursor);
-    GUITHREADINFO gui = {};
-    gui.cbSize = sizeof gui;
-    GetGUIThreadInfo(GetWindowThreadProcessId(at, nullptr), &gui);
-    printf("missed click at %ld,%ld: under it %s \"%s\" pid %lu visible %d enabled %d; foreground %s; cursor %ld,%ld; "
-           "capture in its thread %s, menu mode %d\n",
-           p.x, p.y, ClassOf(at).c_str(), TextOf(at).c_str(), pid, IsWindowVisible(at), IsWindowEnabled(at),
-           ClassOf(fg).c_str(), cursor.x, cursor.y, ClassOf(gui.hwndCapture).c_str(), int(gui.flags & GUI_INMENUMODE));
-    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
-        if (ClassOf(w) == "TForm2" || ClassOf(w) == "TForm1") {
-            RECT r;
-            GetWindowRect(w, &r);
-            printf("  %s visible %d enabled %d at %ld,%ld-%ld,%ld\n", ClassOf(w).c_str(), IsWindowVisible(w),
-                   IsWindowEnabled(w), r.left, r.top, r.right, r.bottom);
-        }
+    const HWND at = WindowFromPoint(p);
+    printf("missed click at %ld,%ld: under it %s \"%s\", visible %d, enabled %d; in front %s\n", p.x, p.y,
+           ClassOf(at).c_str(), TextOf(at).c_str(), IsWindowVisible(at), IsWindowEnabled(at),
+           ClassOf(GetForegroundWindow()).c_str());
     static int n = 0;
     Screenshot("missed-click-" + std::to_string(++n));
 }

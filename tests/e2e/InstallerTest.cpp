@@ -382,4 +382,28 @@ TEST(Installer, JustForMeBesideAllUsersKeepsToTheUsersOwnPlaces)
     EXPECT_FALSE(Exists(commonMenu));
     RemoveTree(mine);
     RemoveTree(everyones);
+
+    // A user whose name the code page cannot spell (Greek on a Cyrillic
+    // system): told so, with an error for a silent run, and nothing installed.
+    if (GetVersion() < 0x80000000) {
+        const std::wstring greek = L"C:\\users\\\x03A3\x03BF\x03C6\x03AF\x03B1";
+        CreateDirectoryW(greek.c_str(), nullptr);
+        const wchar_t* const keys[] = {L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+                                       L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
+        const std::string was = RegString(folders, "Local AppData", HKEY_CURRENT_USER);
+        const std::wstring wasWide(was.begin(), was.end());
+        const auto setLocalAppData = [&](const std::wstring& folder) {
+            for (const wchar_t* key : keys) {
+                HKEY k;
+                RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr);
+                RegSetValueExW(k, L"Local AppData", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                               DWORD((folder.size() + 1) * sizeof(wchar_t)));
+                RegCloseKey(k);
+            }
+        };
+        setLocalAppData(greek);
+        EXPECT_EQ(2u, RunToEnd(setup, "/S /CURRENTUSER", work));
+        EXPECT_EQ("<no key>", RegString(UninstallKey, "InstallLocation", HKEY_CURRENT_USER));
+        setLocalAppData(wasWide);
+    }
 }

@@ -77,8 +77,8 @@ TEST(LimitedUser, SettingsLiveInTheUsersFolderFilledOnceFromBesideTheProgram)
     const std::string theirs = ReadBytes(shared.File("Settings.ini"));
     Quorvel other(shared);
     ASSERT_TRUE(other.WaitStarted());
-    Command(other.Window("TForm1"), CmdMonitorPowerOff);
-    EXPECT_TRUE(WaitFor([&] { return Line(ReadBytes(mine + "Settings.ini"), "monitor=") == "monitor=0"; }));
+    Command(other.Window("TForm1"), CmdStandardXpSkin);
+    EXPECT_TRUE(WaitFor([&] { return Line(ReadBytes(mine + "Settings.ini"), "skin=") == "skin=xpdef.qvs"; }));
     EXPECT_EQ(nullptr, other.ErrorBox());
     PostMessageA(other.Window("TForm1"), WM_CLOSE, 0, 0);
     EXPECT_TRUE(other.WaitExit()) << "asked to close without saving";
