@@ -574,13 +574,3 @@ WindowCommandWatch::~WindowCommandWatch()
         FreeLibrary(Module);
 }
 
-// What stood under a click that never took, for the failure's report.
-void DescribeMissedClick(POINT p)
-{
-    const HWND at = WindowFromPoint(p);
-    printf("missed click at %ld,%ld: under it %s \"%s\", visible %d, enabled %d; in front %s\n", p.x, p.y,
-           ClassOf(at).c_str(), TextOf(at).c_str(), IsWindowVisible(at), IsWindowEnabled(at),
-           ClassOf(GetForegroundWindow()).c_str());
-    static int n = 0;
-    Screenshot("missed-click-" + std::to_string(++n));
-}

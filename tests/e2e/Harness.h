@@ -123,7 +123,6 @@ void ClickAt(int x, int y, bool right = false);
 // Clicks until `done` holds, three times at most. Under Wine a synthetic
 // click that follows a capture taken and released by another window is now
 // and then passed over; a user would click again.
-void DescribeMissedClick(POINT p);
 template <typename F>
 bool ClickUntil(POINT p, F done)
 {
@@ -132,7 +131,6 @@ bool ClickUntil(POINT p, F done)
         if (WaitFor(done, 1000))
             return true;
     }
-    DescribeMissedClick(p);
     return false;
 }
 void MoveMouse(int x, int y);
