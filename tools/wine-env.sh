@@ -5,9 +5,9 @@
 # prefix FROM (made first when it is not there): runs side by side each have
 # their own Wine session, and none inherits what an earlier run left.
 # QV_DPI sets the screen's dots per inch in it (96 unless given).
-# qv_display: makes sure a display is there, starting Xvfb when there is none;
-# qv_own_display always starts one, for a run whose input must not reach
-# another's windows.
+# qv_display: makes sure a display is there, starting Xvfb when there is none
+# (CTest gives each end-to-end entry none, so that one entry's input never
+# reaches another's windows).
 
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win32
@@ -90,10 +90,6 @@ qv_display() {
     if [ -n "$DISPLAY" ] && xdpyinfo >/dev/null 2>&1; then
         return
     fi
-    qv_own_display
-}
-
-qv_own_display() {
     # Xvfb picks a free number itself and says which once it listens: two
     # runs starting at once never take the same.
     number=$(mktemp)
