@@ -208,7 +208,9 @@ TEST(Favourites, ANameTheCodePageLacksIsStoredByAShortNameAndALongPathWhole)
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str())) << path << " opens nothing";
 
     std::string deep = s.App.Dir;
-    while (deep.size() < 240) {
+    // Folders stop short of the 248 characters a folder may have, wherever
+    // the run's folder lies.
+    while (deep.size() < 220) {
         deep += std::string(20, 'd') + "\\";
         CreateDirectoryA(deep.c_str(), nullptr);
     }
@@ -221,6 +223,41 @@ TEST(Favourites, ANameTheCodePageLacksIsStoredByAShortNameAndALongPathWhole)
                  LPARAM(ButtonOf(name, "Default")));
     EXPECT_TRUE(WaitFor([&] { return ReadBytes(s.App.File("Apps.qvl")).find("\r\n" + longPath + "\r\n") != std::string::npos; }))
         << ReadBytes(s.App.File("Apps.qvl"));
+
+    // A copy unpacked below that folder, as below a Greek user's Downloads,
+    // started by its Unicode path: it finds its skins, and names itself in
+    // the Run key and its settings by paths that open.
+    PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(s.Q.WaitExit());
+    ClearRunValue();
+    const Install unpacked("Favourites.GreekCopy");
+    WriteBytes(unpacked.File("Settings.ini"), "autorun=true\r\n");
+    const std::wstring from(unpacked.Dir.begin(), unpacked.Dir.end() - 1), copy = folder + L"\\Quorvel";
+    ASSERT_TRUE(MoveFileW(from.c_str(), copy.c_str()));
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(CreateProcessW((copy + L"\\Quorvel.exe").c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                               copy.c_str(), &si, &pi));
+    const auto windowOf = [&](const char* cls) -> HWND {
+        for (HWND w : TopLevelWindows(pi.dwProcessId))
+            if (ClassOf(w) == cls && IsWindowVisible(w))
+                return w;
+        return nullptr;
+    };
+    std::string run;
+    ASSERT_TRUE(WaitFor([&] { return windowOf("TForm1") && (run = RunValue()).size() > 2 && run[0] == '"'; })) << run;
+    EXPECT_EQ(nullptr, windowOf("#32770")) << TextOf(windowOf("#32770"));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(run.substr(1, run.size() - 2).c_str())) << run;
+    PostMessageA(windowOf("TForm1"), WM_CLOSE, 0, 0);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(pi.hProcess, 10000));
+    const std::string settings = ReadBytes(run.substr(1, run.rfind('\\')) + "Settings.ini");
+    const size_t at = settings.find("skindir=") + 8;
+    const std::string skins = settings.substr(at, settings.find("\r\n", at) - at);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(skins.c_str())) << settings;
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    ClearRunValue();
 }
 
 // Dragged from another program, as from Explorer: on the folders button a
