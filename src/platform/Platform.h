@@ -36,8 +36,8 @@ void PlaceOnTaskbar(HWND wnd, HWND tray);
 // Laid over, the button then follows the taskbar: at its left or top end
 // wherever it stands and however thick it is, hidden while the taskbar has
 // slid out of sight and while another program's window fills the taskbar's
-// monitor from the front. `wnd` is posted `message` each time such a
-// full-screen program comes or goes; FullScreenInFront tells which.
+// monitor from the front. Either way `wnd` is posted `message` each time
+// such a full-screen program comes or goes; FullScreenInFront tells which.
 void TellOfFullScreen(HWND wnd, UINT message);
 bool FullScreenInFront();
 // The button's place and the window in front looked at again: Wine reports

@@ -342,18 +342,21 @@ bool FullScreenOn(const ScreenRect& monitor, HWND front)
 // in front, so nothing runs while nothing changes: Windows reports both to
 // those who listen. Wine 8 reports neither (it carries what a program reports
 // itself), so there the restack that follows another program's new or
-// activated window looks again.
+// activated window looks again. A button in the taskbar (95 to XP) goes with
+// its taskbar, which a full-screen program covers; only the panel is told.
 class TaskbarFollower {
 public:
-    void Follow(HWND button, HWND tray)
+    void Follow(HWND button, HWND tray, bool laidOver)
     {
         Button = button;
         Tray = tray;
+        LaidOver = laidOver;
         DWORD pid = 0;
         GetWindowThreadProcessId(tray, &pid);
         // Its whole process: Wine does not deliver events to a hook on one
         // thread of another process.
-        TrayMoves = WatchEvents(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, Moved, pid);
+        if (laidOver)
+            TrayMoves = WatchEvents(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, Moved, pid);
         FrontMoves.Reset();
         Front = nullptr;
         if (!FrontChanges)
@@ -373,15 +376,21 @@ public:
 private:
     static void CALLBACK Moved(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD);
     static void CALLBACK FrontChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD);
+    static void CALLBACK FrontLeft(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD);
     static void CALLBACK LookNow(HWND, UINT, UINT_PTR, DWORD);
+    static LRESULT CALLBACK CatcherProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void WatchFront(HWND front);
+    void WatchFullScreenLeave(HWND fullScreen);
+    HWND Catcher();
 
     HWND Button = nullptr, Tray = nullptr;
+    bool LaidOver = true;
     HWND Front = nullptr;  // the window in front when last looked
     bool FullScreen = false;
+    HWND LeaveWatched = nullptr;
     HWND Told = nullptr;
     UINT TellMessage = 0;
-    ScopedWinEventHook TrayMoves, FrontMoves, FrontChanges;
+    ScopedWinEventHook TrayMoves, FrontMoves, FrontChanges, FrontHides, FrontMinimizes;
     ScopedThreadTimer FirstLook;
 };
 
@@ -408,25 +417,78 @@ void TaskbarFollower::Update()
         return;
     WatchFront(GetForegroundWindow());
     const ScreenRect monitor = MonitorOf(Tray);
-    RECT tray = {};
-    GetWindowRect(Tray, &tray);
     const bool fullScreen = FullScreenOn(monitor, Front);
-    // A taskbar window never shown (Wine's own without its taskbar) is no
-    // taskbar that slid away: the button stays at its place then.
-    const bool slidAway = IsWindowVisible(Tray) && !TaskbarInSight(ScreenRectOf(tray), monitor);
-    const bool show = !fullScreen && !slidAway;
-    const bool wasShown = IsWindowVisible(Button) != FALSE;
-    const POINT at = SpotOnScreen(Button, Tray);
-    SetWindowPos(Button, nullptr, at.x, at.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-    // Under Wine the window that went to the front stands above it on screen.
-    if (show && !wasShown)
-        RestackSoon();
+    WatchFullScreenLeave(fullScreen ? Front : nullptr);
+    if (LaidOver) {
+        RECT tray = {};
+        GetWindowRect(Tray, &tray);
+        // A taskbar window never shown (Wine's own without its taskbar) is no
+        // taskbar that slid away: the button stays at its place then.
+        const bool slidAway = IsWindowVisible(Tray) && !TaskbarInSight(ScreenRectOf(tray), monitor);
+        const bool show = !fullScreen && !slidAway;
+        const bool wasShown = IsWindowVisible(Button) != FALSE;
+        const POINT at = SpotOnScreen(Button, Tray);
+        SetWindowPos(Button, nullptr, at.x, at.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        // Under Wine the window that went to the front stands above it on screen.
+        if (show && !wasShown)
+            RestackSoon();
+    }
     if (fullScreen != FullScreen) {
         FullScreen = fullScreen;
         if (Told)
             PostMessageA(Told, TellMessage, 0, 0);
     }
+}
+
+// A full-screen program that closes, hides or minimises its window may leave
+// no window in front to tell of it: its window's own events do. Wine 8 raises
+// none of them, but when the active window closes or hides it activates
+// another, the first it finds below that window: an unseen window of ours
+// placed right there is told, and hands the activation on as it hides.
+// (Wine 8 tells nobody of a minimised window.)
+void TaskbarFollower::WatchFullScreenLeave(HWND fullScreen)
+{
+    if (fullScreen == LeaveWatched)
+        return;
+    LeaveWatched = fullScreen;
+    FrontHides.Reset();
+    FrontMinimizes.Reset();
+    if (!fullScreen) {
+        if (IsWine())
+            ShowWindow(Catcher(), SW_HIDE);
+        return;
+    }
+    DWORD pid = 0;
+    GetWindowThreadProcessId(fullScreen, &pid);
+    FrontHides = WatchEvents(EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, FrontLeft, pid);
+    FrontMinimizes = WatchEvents(EVENT_SYSTEM_MINIMIZESTART, EVENT_SYSTEM_MINIMIZESTART, FrontLeft, pid);
+    if (IsWine())
+        SetWindowPos(Catcher(), fullScreen, -8, -8, 1, 1, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+LRESULT CALLBACK TaskbarFollower::CatcherProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        ShowWindow(wnd, SW_HIDE);  // Wine activates the next window below
+        TheTaskbarFollower.Update();
+        return 0;
+    }
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+
+HWND TaskbarFollower::Catcher()
+{
+    static const HWND catcher = [] {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = CatcherProc;
+        wc.hInstance = ProgramModule();
+        wc.lpszClassName = "TFullScreenLeave";
+        RegisterClassA(&wc);
+        return CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, -8, -8, 1, 1, nullptr, nullptr,
+                               wc.hInstance, nullptr);
+    }();
+    return catcher;
 }
 
 void CALLBACK TaskbarFollower::Moved(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD)
@@ -441,6 +503,12 @@ void CALLBACK TaskbarFollower::FrontChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LO
     TheTaskbarFollower.Update();
 }
 
+void CALLBACK TaskbarFollower::FrontLeft(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD)
+{
+    if (object == OBJID_WINDOW && wnd && wnd == TheTaskbarFollower.LeaveWatched)
+        TheTaskbarFollower.Update();
+}
+
 void CALLBACK TaskbarFollower::LookNow(HWND, UINT, UINT_PTR, DWORD)
 {
     TheTaskbarFollower.FirstLook.Reset();
@@ -453,7 +521,7 @@ void OverlayTaskbar(HWND wnd, HWND tray)
     const POINT at = SpotOnScreen(wnd, tray);
     SetOwner(wnd, tray);
     SetWindowPos(wnd, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    TheTaskbarFollower.Follow(wnd, tray);
+    TheTaskbarFollower.Follow(wnd, tray, true);
     // A taskbar that came up anew stands above it on screen.
     RestackSoon();
 }
@@ -510,8 +578,10 @@ void PlaceOnTaskbar(HWND wnd, HWND tray)
         return;
     if (LaidOverUnderWine() || IsVistaOrLater())
         OverlayTaskbar(wnd, tray);
-    else
+    else {
         EmbedInTaskbar(wnd, tray);
+        TheTaskbarFollower.Follow(wnd, tray, false);
+    }
 }
 
 void CentreOnTaskbar(HWND wnd, HWND tray)

@@ -94,6 +94,15 @@ TEST(Embedded, TheProgramsButtonLivesInTheTaskbarAndAnswersThere)
     Sleep(300);
     ExpectEmbedded(button, tray, pic, "after the taskbar's restart");
     EXPECT_TRUE(ClickZoneUntil(button, app, 3, [&] { return IsWindowVisible(q.Window("TForm2")) != FALSE; }));
+    // The taskbar goes under a full-screen program, and the button in it;
+    // the panel steps aside by itself.
+    {
+        const FullScreenProgram other;
+        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(q.Window("TForm2")); }, 3000)) << "panel over full screen";
+        Sleep(1500);  // past the restacks its coming brought
+        other.Leave(FullScreenProgram::Closed, true);
+        EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(q.Window("TForm2")) != FALSE; }, 3000));
+    }
 
     // Another skin: the child takes its size and shape where it stands.
     const Picture win98 = PictureFile(app.Dir + "Skins\\win98\\normal.bmp");

@@ -107,6 +107,17 @@ TEST_P(Follow, TheButtonGoesWithTheTaskbarAndStepsAsideForAFullScreenProgram)
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(button) && !IsWindowVisible(panel); }, 3000)) << "unreported";
     Post(tray, "QuorvelTest.Follow.FullScreen", 0, 1);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(panel) && placed(); }, 3000)) << "unreported";
+    // Another program's, the only window it has, that goes and leaves no
+    // window in front: closed or hidden as under Wine alone, minimised as
+    // Windows reports it.
+    using Way = FullScreenProgram::Way;
+    for (const auto& way : {std::pair{Way::Closed, "closed"}, {Way::Hidden, "hidden"}, {Way::Minimised, "minimised"}}) {
+        const FullScreenProgram other;
+        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(button) && !IsWindowVisible(panel); }, 3000)) << way.second;
+        Sleep(1500);  // past the restacks its coming brought
+        other.Leave(way.first, way.first == Way::Minimised);
+        EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(panel) && placed(); }, 3000)) << way.second;
+    }
     // The panel's place overlaps a taskbar thicker than XP's: out of the way
     // for a look at the whole button.
     EXPECT_TRUE(ClickZoneUntil(button, app, 3, [&] { return !IsWindowVisible(panel); }));

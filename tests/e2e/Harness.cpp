@@ -304,6 +304,17 @@ bool TestTaskbar::Restart()
     return Tray && !IsWindow(old);
 }
 
+FullScreenProgram::FullScreenProgram()
+{
+    Info = Launch(Env("QV_TASKBAR"), "--full-screen", Env("QV_WORK"));
+    WaitFor([this] { return (Window = FindWindowA("FullScreenProgram", "other full screen")) != nullptr; });
+}
+
+void FullScreenProgram::Leave(Way way, bool reported) const
+{
+    PostMessageA(Window, RegisterWindowMessageA("QuorvelTest.FullScreen.Leave"), way, reported);
+}
+
 void TestTaskbar::ShowStart()
 {
     PostMessageA(Tray, RegisterWindowMessageA("QuorvelTest.ShowStart"), 0, 0);

@@ -97,6 +97,21 @@ private:
     PROCESS_INFORMATION Info = {};
 };
 
+// Another program's window filling the screen from the front, the only
+// window its process has; it goes as Leave says, reported as Windows would
+// or, as under Wine 8, not.
+class FullScreenProgram {
+public:
+    enum Way { Closed, Hidden, Minimised };
+    FullScreenProgram();
+    ~FullScreenProgram() { EndProcess(Info); }
+    void Leave(Way way, bool reported) const;
+    HWND Window = nullptr;
+
+private:
+    PROCESS_INFORMATION Info = {};
+};
+
 std::vector<HWND> TopLevelWindows(DWORD pid);
 std::string ClassOf(HWND w);
 std::string TextOf(HWND w);

@@ -43,6 +43,11 @@
 // in front and makes it fill the screen, or closes it (0); with lParam 1 it
 // is made full screen at once and nothing is reported, as under Wine alone.
 //
+// "TestTaskbar.exe --full-screen" is instead another program that fills the
+// screen from the front; posted "QuorvelTest.FullScreen.Leave", its window
+// closes (wParam 0), hides (1) or minimises (2), and with lParam 1 reports it
+// as Windows would, which Wine 8 does not.
+//
 // Usage: TestTaskbar.exe <log file> <watched file> [shape [reverse]]
 #include <windows.h>
 
@@ -88,6 +93,19 @@ LRESULT CALLBACK StartProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK PartProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     LogPart(wnd, msg, lParam);
+    static const UINT leave = RegisterWindowMessageA("QuorvelTest.FullScreen.Leave");
+    if (msg == leave) {
+        const DWORD event[] = {EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, EVENT_SYSTEM_MINIMIZESTART};
+        if (wParam == 0)
+            DestroyWindow(wnd);
+        else
+            ShowWindow(wnd, wParam == 1 ? SW_HIDE : SW_MINIMIZE);
+        if (lParam && wParam < 3)
+            NotifyWinEvent(event[wParam], wnd, OBJID_WINDOW, CHILDID_SELF);
+        return 0;
+    }
+    if (msg == WM_DESTROY && GetWindowLongPtrA(wnd, GWLP_USERDATA))
+        PostQuitMessage(0);
     if (msg == WM_ERASEBKGND) {
         RECT r;
         GetClientRect(wnd, &r);
@@ -156,6 +174,19 @@ void Slide(HWND tray, bool away)
 
 LRESULT CALLBACK FullScreenProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    static const UINT leave = RegisterWindowMessageA("QuorvelTest.FullScreen.Leave");
+    if (msg == leave) {
+        const DWORD event[] = {EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, EVENT_SYSTEM_MINIMIZESTART};
+        if (wParam == 0)
+            DestroyWindow(wnd);
+        else
+            ShowWindow(wnd, wParam == 1 ? SW_HIDE : SW_MINIMIZE);
+        if (lParam && wParam < 3)
+            NotifyWinEvent(event[wParam], wnd, OBJID_WINDOW, CHILDID_SELF);
+        return 0;
+    }
+    if (msg == WM_DESTROY && GetWindowLongPtrA(wnd, GWLP_USERDATA))
+        PostQuitMessage(0);
     if (msg == WM_ERASEBKGND) {
         RECT r;
         GetClientRect(wnd, &r);
@@ -395,6 +426,19 @@ void Register(const char* cls, WNDPROC proc, HBRUSH background)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    MSG msg;
+    if (__argc == 2 && std::string(__argv[1]) == "--full-screen") {
+        Register("FullScreenProgram", FullScreenProc, nullptr);
+        const HWND w = CreateWindowExA(0, "FullScreenProgram", "other full screen", WS_POPUP, 0, 0,
+                                       GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                       instance, nullptr);
+        SetWindowLongPtrA(w, GWLP_USERDATA, 1);  // its process ends with it
+        ShowWindow(w, SW_SHOW);
+        SetForegroundWindow(w);
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+            DispatchMessageA(&msg);
+        return 0;
+    }
     if (__argc < 3)
         return 2;
     Log = fopen(__argv[1], "w");
@@ -414,7 +458,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         MakeSecondary(instance);
     MakeTaskbar(instance, false);
 
-    MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
