@@ -10,6 +10,7 @@ set(QV_PORTABLE
   src/model/Settings.cpp
   src/model/SkinFile.cpp
   src/model/HitZone.cpp
+  src/model/PartGeometry.cpp
   src/model/PanelLayout.cpp
   src/model/Favourites.cpp
   src/model/WindowRules.cpp
