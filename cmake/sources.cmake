@@ -48,6 +48,7 @@ set(QV_TOOLKIT
   src/toolkit/Menus.cpp
   src/toolkit/Controls.cpp
   src/toolkit/Layout.cpp
+  src/toolkit/Accessible.cpp
 )
 list(TRANSFORM QV_TOOLKIT PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 
