@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "../platform/ComObject.h"
 #include "../platform/Platform.h"
 #include "Form.h"
 
@@ -47,29 +48,9 @@ void SetNumber(VARIANT* v, LONG value)
 
 // The description of one form, for as long as some tool keeps it; it reads
 // the form anew at every call and answers nothing once the window is gone.
-class PartsAccessible final : public IAccessible {
+class PartsAccessible final : public ComObject<IAccessible, IDispatch> {
 public:
     explicit PartsAccessible(HWND wnd) : Wnd(wnd) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override
-    {
-        if (!IsEqualIID(id, __uuidof(IUnknown)) && !IsEqualIID(id, __uuidof(IDispatch)) &&
-            !IsEqualIID(id, __uuidof(IAccessible))) {
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        *out = static_cast<IAccessible*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(InterlockedIncrement(&Refs)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&Refs);
-        if (left == 0)
-            delete this;
-        return ULONG(left);
-    }
 
     // Tools call IAccessible directly; nothing is named through IDispatch.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
@@ -296,7 +277,6 @@ private:
     }
 
     HWND Wnd;
-    LONG Refs = 1;
 };
 } // namespace
 
