@@ -265,7 +265,7 @@ private:
             return E_FAIL;
         }
     }
-    // The same for the form (part 0) or one of its parts.
+    // The same for the form itself (number 0) or one of its parts.
     template <typename F>
     HRESULT AboutPart(const VARIANT& child, F answer) const
     {
