@@ -11,7 +11,7 @@ target_compile_definitions(QuorvelE2E PRIVATE ${QV_WIN_DEFS})
 target_include_directories(QuorvelE2E PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(QuorvelE2E PRIVATE -Wall -Wextra)
 target_link_options(QuorvelE2E PRIVATE -static)
-target_link_libraries(QuorvelE2E PRIVATE gtest winmm comctl32 gdi32 advapi32 psapi ole32 uuid)
+target_link_libraries(QuorvelE2E PRIVATE gtest winmm comctl32 gdi32 advapi32 psapi ole32 oleaut32 oleacc uuid)
 
 add_executable(TestTaskbar WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/taskbar/TestTaskbar.cpp)
 target_compile_options(TestTaskbar PRIVATE -Wall -Wextra)

@@ -85,7 +85,7 @@ set(QV_E2E_RUN ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR}/e2e ${QV
 # Every scenario with Wine reporting Windows XP, the planted system libraries
 # among them.
 add_test(NAME e2e.testtray.winxp COMMAND ${QV_E2E_RUN} winxp plain
-         "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*:Faults.*:Stacking.*:Libraries.*:Favourites.*:Toolkit.*:Follow/*/xp:DisplayChange.*")
+         "TestTray.*:Embedded.*:NoTaskbar.*:Skins.*:Panel.*:Actions.*:Timer.*:Dialogs.*:Faults.*:Stacking.*:Libraries.*:Favourites.*:Toolkit.*:Follow/*/xp:DisplayChange.*:Accessibility.*")
 # With Wine reporting Windows 98, the scenarios that go where the 95 family
 # goes its own way: every form an ANSI window (the start button, the panel,
 # the timer and each dialog, typed into and closed from the keyboard), the
@@ -94,7 +94,7 @@ add_test(NAME e2e.testtray.winxp COMMAND ${QV_E2E_RUN} winxp plain
 # folder. The rest (drawing, stacking, drags, menus, the window walk) takes
 # the same path in both families and runs under Windows XP only.
 set(QV_FAMILY95
-  TestTray.* NoTaskbar.* Embedded.* Libraries.*
+  TestTray.* NoTaskbar.* Embedded.* Libraries.* Accessibility.*
   Faults.TaskbarRestart* Faults.Logoff* Faults.ReadOnly* Faults.Crash* Faults.Restore*
   Skins.EachBuiltInSkin* Skins.MissingDescription* Skins.MissingOrDamaged*
   Panel.Monitor* Panel.Exit* Timer.TheDialog*

@@ -10,6 +10,7 @@ set(QV_PORTABLE
   src/model/Settings.cpp
   src/model/SkinFile.cpp
   src/model/HitZone.cpp
+  src/model/PartGeometry.cpp
   src/model/PanelLayout.cpp
   src/model/Favourites.cpp
   src/model/WindowRules.cpp
@@ -47,6 +48,7 @@ set(QV_TOOLKIT
   src/toolkit/Menus.cpp
   src/toolkit/Controls.cpp
   src/toolkit/Layout.cpp
+  src/toolkit/Accessible.cpp
 )
 list(TRANSFORM QV_TOOLKIT PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 

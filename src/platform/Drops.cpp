@@ -3,13 +3,9 @@
 #include <ole2.h>
 #include <shellapi.h>
 
+#include "ComObject.h"
 
 namespace {
-// Both from ole32, which only Wine's path loads: spelled out here rather than
-// taken from a library the program does not link.
-const IID IUnknownId = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-const IID DropTargetId = {0x00000122, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-
 // The head of a CF_HDROP block (the shell's DROPFILES, whose header asks for
 // a newer system than ours).
 struct FileListHead {
@@ -27,28 +23,9 @@ FORMATETC FileListFormat()
 
 // Takes what a program drags over the window as a list of files, and posts
 // it to the window as the WM_DROPFILES that Windows itself would send.
-class FileDropTarget final : public IDropTarget {
+class FileDropTarget final : public ComObject<IDropTarget> {
 public:
     explicit FileDropTarget(HWND wnd) : Wnd(wnd) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override
-    {
-        if (!IsEqualIID(id, IUnknownId) && !IsEqualIID(id, DropTargetId)) {
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        *out = static_cast<IDropTarget*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(InterlockedIncrement(&Refs)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&Refs);
-        if (left == 0)
-            delete this;
-        return ULONG(left);
-    }
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override
     {
@@ -103,7 +80,6 @@ private:
     bool Takes() const { return HasFiles && IsWindowEnabled(Wnd); }
 
     HWND Wnd;
-    LONG Refs = 1;
     bool HasFiles = false;
 };
 

@@ -9,6 +9,7 @@
 #include "../base/KeptObjects.h"
 #include "../base/Scoped.h"
 #include "../platform/Platform.h"
+#include "Accessible.h"
 #include "Application.h"
 #include "Controls.h"
 
@@ -252,6 +253,11 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     case DM_GETDEFID: return DefaultId();
     case WM_COMMAND: Commanded(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT own = AccessibleObjectOf(Handle, wParam, lParam))
+            return own;
+        break;
+    case WM_APP_PRESSPART: PressAccessiblePart(Handle, int(wParam)); return 0;
     }
     return Default(msg, wParam, lParam);
 }

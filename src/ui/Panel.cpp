@@ -298,10 +298,12 @@ void PanelWindow::TakeKeyboard()
     // foreground window under Wine: that is no place to give it back to.
     const HWND before = GetForegroundWindow();
     KeyboardWasAt = before != Handle ? before : nullptr;
-    Marked = 0;
-    MoveMark(1);
     SetForegroundWindow(Handle);
     SetFocus(Handle);
+    // Marked once the panel has the keyboard: tools hear of the mark only
+    // where the keyboard is.
+    Marked = 0;
+    MoveMark(1);
 }
 
 void PanelWindow::GiveKeyboardBack()
@@ -323,6 +325,9 @@ LRESULT PanelWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_DROPFILES: FilesDropped(HDROP(wParam)); return 0;
+    // High contrast may have come or gone: the mark is drawn anew.
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE: Invalidate(); break;
     // Clicked away from, the panel is the mouse's again.
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE && Marked) {
@@ -354,24 +359,25 @@ void PanelWindow::KeyPressed(WPARAM key)
     case VK_RIGHT: MoveMark(1); break;
     case VK_ESCAPE: App.TogglePanelFromKeyboard(); break;
     case VK_RETURN:
-    case VK_SPACE: {
-        // As a click does: the pressed look, the action on press or release.
-        const int button = Marked;
-        PressLook(button, true);
-        if (PanelButtons[button].ActsOnPress)
-            ButtonAction(button);
-        PressLook(button, false);
-        if (!PanelButtons[button].ActsOnPress)
-            ButtonAction(button);
-        break;
+    case VK_SPACE: PressButton(Marked); break;
     }
-    }
+}
+
+// As a click does: the pressed look, the action on press or release.
+void PanelWindow::PressButton(int button)
+{
+    PressLook(button, true);
+    if (PanelButtons[button].ActsOnPress)
+        ButtonAction(button);
+    PressLook(button, false);
+    if (!PanelButtons[button].ActsOnPress)
+        ButtonAction(button);
 }
 
 // To the next button shown in the direction, in the order they stand.
 void PanelWindow::MoveMark(int step)
 {
-    const std::vector<int> shown = ChooserFill(App.CurrentSettings()).Shown;
+    const std::vector<int> shown = ShownButtons();
     if (shown.empty())
         return;
     size_t at = 0;
@@ -384,15 +390,68 @@ void PanelWindow::MoveMark(int step)
     else
         Marked = shown[at > 0 ? at - 1 : 0];
     Invalidate();
+    TellPartMarked(Handle, MarkedPart());
+}
+
+std::vector<int> PanelWindow::ShownButtons() const
+{
+    return ChooserFill(App.CurrentSettings()).Shown;
+}
+
+std::string PanelWindow::Name() const
+{
+    return "Panel";
+}
+
+std::vector<PartBox> PanelWindow::Parts() const
+{
+    std::vector<PartBox> parts;
+    for (const int k : ShownButtons())
+        parts.push_back({Buttons[k].Left, Buttons[k].Top, Buttons[k].Width, Buttons[k].Height, k});
+    return parts;
+}
+
+std::string PanelWindow::PartName(int part) const
+{
+    return PanelButtons[ShownButtons()[part - 1]].Hint;
+}
+
+// The tooltip where it tells more than the name: the timer's minutes left.
+std::string PanelWindow::PartDescription(int part) const
+{
+    const std::string& hint = Buttons[ShownButtons()[part - 1]].Hint;
+    return hint != PartName(part) ? hint : "";
+}
+
+int PanelWindow::MarkedPart() const
+{
+    const std::vector<int> shown = ShownButtons();
+    for (size_t i = 0; i < shown.size(); ++i)
+        if (shown[i] == Marked)
+            return int(i) + 1;
+    return 0;
+}
+
+void PanelWindow::PressPart(int part)
+{
+    PressButton(ShownButtons()[part - 1]);
 }
 
 // A dotted frame two pixels wide, drawn by inverting what lies beneath: it
-// shows on every skin's colours.
+// shows on every skin's colours. With high contrast on, a frame in the
+// system's highlight colours instead, which the user chose to see.
 void PanelWindow::PaintOver(HDC dc) const
 {
     if (!Marked)
         return;
     const Picture& b = Buttons[Marked];
+    if (HighContrastOn()) {
+        for (int out = 1; out <= 3; ++out) {
+            RECT r = {b.Left - out, b.Top - out, b.Left + b.Width + out, b.Top + b.Height + out};
+            FrameRect(dc, &r, GetSysColorBrush(out == 1 ? COLOR_HIGHLIGHTTEXT : COLOR_HIGHLIGHT));
+        }
+        return;
+    }
     for (int out = 1; out <= 2; ++out) {
         RECT r = {b.Left - out, b.Top - out, b.Left + b.Width + out, b.Top + b.Height + out};
         DrawFocusRect(dc, &r);

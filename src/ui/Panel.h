@@ -5,13 +5,14 @@
 
 #include "../model/Favourites.h"
 #include "../model/Settings.h"
+#include "../toolkit/Accessible.h"
 #include "../toolkit/Form.h"
 #include "../toolkit/Menus.h"
 #include "Commands.h"
 
 class Program;
 
-class PanelWindow : public Form {
+class PanelWindow : public Form, public AccessibleParts {
 public:
     explicit PanelWindow(Program& app);
     ~PanelWindow() override;
@@ -29,6 +30,15 @@ public:
     // After a display change: a panel that no screen shows any more goes
     // back to its place at the screen's bottom left.
     void ComeBackIfLost();
+
+    // To accessibility tools, the buttons shown, in the order they stand.
+    std::string Name() const override;
+    std::vector<PartBox> Parts() const override;
+    std::string PartName(int part) const override;
+    std::string PartDescription(int part) const override;
+    bool PartsTakeKeyboard() const override { return true; }
+    int MarkedPart() const override;
+    void PressPart(int part) override;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -48,6 +58,9 @@ private:
     void PressLook(int button, bool pressed);
     // What a button does, as it is pressed or as it is released (see its row).
     void ButtonAction(int button);
+    // What a click does, from the keyboard or a tool.
+    void PressButton(int button);
+    std::vector<int> ShownButtons() const;
     void RunMonitorAction();
     void PopUpFavouritesMenu(FavouriteKind kind);
     void AddProgram();

@@ -145,7 +145,12 @@ bool StartButtonWindow::OnClose()
 // Any mouse button: the zone alone decides.
 void StartButtonWindow::PictureMouseDown(Picture&, MouseButton, int x, int y)
 {
-    switch (HitZone(App.CurrentSkin(), x, y)) {
+    ActOnZone(HitZone(App.CurrentSkin(), x, y));
+}
+
+void StartButtonWindow::ActOnZone(ZoneHit zone)
+{
+    switch (zone) {
     case StartMenuHit: OpenStartMenu(Taskbar); break;
     case MainMenuHit:
         if (const UINT chosen = MainMenu.Popup(Handle, 0, GetSystemMetrics(SM_CYSCREEN) - App.CurrentSkin().StartHeight))
@@ -154,6 +159,28 @@ void StartButtonWindow::PictureMouseDown(Picture&, MouseButton, int x, int y)
     case PanelHit: App.TogglePanel(); break;
     case NoZone: break;
     }
+}
+
+std::string StartButtonWindow::Name() const
+{
+    return TheApplication.Title;
+}
+
+std::vector<PartBox> StartButtonWindow::Parts() const
+{
+    const SkinMetrics& skin = App.CurrentSkin();
+    return {ZoneBox(skin, StartMenuHit), ZoneBox(skin, MainMenuHit), ZoneBox(skin, PanelHit)};
+}
+
+// In English, as the main menu and the panel's tooltips are.
+std::string StartButtonWindow::PartName(int zone) const
+{
+    return zone == StartMenuHit ? "Start" : zone == MainMenuHit ? "Quorvel menu" : "Panel";
+}
+
+void StartButtonWindow::PressPart(int zone)
+{
+    ActOnZone(ZoneHit(zone));
 }
 
 void StartButtonWindow::PictureMouseMove(Picture&, int x, int y)

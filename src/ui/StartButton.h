@@ -5,13 +5,15 @@
 #include <cstdint>
 #include <string>
 
+#include "../model/HitZone.h"
+#include "../toolkit/Accessible.h"
 #include "../toolkit/Form.h"
 #include "../toolkit/Menus.h"
 #include "Commands.h"
 
 class Program;
 
-class StartButtonWindow : public Form {
+class StartButtonWindow : public Form, public AccessibleParts {
 public:
     explicit StartButtonWindow(Program& app);
 
@@ -30,6 +32,12 @@ public:
     void FullScreenChanged() override;
     void DisplayChanged() override;
 
+    // To accessibility tools, each zone is a push button.
+    std::string Name() const override;
+    std::vector<PartBox> Parts() const override;
+    std::string PartName(int zone) const override;
+    void PressPart(int zone) override;
+
 protected:
     void Command(UINT id, UINT code) override;
     void OnCreate() override;
@@ -39,6 +47,7 @@ protected:
 
 private:
     void AttachToShell();
+    void ActOnZone(ZoneHit zone);
     void ConfirmExit();
     void OpenSkinsPage();
     void ChooseSkinFile();

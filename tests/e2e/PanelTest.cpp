@@ -299,21 +299,6 @@ TEST(Panel, ABrokenSkinNeverCostsTheFavourites)
 }
 
 namespace {
-// Two modifiers and a key, pressed as a user does: Ctrl+Shift+F11, the
-// panel's key, unless told otherwise.
-void PressPanelKey(WORD second = VK_SHIFT, WORD key = VK_F11)
-{
-    const WORD keys[] = {VK_CONTROL, second, key};
-    INPUT in[6] = {};
-    for (int i = 0; i < 3; ++i) {
-        in[i].type = in[5 - i].type = INPUT_KEYBOARD;
-        in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
-        in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    SendInput(6, in, sizeof(INPUT));
-    Sleep(300);
-}
-
 // A window of the driver's with the keyboard: whether Ctrl+Alt+Q, AltGr+Q
 // on a German keyboard, reached it.
 bool TypedAltGrQ = false;

@@ -154,6 +154,19 @@ POINT ButtonCentre(HWND panel, const Install& app, int k)
     return {p.x + 12, p.y + 12};
 }
 
+void PressPanelKey(WORD second, WORD key)
+{
+    const WORD keys[] = {VK_CONTROL, second, key};
+    INPUT in[6] = {};
+    for (int i = 0; i < 3; ++i) {
+        in[i].type = in[5 - i].type = INPUT_KEYBOARD;
+        in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
+        in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(6, in, sizeof(INPUT));
+    Sleep(300);
+}
+
 HWND Session::ShowPanel()
 {
     HWND panel = Panel();
