@@ -275,12 +275,12 @@ bool Checker::ReadDescription(const std::string& file)
     std::string failure;
     try {
         ReadSkinFile(path, Skin);
-    } catch (const EInOutError& e) {
+    } catch (const InOutError& e) {
         failure = e.what();
     }
     try {
         Words = WordsOf(path);
-    } catch (const EInOutError&) {
+    } catch (const InOutError&) {
         Error(file + ": " + failure);
         return false;
     }
@@ -347,7 +347,7 @@ bool Checker::Picture(const std::string& name, const std::string& role, DibImage
         char buffer[65536];
         for (size_t n; data.size() <= MaxPictureFile && (n = in.Read(buffer, sizeof buffer)) > 0;)
             data.insert(data.end(), buffer, buffer + n);
-    } catch (const EInOutError& e) {
+    } catch (const InOutError& e) {
         // The box ends with the system's reason, worded in the language of
         // the user's Windows; the run time's own text for the code stands in.
         Error(name + " (" + role + "): Cannot open file \"" + path + "\". " + InOutErrorText(e.ErrorCode));
@@ -356,12 +356,12 @@ bool Checker::Picture(const std::string& name, const std::string& role, DibImage
     bool weighed = false;
     try {
         if (data.size() > MaxPictureFile)
-            throw EInvalidGraphic();
+            throw InvalidPicture();
         WeighSkinPicture(path, data.data(), data.size());
         weighed = true;
         image = DecodeBmp(data.data(), data.size());
         return true;
-    } catch (const EInvalidGraphic& e) {
+    } catch (const InvalidPicture& e) {
         Error(name + " (" + role + "): " + e.what() + TooLarge(path, data, weighed));
         return false;
     }

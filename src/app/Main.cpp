@@ -26,7 +26,7 @@ LONG WINAPI Crashed(EXCEPTION_POINTERS* info)
     return RunTimeFilter ? RunTimeFilter(info) : EXCEPTION_CONTINUE_SEARCH;
 }
 
-void Terminated()
+void EndUncaught()
 {
     GiveStartButtonBack();
     std::abort();
@@ -50,9 +50,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     }
 
     RunTimeFilter = SetUnhandledExceptionFilter(Crashed);
-    std::set_terminate(Terminated);
-    TheApplication.Initialize();
+    std::set_terminate(EndUncaught);
     Program program;
+    TheApplication.Initialize(program);
     program.Run();
     return 0;
 }

@@ -14,7 +14,7 @@ enum : uint32_t { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3 };
 
 [[noreturn]] void Invalid()
 {
-    throw EInvalidGraphic();
+    throw InvalidPicture();
 }
 
 void Require(bool ok)
@@ -259,7 +259,7 @@ BmpDimensions ClaimedBmpSize(const uint8_t* data, size_t size)
     try {
         const Header h = ReadHeader({data, data ? uint64_t(size) : 0});
         return {h.Width, h.Height};
-    } catch (const EInvalidGraphic&) {
+    } catch (const InvalidPicture&) {
         return {};
     }
 }

@@ -36,6 +36,6 @@ BmpDimensions ClaimedBmpSize(const uint8_t* data, size_t size);
 bool BmpSizeTaken(BmpDimensions s);
 
 // Decodes a whole .bmp file held in memory. Anything that is not a valid
-// bitmap, or larger than the limits above, throws EInvalidGraphic before the
+// bitmap, or larger than the limits above, throws InvalidPicture before the
 // picture is allocated. Never reads outside [data, data+size).
 DibImage DecodeBmp(const uint8_t* data, size_t size);

@@ -57,6 +57,6 @@ int32_t StrToInt(const std::string& text)
 {
     int32_t value;
     if (!TryStrToInt(text, value))
-        throw EConvertError("'" + text + "' is not a valid integer value");
+        throw ConvertError("'" + text + "' is not a valid integer value");
     return value;
 }

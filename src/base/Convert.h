@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-// Throws EConvertError "'%s' is not a valid integer value".
+// Throws ConvertError "'%s' is not a valid integer value".
 int32_t StrToInt(const std::string& text);
 bool TryStrToInt(const std::string& text, int32_t& value);
 

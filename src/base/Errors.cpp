@@ -20,4 +20,4 @@ std::string ErrorText(const std::exception& e)
     return text;
 }
 
-EInOutError::EInOutError(int code) : Exception(InOutErrorText(code)), ErrorCode(code) {}
+InOutError::InOutError(int code) : Exception(InOutErrorText(code)), ErrorCode(code) {}

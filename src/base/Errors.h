@@ -43,31 +43,31 @@ std::string ErrorText(const std::exception& e);
 
 // File failures carry the operating system's error code (Windows numbering;
 // 100 and up are the run time's own, as in "Read beyond end of file").
-class EInOutError : public Exception {
+class InOutError : public Exception {
 public:
-    explicit EInOutError(int code);
+    explicit InOutError(int code);
     int ErrorCode;
 };
 
-class EConvertError : public Exception {
+class ConvertError : public Exception {
 public:
     using Exception::Exception;
 };
 
-class ERegistryException : public Exception {
+class RegistryError : public Exception {
 public:
     using Exception::Exception;
 };
 
 // A picture file that is not a valid bitmap ("Bitmap image is not valid").
-class EInvalidGraphic : public Exception {
+class InvalidPicture : public Exception {
 public:
-    EInvalidGraphic() : Exception("Bitmap image is not valid") {}
+    InvalidPicture() : Exception("Bitmap image is not valid") {}
 };
 
 // A file that cannot be opened for reading a picture: "Cannot open file
 // "<path>". <the system's reason>".
-class EFOpenError : public Exception {
+class FileOpenError : public Exception {
 public:
     using Exception::Exception;
 };

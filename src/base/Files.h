@@ -1,5 +1,5 @@
 // Files as the program uses them: opened, read or written, and closed within
-// one operation. Failures throw EInOutError with the system's error code.
+// one operation. Failures throw InOutError with the system's error code.
 #pragma once
 #include <cstddef>
 #include <cstdint>

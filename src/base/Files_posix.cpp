@@ -28,7 +28,7 @@ int WindowsCode(int err)
 
 [[noreturn]] void Fail()
 {
-    throw EInOutError(WindowsCode(errno));
+    throw InOutError(WindowsCode(errno));
 }
 
 void WriteAll(int fd, const std::string& data)
@@ -54,7 +54,7 @@ InFile::InFile(const std::string& path)
     struct stat st;
     if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         close(fd);
-        throw EInOutError(ioAccessDenied);
+        throw InOutError(ioAccessDenied);
     }
     Handle = fd;
 }
@@ -118,7 +118,7 @@ void SaveFileAtomic(const std::string& path, const std::string& data)
     // would otherwise rename over it).
     struct stat st;
     if (stat(path.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || (st.st_mode & 0222) == 0))
-        throw EInOutError(ioAccessDenied);
+        throw InOutError(ioAccessDenied);
     const std::string temp = path + ".new";
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)

@@ -27,7 +27,7 @@ int RunTimeCode(DWORD err)
 
 [[noreturn]] void Fail(DWORD err)
 {
-    throw EInOutError(RunTimeCode(err));
+    throw InOutError(RunTimeCode(err));
 }
 
 [[noreturn]] void Fail()

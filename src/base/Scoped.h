@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <utility>
+
 template <typename Traits>
 class Scoped {
 public:
@@ -100,6 +102,35 @@ struct ThreadTimerTraits {
     static void Close(UINT_PTR id) { KillTimer(nullptr, id); }
 };
 using ScopedThreadTimer = Scoped<ThreadTimerTraits>;
+
+// A window-event hook. Windows 95 has none: there no hook is ever made, and
+// so none is undone.
+struct WinEventHookTraits {
+    using Handle = HWINEVENTHOOK;
+    static bool Valid(HWINEVENTHOOK h) { return h != nullptr; }
+    static void Close(HWINEVENTHOOK h)
+    {
+        using Unhook = BOOL(WINAPI*)(HWINEVENTHOOK);
+        static const auto unhook = reinterpret_cast<Unhook>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "UnhookWinEvent")));
+        if (unhook)
+            unhook(h);
+    }
+};
+using ScopedWinEventHook = Scoped<WinEventHookTraits>;
+
+// Runs `undo` as the scope ends, however it ends.
+template <typename Undo>
+class AtScopeEnd {
+public:
+    explicit AtScopeEnd(Undo undo) : Action(std::move(undo)) {}
+    ~AtScopeEnd() { Action(); }
+    AtScopeEnd(const AtScopeEnd&) = delete;
+    AtScopeEnd& operator=(const AtScopeEnd&) = delete;
+
+private:
+    Undo Action;
+};
 
 // An object selected into a device context for the scope's length.
 class ScopedSelection {

@@ -37,7 +37,7 @@ extern const char* const SettingsFile;  // "Settings.ini"
 // The defaults: the standard skin below the program's folder.
 Settings DefaultSettings(const std::string& exeFolder);
 // Applies the lines of a settings file to `settings`. A bad number throws
-// EConvertError; the lines before it stay applied.
+// ConvertError; the lines before it stay applied.
 void ReadSettingsFrom(class TextReader& in, Settings& settings);
 // The file's text. The two list sizes ("numdirs=", "numapps=") belong to the
 // favourites lists, which are saved with the settings.

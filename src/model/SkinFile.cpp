@@ -28,7 +28,7 @@ void ReadSkinFrom(TextReader& in, SkinMetrics& skin)
         const std::string word = in.ReadWord(MaxSkinWord + 1);
         int32_t value = 0;
         if (!word.empty() && (word.size() > MaxSkinWord || !TryStrToInt(word, value)))
-            throw EInOutError(ioInvalidInput);
+            throw InOutError(ioInvalidInput);
         *field = uint16_t(value);
     }
 }
@@ -86,7 +86,7 @@ int64_t SkinPicturesClaim(const std::string& folder)
             for (size_t n; got < sizeof header && (n = in.Read(reinterpret_cast<char*>(header) + got,
                                                                 sizeof header - got)) > 0;)
                 got += n;
-        } catch (const EInOutError&) {
+        } catch (const InOutError&) {
             continue;  // its own load reports it
         }
         const BmpDimensions size = ClaimedBmpSize(header, got);
@@ -106,5 +106,5 @@ void WeighSkinPicture(const std::string& path, const uint8_t* data, size_t size)
         return;  // the decoder judges it alone
     const size_t slash = path.find_last_of("\\/");
     if (SkinPicturesClaim(slash == std::string::npos ? "." : path.substr(0, slash)) > MaxSkinPixels)
-        throw EInvalidGraphic();
+        throw InvalidPicture();
 }

@@ -44,7 +44,7 @@ void ReadSkinFrom(class TextReader& in, SkinMetrics& skin);
 // both menus within reach.
 void UseBuiltInZones(SkinMetrics& skin, uint16_t pictureWidth, uint16_t pictureHeight);
 // Before a picture of a skin is decoded (`path` in the skin's folder, `data`
-// the whole file): throws EInvalidGraphic when the skin's pictures together,
+// the whole file): throws InvalidPicture when the skin's pictures together,
 // as often as the program decodes each, claim more than MaxSkinPixels, so
 // that a skin too large is refused before any of its pictures is allocated.
 void WeighSkinPicture(const std::string& path, const uint8_t* data, size_t size);

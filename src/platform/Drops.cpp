@@ -3,6 +3,7 @@
 #include <ole2.h>
 #include <shellapi.h>
 
+#include "../base/Scoped.h"
 #include "ComObject.h"
 
 namespace {
@@ -119,14 +120,10 @@ void StopAcceptingDroppedFiles(HWND wnd)
 DroppedFiles TakeDroppedFiles(HDROP drop)
 {
     static const auto finish = Late<decltype(&DragFinish)>("shell32.dll", "DragFinish");
-    struct Finish {
-        HDROP Drop;
-        ~Finish()
-        {
-            if (finish)
-                finish(Drop);
-        }
-    } finishing{drop};
+    const AtScopeEnd finishing([drop] {
+        if (finish)
+            finish(drop);
+    });
     static const auto point = Late<decltype(&DragQueryPoint)>("shell32.dll", "DragQueryPoint");
     static const auto nameA = Late<decltype(&DragQueryFileA)>("shell32.dll", "DragQueryFileA");
     static const auto nameW = Late<decltype(&DragQueryFileW)>("shell32.dll", "DragQueryFileW");

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "../base/Files.h"
+#include "../base/Scoped.h"
 #include "../model/Settings.h"
 
 namespace {
@@ -17,11 +18,9 @@ namespace {
 bool CanCreateFilesIn(const std::string& folder)
 {
     const std::string probe = folder + "~qv" + std::to_string(GetCurrentProcessId()) + ".tmp";
-    const HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
+    if (!ScopedHandle(CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY, nullptr)))
         return false;
-    CloseHandle(h);
     DeleteFileA(probe.c_str());
     return true;
 }
@@ -35,12 +34,9 @@ bool CanReplace(const std::string& path)
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return true;
-    const HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return GetLastError() != ERROR_ACCESS_DENIED;
-    CloseHandle(h);
-    return true;
+    const ScopedHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, 0, nullptr));
+    return file || GetLastError() != ERROR_ACCESS_DENIED;
 }
 
 // Shell32 has the newer call from 2000 and Me on, the older one with the

@@ -12,6 +12,10 @@
 // nothing at all, hence the hidden window to step over.
 #include "Platform.h"
 
+#include <iterator>
+
+#include "../base/Scoped.h"
+
 namespace {
 // Long enough for the raise of the window that took the focus to have reached
 // the X server: its program sends it when it next waits for messages. A
@@ -21,6 +25,8 @@ const UINT RestackDelay = 200, LateRestackDelay = 1000;
 const UINT Quiet = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 
 bool Watching = false;
+// Kept for the program's life, undone as it ends.
+ScopedWinEventHook WatchedEvents[3];
 // A restack is on its way: news that comes meanwhile needs nothing more.
 bool RestackPending = false;
 // The system's pop-up menu windows ("#32768") are left where the menu put them.
@@ -136,6 +142,7 @@ void KeepTopmostWindowsOnScreen()
     const DWORD events[][2] = {{EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND},
                                {EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW},
                                {EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS}};
-    for (const auto& e : events)
-        setHook(e[0], e[1], nullptr, WindowEvent, 0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+    for (size_t i = 0; i < std::size(events); ++i)
+        WatchedEvents[i] = ScopedWinEventHook(
+            setHook(events[i][0], events[i][1], nullptr, WindowEvent, 0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
 }

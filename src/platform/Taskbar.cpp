@@ -101,19 +101,6 @@ HWND StartWindow(const StartChoice& choice)
     return choice.Start ? HWND(choice.Start->Handle) : nullptr;
 }
 
-struct WinEventHookTraits {
-    using Handle = HWINEVENTHOOK;
-    static bool Valid(HWINEVENTHOOK h) { return h != nullptr; }
-    static void Close(HWINEVENTHOOK h)
-    {
-        using Unhook = BOOL(WINAPI*)(HWINEVENTHOOK);
-        static const auto unhook = Late<Unhook>("user32.dll", "UnhookWinEvent");
-        if (unhook)
-            unhook(h);
-    }
-};
-using ScopedWinEventHook = Scoped<WinEventHookTraits>;
-
 // Events `first` to `last` of process `pid` (0: every process), reported to
 // `proc` on this thread as its messages are taken; none where the system has
 // no window events (Windows 95).

@@ -13,36 +13,40 @@ const UINT TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
 
 // The hidden window is the program's one top-level window that the shell and
 // the session always reach: the main window may be a child of the taskbar.
+// Until the main window is there, the program has nothing to be told.
 LRESULT CALLBACK AppProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    Form* main = TheApplication.MainForm;
-    if (main && (msg == TaskbarCreated || msg == WM_APP_MAINLOST)) {
-        if (!TheApplication.Terminated)
-            main->Dispatch(&Form::ShellRestarted);
-        return 0;
+    ProgramEvents* events = TheApplication.MainWindow ? TheApplication.Events : nullptr;
+    const auto tell = [](auto handler) {
+        try {
+            handler();
+        } catch (const std::exception& e) {
+            TheApplication.ShowException(e);
+        }
+    };
+    if (!events)
+        return DefWindowProcA(wnd, msg, wParam, lParam);
+    if (msg == TaskbarCreated || msg == WM_APP_MAINLOST) {
+        if (!TheApplication.Ending)
+            tell([events] { events->ShellRestarted(); });
+    } else if (msg == WM_HOTKEY) {
+        tell([events] { events->HotKeyPressed(); });
+    } else if (msg == WM_DISPLAYCHANGE) {
+        tell([events] { events->DisplayChanged(); });
+    } else if (msg == WM_ENDSESSION && wParam) {
+        tell([events] { events->SessionEnding(); });
+    } else if (msg >= WM_APP_PROGRAM && msg <= 0xBFFF) {
+        tell([events, msg] { events->Posted(msg); });
+    } else {
+        return DefWindowProcA(wnd, msg, wParam, lParam);
     }
-    if (main && msg == WM_HOTKEY) {
-        main->Dispatch(&Form::HotKeyPressed);
-        return 0;
-    }
-    if (main && msg == WM_APP_FULLSCREEN) {
-        main->Dispatch(&Form::FullScreenChanged);
-        return 0;
-    }
-    if (main && msg == WM_DISPLAYCHANGE) {
-        main->Dispatch(&Form::DisplayChanged);
-        return 0;
-    }
-    if (main && msg == WM_ENDSESSION && wParam) {
-        main->Dispatch(&Form::SessionEnding);
-        return 0;
-    }
-    return DefWindowProcA(wnd, msg, wParam, lParam);
+    return 0;
 }
 } // namespace
 
-void Application::Initialize()
+void Application::Initialize(ProgramEvents& events)
 {
+    Events = &events;
     const HINSTANCE instance = ProgramModule();
     AcceptFromAnyProcess(TaskbarCreated);
     WNDCLASSA wc = {};
@@ -58,10 +62,10 @@ void Application::Initialize()
                              nullptr, nullptr, instance, nullptr);
 }
 
-void Application::CreateForm(Form& form)
+void Application::CreateWindowOf(Form& form)
 {
-    if (!MainForm)
-        MainForm = &form;
+    if (!MainWindow)
+        MainWindow = &form;
     form.Create();
 }
 
@@ -97,8 +101,8 @@ void Application::Retire(std::unique_ptr<Form> form)
 
 void Application::Run()
 {
-    if (MainForm)
-        MainForm->Show();
+    if (MainWindow)
+        MainWindow->Show();
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         Deliver(msg);
@@ -118,21 +122,9 @@ bool Application::HandleNextMessage()
     return true;
 }
 
-void Application::ProcessMessages()
+void Application::End()
 {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(int(msg.wParam));
-            return;
-        }
-        Deliver(msg);
-    }
-}
-
-void Application::Terminate()
-{
-    Terminated = true;
+    Ending = true;
     PostQuitMessage(0);
 }
 

@@ -149,11 +149,6 @@ void Form::Created()
     UpdateHints();
 }
 
-void Form::Dispatch(void (Form::*handler)())
-{
-    ShowingErrors([this, handler] { (this->*handler)(); });
-}
-
 void Form::CreateHandle()
 {
     RECT r = {0, 0, InitClientWidth, InitClientHeight};
@@ -225,7 +220,7 @@ void Form::Destroyed()
     Handle = Tooltip = Focus = nullptr;
     Pressed = nullptr;
     Hovered = false;
-    if (this == TheApplication.MainForm && !TheApplication.Terminated)
+    if (this == TheApplication.MainWindow && !TheApplication.Ending)
         PostMessageA(TheApplication.Handle, WM_APP_MAINLOST, 0, 0);
 }
 
@@ -283,8 +278,8 @@ void Form::Close()
         return;
     if (Modal)
         Result = DialogResult::Cancel;
-    else if (this == TheApplication.MainForm)
-        TheApplication.Terminate();
+    else if (this == TheApplication.MainWindow)
+        TheApplication.End();
     else
         Hide();
 }
@@ -480,7 +475,7 @@ DialogResult Form::ShowModal()
     std::vector<HWND> disabled;
     for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
         const Form* form = Form::Of(w);
-        if (w == Handle || (TheApplication.MainForm && w == TheApplication.MainForm->Handle) ||
+        if (w == Handle || (TheApplication.MainWindow && w == TheApplication.MainWindow->Handle) ||
             GetWindowThreadProcessId(w, nullptr) != GetCurrentThreadId() || !IsWindowVisible(w) ||
             !IsWindowEnabled(w) || (form && form->AnswersDuringModal))
             continue;

@@ -54,21 +54,6 @@ public:
     // One of the form's handlers is running, perhaps beneath a nested loop.
     bool InHandler() const { return Depth > 0; }
 
-    // Events of the shell and the session, which reach the program through its
-    // hidden window; an error is shown as in any handler.
-    void Dispatch(void (Form::*handler)());
-    // The taskbar has come up anew, or the window went down with the old one
-    // (Handle is then nullptr).
-    virtual void ShellRestarted() {}
-    // The user is logging off or shutting down; the process ends after it.
-    virtual void SessionEnding() {}
-    // The program's hot key was pressed, wherever the keyboard was.
-    virtual void HotKeyPressed() {}
-    // A full-screen program came to the front of the taskbar's monitor, or left.
-    virtual void FullScreenChanged() {}
-    // The screen's size changed, or a monitor came or went.
-    virtual void DisplayChanged() {}
-
     HWND Handle = nullptr;
     void Show();
     void Hide();

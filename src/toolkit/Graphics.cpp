@@ -6,7 +6,6 @@
 #include "../base/BmpFile.h"
 #include "../base/Errors.h"
 #include "../base/Scoped.h"
-#include "../model/SkinFile.h"
 #include "../platform/Platform.h"
 #include "../../res/resource.h"
 
@@ -84,7 +83,7 @@ std::vector<uint8_t> ReadPictureFile(const std::string& path)
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     const HANDLE h = file.Get();
     if (!file)
-        throw EFOpenError("Cannot open file \"" + path + "\". " + SysErrorMessage(GetLastError()));
+        throw FileOpenError("Cannot open file \"" + path + "\". " + SysErrorMessage(GetLastError()));
     std::vector<uint8_t> data;
     const DWORD size = GetFileSize(h, nullptr);
     if (size != INVALID_FILE_SIZE && size <= MaxPictureFile) {
@@ -103,18 +102,19 @@ std::vector<uint8_t> ReadPictureFile(const std::string& path)
 }
 } // namespace
 
-Bitmap Bitmap::FromFile(const std::string& path)
+Bitmap Bitmap::FromFile(const std::string& path, BytesCheck check)
 {
     const std::vector<uint8_t> data = ReadPictureFile(path);
     DibImage image;
     AboutFile(path, [&] {
-        WeighSkinPicture(path, data.data(), data.size());
+        if (check)
+            check(path, data.data(), data.size());
         image = DecodeBmp(data.data(), data.size());
     });
     uint32_t* pixels = nullptr;
     Bitmap b(TopDownDib(image.Width, image.Height, &pixels));
     if (b.Empty())
-        throw EInvalidGraphic();
+        throw InvalidPicture();
     std::memcpy(pixels, image.Pixels.data(), image.Pixels.size() * sizeof(uint32_t));
     return b;
 }

@@ -21,9 +21,12 @@ public:
 
     // One of the program's own pictures.
     static Bitmap FromResource(int id);
-    // A .bmp file, validated before anything is drawn. Throws EFOpenError when
-    // the file cannot be opened, EInvalidGraphic when it is not a bitmap.
-    static Bitmap FromFile(const std::string& path);
+    // A .bmp file, validated before anything is drawn. Throws FileOpenError when
+    // the file cannot be opened, InvalidPicture when it is not a bitmap.
+    // `check`, where given, sees the file's bytes first and may refuse them
+    // by throwing.
+    using BytesCheck = void (*)(const std::string& path, const uint8_t* data, size_t size);
+    static Bitmap FromFile(const std::string& path, BytesCheck check = nullptr);
 
     HBITMAP Handle() const { return Bmp.Get(); }
     bool Empty() const { return !Bmp; }

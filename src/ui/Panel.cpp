@@ -3,6 +3,7 @@
 #include "../base/Files.h"
 #include "../model/ButtonChooser.h"
 #include "../model/PanelLayout.h"
+#include "../model/SkinFile.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
 #include "Program.h"
@@ -57,6 +58,10 @@ PanelWindow::PanelWindow(Program& app)
     ExStyle = WS_EX_TOPMOST;
     Color = RGB(0, 128, 0);
     Caption = "Form2";
+    // Where the panel stands, and how large, until its skin places it: for
+    // good where the skin fails to load before that. The place is the one
+    // the panel has always had then, and the size fits the eight built-in
+    // pictures.
     InitLeft = 170;
     InitTop = 199;
     InitClientWidth = 396;
@@ -105,9 +110,9 @@ void PanelWindow::OnCreate()
 
     const Settings& settings = App.CurrentSettings();
     const std::string& skin = settings.SkinFolder;
-    LeftFrame.SetPicture(Bitmap::FromFile(skin + "back.bmp"));
-    RightFrame.SetPicture(Bitmap::FromFile(skin + "back.bmp"));
-    Centre.SetPicture(Bitmap::FromFile(skin + "center.bmp"));
+    LeftFrame.SetPicture(Bitmap::FromFile(skin + "back.bmp", WeighSkinPicture));
+    RightFrame.SetPicture(Bitmap::FromFile(skin + "back.bmp", WeighSkinPicture));
+    Centre.SetPicture(Bitmap::FromFile(skin + "center.bmp", WeighSkinPicture));
 
     for (int k = 1; k <= PanelButtonCount; ++k) {
         if (settings.ButtonSlot[k] == 0) {
@@ -117,7 +122,7 @@ void PanelWindow::OnCreate()
         const std::string path = skin + PanelButtons[k].File;
         if (PanelButtons[k].Optional && !FileExists(path))
             continue;
-        Buttons[k].SetPicture(Bitmap::FromFile(path));
+        Buttons[k].SetPicture(Bitmap::FromFile(path, WeighSkinPicture));
     }
     // Only the skin's pictures are drawn see-through: the program's own
     // stand in whole where a skin failed to load.
@@ -238,8 +243,9 @@ void PanelWindow::PressLook(int button, bool pressed)
     Buttons[button].Left = home.Left + pressed;
     Buttons[button].Top = home.Top + pressed;
     Invalidate();
-    // Painted before the action, which may take a while.
-    TheApplication.ProcessMessages();
+    // Painted before the action, which may take a while; no other input is
+    // taken meanwhile, so no click runs inside another's handler.
+    UpdateWindow(Handle);
 }
 
 void PanelWindow::RunMonitorAction()
@@ -285,7 +291,7 @@ void PanelWindow::AddProgram()
         return;
     std::string path;
     // Exit chosen while the dialog was open ends it: nothing is added.
-    if (!ChooseFile(Handle, nullptr, nullptr, path) || TheApplication.Terminated)
+    if (!ChooseFile(Handle, nullptr, nullptr, path) || TheApplication.Ending)
         return;
     // The dialogs leave the start button usable: a skin change meanwhile
     // makes a new panel and ends this one, so the rest is the owner's.
@@ -463,7 +469,6 @@ void PanelWindow::BeginDrag(int x, int y)
     Dragging = true;
     GrabX = x;
     GrabY = y;
-    TheApplication.ProcessMessages();
 }
 
 // The frame moves with the panel, so the pointer is back on the grab point

@@ -2,6 +2,7 @@
 
 #include "../base/Errors.h"
 #include "../base/Files.h"
+#include "../base/Scoped.h"
 #include "../model/ButtonChooser.h"
 #include "../model/Countdown.h"
 #include "../model/HitZone.h"
@@ -13,6 +14,11 @@
 #include "dialogs/CdDriveDialog.h"
 #include "dialogs/DeleteFavouriteDialog.h"
 #include "dialogs/FirstRunDialog.h"
+
+namespace {
+// A full-screen program came to the front of the taskbar's monitor, or left.
+const UINT FullScreenNews = WM_APP_PROGRAM;
+} // namespace
 
 Program::Program()
     : StartButton(*this), Timer([this] { ShutDown(); },
@@ -31,7 +37,7 @@ Program::Program()
 
 void Program::Run()
 {
-    TheApplication.CreateForm(StartButton);
+    TheApplication.CreateWindowOf(StartButton);
     // The button is on screen, drawn, while the rest is made.
     StartButton.Show();
     UpdateWindow(StartButton.Handle);
@@ -45,25 +51,60 @@ void Program::Run()
             TheApplication.ShowException(e);
         }
     }
-    TheApplication.CreateForm(Timer);
-    TheApplication.CreateForm(NameAsker);
+    TheApplication.CreateWindowOf(Timer);
+    TheApplication.CreateWindowOf(NameAsker);
     LoadFavouriteLists();
     // A skin chosen from the main menu under a start-up error box has made
     // the panel already.
     if (!Panel) {
         Panel = std::make_unique<PanelWindow>(*this);
-        TheApplication.CreateForm(*Panel);
+        TheApplication.CreateWindowOf(*Panel);
     }
     // Only now: the key shows the panel, and each start-up error box above
     // runs a loop that would deliver it.
     RegisterPanelKey();
     AddExStyle(TheApplication.Handle, WS_EX_TOOLWINDOW);
     KeepTopmostWindowsOnScreen();
-    TellOfFullScreen(TheApplication.Handle, WM_APP_FULLSCREEN);
+    TellOfFullScreen(TheApplication.Handle, FullScreenNews);
     TheApplication.Run();
     if (PanelKeyRegistered)
         UnregisterHotKey(TheApplication.Handle, PanelKeyId);
     Panel.reset();
+}
+
+void Program::ShellRestarted()
+{
+    StartButton.ShellRestarted();
+}
+
+// Logging off or shutting down ends the process without a close: what a
+// close does happens here. A box now would only hold up the session, so a
+// failed save (already reported at every earlier save) goes unreported.
+void Program::SessionEnding()
+{
+    try {
+        SaveAll();
+    } catch (const std::exception&) {
+    }
+    StartButton.SetSystemStartButtonShown(true);
+}
+
+void Program::HotKeyPressed()
+{
+    TogglePanelFromKeyboard();
+}
+
+// The taskbar moves itself to the new screen's edge, and the button with it.
+void Program::DisplayChanged()
+{
+    KeepPanelOnScreen();
+}
+
+// The button itself steps aside with the taskbar it follows.
+void Program::Posted(UINT msg)
+{
+    if (msg == FullScreenNews)
+        StepAsideForFullScreen(FullScreenInFront());
 }
 
 const FavouriteList& Program::FavouritesOf(FavouriteKind kind) const
@@ -107,24 +148,17 @@ void Program::ReadSettings()
     const std::string path = SettingsFilePath(SettingsFile);
     if (FileExists(path)) {
         // "monitor=1" ticks its item as it is read, even when a later line fails.
-        struct TickMonitor {
-            Program& App;
-            ~TickMonitor()
-            {
-                if (App.Config.Monitor == MonitorScreenSaver)
-                    App.StartButton.ShowMonitorAction(MonitorScreenSaver);
-            }
-        } tick{*this};
+        const AtScopeEnd tick([this] {
+            if (Config.Monitor == MonitorScreenSaver)
+                StartButton.ShowMonitorAction(MonitorScreenSaver);
+        });
         AboutFile(path, [&] {
             TextReader in(path);
             ReadSettingsFrom(in, Config);
         });
     } else {
         // The first start: the user picks the look that suits the system.
-        FirstRunDialog dialog;
-        dialog.Create();
-        dialog.ShowModal();
-        if (dialog.ClassicChosen) {
+        if (FirstRunDialog().AsksForClassic()) {
             Config.SkinFolder = ExeFolder + BuiltInSkins[ClassicalXP].Folder;
             Config.SkinFile = BuiltInSkins[ClassicalXP].File;
         }
@@ -170,7 +204,7 @@ void Program::WriteAutoload(bool on)
     RegistryRunValues values("Quorvel");
     const std::string exe = ExePath();
     if (!SyncAutostart(values, on, RunCommandOf(exe), IsProgramOfOneUser(exe, UserProfileFolder())))
-        throw ERegistryException("Failed to set data for 'Quorvel'");
+        throw RegistryError("Failed to set data for 'Quorvel'");
 }
 
 void Program::SetMonitorAction(uint8_t action)
@@ -224,9 +258,9 @@ void Program::ApplySkin(const std::string& folder, const std::string& file)
 
 void Program::RebuildPanel()
 {
-    // A handler of the old panel may still be running beneath this call (the
-    // pressed look processes pending messages, a dialog runs its own loop):
-    // that panel is kept, hidden, until the handler is done. Otherwise the
+    // A handler of the old panel may still be running beneath this call (a
+    // dialog, a box or a menu it opened runs its own loop): that panel is
+    // kept, hidden, until the handler is done. Otherwise the
     // new panel takes over the old one's window, which saves most of the
     // time a skin change takes under Wine.
     std::unique_ptr<PanelWindow> old = std::move(Panel);
@@ -242,7 +276,7 @@ void Program::RebuildPanel()
     const bool usable = !old || IsWindowEnabled(old->Handle);
     if (old)
         TheApplication.Retire(std::move(old));
-    TheApplication.CreateForm(*Panel);
+    TheApplication.CreateWindowOf(*Panel);
     if (!usable)
         Form::DisableWhileModal(Panel->Handle);
 }
@@ -315,19 +349,15 @@ void Program::OnceAtATime(DialogKind kind, const std::function<void()>& show)
     // Lowered however the dialog ends: an error must not leave its menu item
     // dead.
     open = true;
-    struct Lower {
-        bool& Flag;
-        ~Lower() { Flag = false; }
-    } lower{open};
+    const AtScopeEnd lower([&open] { open = false; });
     show();
 }
 
 void Program::ChooseCdDrive()
 {
     OnceAtATime(DialogKind::CdDrive, [this] {
-        CdDriveDialog dialog(Config.CdDrive);
-        dialog.Create();
-        dialog.ShowModal();
+        if (const std::optional<char> letter = CdDriveDialog(Config.CdDrive).Choose())
+            Config.CdDrive = *letter;
         SaveAll();
     });
 }
@@ -337,11 +367,10 @@ void Program::ChooseCdDrive()
 void Program::ChoosePanelButtons()
 {
     OnceAtATime(DialogKind::PanelButtons, [this] {
-        ButtonChooserDialog dialog(ChooserFill(Config));
-        dialog.Create();
-        const bool applied = dialog.ShowModal() == DialogResult::Ok;
+        const std::optional<std::vector<int>> shown = ButtonChooserDialog(ChooserFill(Config)).Choose();
+        const bool applied = shown.has_value();
         if (applied) {
-            ChooserApply(dialog.Shown(), Config);
+            ChooserApply(*shown, Config);
             RebuildPanel();
         }
         SaveAll();
@@ -379,9 +408,11 @@ void Program::DeleteFavourites(FavouriteKind kind)
     OnceAtATime(DialogKind::DeleteFavourites, [this, kind] {
         FavouriteList& list = ListOf(kind);
         CatchUpWithFile(list, SettingsFilePath(FileOf(kind)));
-        DeleteFavouriteDialog dialog(list);
-        dialog.Create();
-        dialog.ShowModal();
+        std::vector<std::string> names;
+        for (unsigned n = 1; n <= list.Count; ++n)
+            names.push_back(list.Entry[n].Name);
+        for (const unsigned deleted : DeleteFavouriteDialog(names).Choose())
+            DeleteFavourite(list, deleted);
         // A list that was full has room again.
         Panel->SetAddEnabled(kind, list.Count < MaxFavourites);
     });
@@ -409,7 +440,7 @@ bool Program::AddToFavourites(FavouriteKind kind, const std::string& path, const
     const std::optional<std::string> name = NameAsker.Ask(defaultName, oneOfMany);
     // Exit chosen while the name was asked for: the entry counts as
     // cancelled, and nothing is written after Exit's save.
-    if (TheApplication.Terminated || !name)
+    if (TheApplication.Ending || !name)
         return false;
     FavouriteList& list = ListOf(kind);
     // The file may have been read never, or edited meanwhile: the entry is
@@ -433,7 +464,7 @@ void Program::AddDroppedToFavourites(FavouriteKind kind, const std::vector<Dropp
     const DropPlan plan = PlanDrop(kind, dropped, FavouritesOf(kind).Count);
     unsigned refused = plan.Refused;
     for (const Favourite& entry : plan.Entries) {
-        if (TheApplication.Terminated)
+        if (TheApplication.Ending)
             return;
         // The file may have filled up meanwhile, edited elsewhere.
         if (!RoomInFavourites(kind)) {
@@ -450,7 +481,7 @@ void Program::AddDroppedToFavourites(FavouriteKind kind, const std::vector<Dropp
             TheApplication.ShowException(e);
         }
     }
-    if (refused && !TheApplication.Terminated)
+    if (refused && !TheApplication.Ending)
         Application::Box(Panel->Handle, RefusedDropText(refused).c_str(), "Quorvel", MB_OK | MB_ICONINFORMATION);
 }
 

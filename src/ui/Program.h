@@ -10,12 +10,13 @@
 #include "../model/Favourites.h"
 #include "../model/Settings.h"
 #include "../model/SkinFile.h"
+#include "../toolkit/Application.h"
 #include "Panel.h"
 #include "StartButton.h"
 #include "dialogs/NameDialog.h"
 #include "dialogs/ShutdownTimerDialog.h"
 
-class Program {
+class Program : public ProgramEvents {
 public:
     Program();
     Program(const Program&) = delete;
@@ -80,6 +81,13 @@ public:
     void ShutDown();
 
 private:
+    // What the shell, the session and the hot key tell the program.
+    void ShellRestarted() override;
+    void SessionEnding() override;
+    void HotKeyPressed() override;
+    void DisplayChanged() override;
+    void Posted(UINT msg) override;
+
     enum class DialogKind { About, CdDrive, PanelButtons, AddFolder, DeleteFavourites, Count };
     // Runs `show` unless a dialog of that kind is open already: asked for
     // again (from the menu, or from a panel made anew under the first), a

@@ -3,6 +3,7 @@
 #include "../../res/resource.h"
 #include "../base/Errors.h"
 #include "../model/HitZone.h"
+#include "../model/SkinFile.h"
 #include "../platform/Platform.h"
 #include "../toolkit/Application.h"
 #include "Links.h"
@@ -72,35 +73,6 @@ void StartButtonWindow::ShellRestarted()
     }
     AttachToShell();
     Show();
-}
-
-// Logging off or shutting down ends the process without a close: what a
-// close does happens here. A box now would only hold up the session, so a
-// failed save (already reported at every earlier save) goes unreported.
-void StartButtonWindow::SessionEnding()
-{
-    try {
-        App.SaveAll();
-    } catch (const std::exception&) {
-    }
-    SetSystemStartButtonShown(true);
-}
-
-void StartButtonWindow::HotKeyPressed()
-{
-    App.TogglePanelFromKeyboard();
-}
-
-// The button itself steps aside with the taskbar it follows.
-void StartButtonWindow::FullScreenChanged()
-{
-    App.StepAsideForFullScreen(FullScreenInFront());
-}
-
-// The taskbar moves itself to the new screen's edge, and the button with it.
-void StartButtonWindow::DisplayChanged()
-{
-    App.KeepPanelOnScreen();
 }
 
 // The system's Start button is hidden only once ours is ready to take its
@@ -190,7 +162,7 @@ void StartButtonWindow::PictureMouseMove(Picture&, int x, int y)
 
 SIZE StartButtonWindow::LoadStartPicture(const std::string& path)
 {
-    Face.SetPicture(Bitmap::FromFile(path));
+    Face.SetPicture(Bitmap::FromFile(path, WeighSkinPicture));
     // The size as the skin's metrics keep it, in 16 bits.
     SetClientSize(uint16_t(Face.Width), uint16_t(Face.Height));
     CentreOnTaskbar(Handle, Taskbar);
@@ -228,7 +200,7 @@ void StartButtonWindow::ChooseSkinFile()
     static const char filter[] = "\xD4\xE0\xE9\xEB\xFB \xF1\xEA\xE8\xED\xEE\xE2\0*.qvs\0";
     std::string path;
     // Exit chosen while the dialog was open ends it: nothing is stored.
-    if (!ChooseFile(Handle, filter, "Skins", path) || TheApplication.Terminated)
+    if (!ChooseFile(Handle, filter, "Skins", path) || TheApplication.Ending)
         return;
     const size_t slash = path.find_last_of('\\');
     App.ApplySkin(path.substr(0, slash + 1), path.substr(slash + 1));

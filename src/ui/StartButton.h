@@ -26,11 +26,8 @@ public:
     SIZE FaceSize() const { return {Face.Width, Face.Height}; }
     void ShowAutoload(bool on);
     void ShowMonitorAction(uint8_t action);
-    void ShellRestarted() override;
-    void SessionEnding() override;
-    void HotKeyPressed() override;
-    void FullScreenChanged() override;
-    void DisplayChanged() override;
+    // Explorer restarted, or its taskbar went away and took the button with it.
+    void ShellRestarted();
 
     // To accessibility tools, each zone is a push button.
     std::string Name() const override;

@@ -53,9 +53,9 @@ TEST(Embedded, ButtonBecomesTheTaskbarsFirstChildAndTheStartButtonIsStillFound)
 }
 
 namespace {
-// A form of the driver's own in the program's place: the main form of the
+// A form of the driver's own in the program's place: the main window of the
 // toolkit, embedded into the taskbar as the program embeds its button there.
-class EmbeddedForm : public Form {
+class EmbeddedForm : public Form, public ProgramEvents {
 public:
     EmbeddedForm() : Form("EmbeddedForm")
     {
@@ -74,6 +74,10 @@ public:
         ShowStartButton(FindStartButton(tray), false);
         Show();
     }
+    void SessionEnding() override {}
+    void HotKeyPressed() override {}
+    void DisplayChanged() override {}
+    void Posted(UINT) override {}
 };
 } // namespace
 
@@ -83,9 +87,9 @@ TEST(Embedded, MainFormLostWithItsTaskbarComesBackIntoTheNewOne)
 {
     Install app("EmbeddedRestart");
     TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
-    TheApplication.Initialize();
     EmbeddedForm form;
-    TheApplication.CreateForm(form);
+    TheApplication.Initialize(form);
+    TheApplication.CreateWindowOf(form);
     form.ShellRestarted();
     const HWND first = form.Handle;
     ASSERT_EQ(tray.Tray, GetParent(first));
@@ -108,5 +112,6 @@ TEST(Embedded, MainFormLostWithItsTaskbarComesBackIntoTheNewOne)
     EXPECT_TRUE(IsWindowVisible(form.Handle));
     EXPECT_FALSE(IsWindowVisible(tray.Start));
     EXPECT_GE(form.Restarts, 2);
-    TheApplication.MainForm = nullptr;
+    TheApplication.MainWindow = nullptr;
+    TheApplication.Events = nullptr;
 }

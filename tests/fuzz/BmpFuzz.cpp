@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     DibImage img;
     try {
         img = DecodeBmp(data, size);
-    } catch (const EInvalidGraphic&) {
+    } catch (const InvalidPicture&) {
         return 0;
     }
     const BmpDimensions claimed = ClaimedBmpSize(data, size);

@@ -215,9 +215,9 @@ TEST(BmpFile, RefusesBrokenAndHostileFiles)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.first);
-        EXPECT_THROW(Decode(c.second), EInvalidGraphic);
+        EXPECT_THROW(Decode(c.second), InvalidPicture);
     }
-    EXPECT_THROW(DecodeBmp(nullptr, 100), EInvalidGraphic);
+    EXPECT_THROW(DecodeBmp(nullptr, 100), InvalidPicture);
     EXPECT_EQ(16777216u, Decode(Rle(8, 8192, 2048, {0, 1}).File()).Pixels.size());  // the caps themselves are fine
 }
 
@@ -240,7 +240,7 @@ TEST(BmpFile, EveryTruncationDecodesOrIsRefused)
                 // Only run-length data may simply stop; rows must be complete.
                 EXPECT_TRUE(n == whole.size() || bmp.compression != 0);
                 EXPECT_EQ(size_t(bmp.width) * size_t(bmp.height), img.Pixels.size());
-            } catch (const EInvalidGraphic&) {
+            } catch (const InvalidPicture&) {
                 EXPECT_LT(n, whole.size());
             }
         }

@@ -167,7 +167,7 @@ TEST(Favourites, AFailedLoadIsNotALoadedList)
     FavouriteList list;
     std::filesystem::create_directory(dir.File("Dirs.qvl"));  // exists, cannot be read as a file
     list.Loaded = true;
-    EXPECT_THROW(LoadFavourites(list, dir.File(FoldersFile)), EInOutError);
+    EXPECT_THROW(LoadFavourites(list, dir.File(FoldersFile)), InOutError);
     EXPECT_FALSE(list.Loaded);
 }
 

@@ -13,7 +13,7 @@ TEST(Files, AFailedSaveLeavesTheOldFileIntact)
     dir.Write("Settings.ini", "old\r\n");
     // The temporary file cannot be created where a folder of its name stands.
     std::filesystem::create_directory(dir.File("Settings.ini.new"));
-    EXPECT_THROW(SaveFileAtomic(dir.File("Settings.ini"), "new\r\n"), EInOutError);
+    EXPECT_THROW(SaveFileAtomic(dir.File("Settings.ini"), "new\r\n"), InOutError);
     EXPECT_EQ("old\r\n", dir.Read("Settings.ini"));
 }
 
@@ -25,7 +25,7 @@ TEST(Files, ReadOnlyFileIsRefusedWithAccessDenied)
     try {
         SaveFileAtomic(dir.File("Apps.qvl"), "");
         FAIL() << "no error";
-    } catch (const EInOutError& e) {
+    } catch (const InOutError& e) {
         EXPECT_STREQ("I/O error 5", e.what());
     }
     EXPECT_EQ("keep\r\nme\r\n", dir.Read("Apps.qvl"));
@@ -63,18 +63,18 @@ TEST(Files, ASaveThatChangesNothingLeavesTheFileAlone)
 
 TEST(Files, ErrorTexts)
 {
-    EXPECT_STREQ("File not found", EInOutError(2).what());
-    EXPECT_STREQ("Disk full", EInOutError(101).what());
-    EXPECT_STREQ("Read beyond end of file", EInOutError(100).what());
-    EXPECT_STREQ("Invalid numeric input", EInOutError(106).what());
-    EXPECT_STREQ("I/O error 32", EInOutError(32).what());
+    EXPECT_STREQ("File not found", InOutError(2).what());
+    EXPECT_STREQ("Disk full", InOutError(101).what());
+    EXPECT_STREQ("Read beyond end of file", InOutError(100).what());
+    EXPECT_STREQ("Invalid numeric input", InOutError(106).what());
+    EXPECT_STREQ("I/O error 32", InOutError(32).what());
     TempDir dir;
     EXPECT_THROW(
-        try { TextReader r(dir.File("none.ini")); } catch (const EInOutError& e) {
+        try { TextReader r(dir.File("none.ini")); } catch (const InOutError& e) {
             EXPECT_STREQ("File not found", e.what());
             throw;
         },
-        EInOutError);
+        InOutError);
 }
 
 // The box names the file below the text, once.
@@ -82,12 +82,12 @@ TEST(Files, AnErrorNamesItsFileBelowItsText)
 {
     TempDir dir;
     try {
-        AboutFile(dir.File("Dirs.qvl"), [&] { AboutFile(dir.File("other"), [] { throw EInOutError(5); }); });
+        AboutFile(dir.File("Dirs.qvl"), [&] { AboutFile(dir.File("other"), [] { throw InOutError(5); }); });
         ADD_FAILURE();
-    } catch (const EInOutError& e) {
+    } catch (const InOutError& e) {
         EXPECT_EQ("I/O error 5\n" + dir.File("other"), ErrorText(e));
     }
-    EFOpenError named("Cannot open file \"" + dir.File("a.bmp") + "\". Gone");
+    FileOpenError named("Cannot open file \"" + dir.File("a.bmp") + "\". Gone");
     named.NameFile(dir.File("a.bmp"));
     EXPECT_EQ(named.what(), ErrorText(named));
     EXPECT_EQ("plain", ErrorText(std::runtime_error("plain")));

@@ -94,14 +94,14 @@ TEST(Settings, BadNumberStopsTheReadingAndKeepsWhatCameBefore)
     try {
         ReadSettingsFrom(in, s);
         FAIL() << "no error";
-    } catch (const EConvertError& e) {
+    } catch (const ConvertError& e) {
         EXPECT_STREQ("'abc' is not a valid integer value", e.what());
     }
     EXPECT_EQ('g', s.CdDrive);
     EXPECT_EQ(8, s.ButtonCount);
     for (const char* bad : {"", "12a", "1 ", "99999999999", "-", "$", "0x", "2147483648"}) {
         TextReader r = TextReader::FromMemory(std::string("numbut=") + bad + "\r\n");
-        EXPECT_THROW(ReadSettingsFrom(r, s), EConvertError) << bad;
+        EXPECT_THROW(ReadSettingsFrom(r, s), ConvertError) << bad;
     }
     s = Read("numbut=-2147483648\r\n");
     EXPECT_EQ(0, s.ButtonCount);

@@ -348,7 +348,7 @@ TEST(SkinCheck, PicturesTooLargeAloneOrTogetherAreRefusedAsTheProgramRefusesThem
     const auto weigh = [&](const std::string& data) {
         WeighSkinPicture(dir.File("Back.BMP"), reinterpret_cast<const uint8_t*>(data.data()), data.size());
     };
-    EXPECT_THROW(weigh(large), EInvalidGraphic);
+    EXPECT_THROW(weigh(large), InvalidPicture);
     dir.Write("center.bmp", Claiming(1, 704));
     EXPECT_NO_THROW(weigh(large));
     EXPECT_EQ(1u, dir.Check(Severity::Error).size()) << "taken: only back.bmp's height is wrong";

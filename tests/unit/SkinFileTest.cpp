@@ -53,16 +53,16 @@ TEST(SkinFile, AWordWhereANumberShouldBeStopsTheReading)
     try {
         Read("30\r\n5\r\nabc\r\n9\r\n", skin);
         FAIL() << "no error";
-    } catch (const EInOutError& e) {
+    } catch (const InOutError& e) {
         EXPECT_STREQ("Invalid numeric input", e.what());
     }
     EXPECT_EQ(30, skin.PanelHeight);
     EXPECT_EQ(5, skin.StartMenuZone.Left);
     EXPECT_EQ(42, skin.StartMenuZone.Top);
-    EXPECT_THROW(Read("12x\r\n", skin), EInOutError);
+    EXPECT_THROW(Read("12x\r\n", skin), InOutError);
     // A word longer than the reader takes is refused, not read as its start.
-    EXPECT_THROW(Read(std::string(64, '0') + "x\r\n", skin), EInOutError);
-    EXPECT_THROW(Read(std::string(64, '0') + "68\r\n", skin), EInOutError);
+    EXPECT_THROW(Read(std::string(64, '0') + "x\r\n", skin), InOutError);
+    EXPECT_THROW(Read(std::string(64, '0') + "68\r\n", skin), InOutError);
     Read(std::string(62, '0') + "68\r\n", skin);
     EXPECT_EQ(68, skin.PanelHeight);
 }
@@ -74,7 +74,7 @@ TEST(SkinFile, MissingFileIsFileNotFound)
     try {
         ReadSkinFile(dir.Path + "/none.qvs", skin);
         FAIL() << "no error";
-    } catch (const EInOutError& e) {
+    } catch (const InOutError& e) {
         EXPECT_STREQ("File not found", e.what());
     }
 }

@@ -71,6 +71,14 @@ void ButtonChooserDialog::OnCreate()
     ShowLists();
 }
 
+std::optional<std::vector<int>> ButtonChooserDialog::Choose()
+{
+    Create();
+    if (ShowModal() != DialogResult::Ok)
+        return std::nullopt;
+    return Lists.Shown;
+}
+
 void ButtonChooserDialog::ShowLists()
 {
     Fill(ShownList, Lists.Shown);

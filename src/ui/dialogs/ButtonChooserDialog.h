@@ -1,6 +1,6 @@
-// The button chooser: which panel buttons show, and in which order. "Apply"
-// ends it with Ok; Shown() is then the choice.
+// The button chooser: which panel buttons show, and in which order.
 #pragma once
+#include <optional>
 #include <vector>
 
 #include "../../model/ButtonChooser.h"
@@ -10,7 +10,8 @@
 class ButtonChooserDialog : public Form {
 public:
     explicit ButtonChooserDialog(ChooserLists lists);
-    const std::vector<int>& Shown() const { return Lists.Shown; }
+    // Runs the dialog; the buttons to show, in order, where "Apply" ended it.
+    std::optional<std::vector<int>> Choose();
 
 protected:
     void Command(UINT id, UINT code) override;

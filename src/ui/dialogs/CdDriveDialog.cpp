@@ -16,10 +16,17 @@ char Upper(char c)
 }
 } // namespace
 
-CdDriveDialog::CdDriveDialog(char& setting) : Form("TFormCD"), Setting(setting), Chosen(setting)
+CdDriveDialog::CdDriveDialog(char shown) : Form("TFormCD"), Chosen(shown)
 {
     DialogFrame("CD-ROM", ClientWidth, ClientHeight);
     DefaultButton = IdApply;
+}
+
+std::optional<char> CdDriveDialog::Choose()
+{
+    Create();
+    ShowModal();
+    return Applied;
 }
 
 void CdDriveDialog::OnCreate()
@@ -52,7 +59,7 @@ void CdDriveDialog::Command(UINT id, UINT code)
 {
     switch (id) {
     // "Apply": the letter in upper case; the dialog stays.
-    case IdApply: Setting = Upper(Chosen); break;
+    case IdApply: Applied = Upper(Chosen); break;
     case IdDriveBox:
         if (code == CBN_SELCHANGE) {
             const std::string line = DriveBox.Line(DriveBox.ItemIndex());

@@ -1,21 +1,25 @@
-// The CD drive chooser: "Apply" stores the chosen drive's letter and leaves
+// The CD drive chooser: "Apply" takes the chosen drive's letter and leaves
 // the dialog open.
 #pragma once
+#include <optional>
+
 #include "../../toolkit/Controls.h"
 #include "../../toolkit/Form.h"
 
 class CdDriveDialog : public Form {
 public:
-    // `setting` is the letter shown at first and the one "Apply" stores.
-    explicit CdDriveDialog(char& setting);
+    // `shown` is the letter chosen at first.
+    explicit CdDriveDialog(char shown);
+    // Runs the dialog; the letter last applied, if any was.
+    std::optional<char> Choose();
 
 protected:
     void Command(UINT id, UINT code) override;
     void OnCreate() override;
 
 private:
-    char& Setting;
     char Chosen;
+    std::optional<char> Applied;
     Label Prompt;
     ComboBox DriveBox;
     Button ApplyButton;

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "../../model/Favourites.h"
 #include "../../toolkit/Layout.h"
 
 namespace {
 enum : UINT { IdNames = 100, IdDelete, IdOk };
 }
 
-DeleteFavouriteDialog::DeleteFavouriteDialog(FavouriteList& list) : Form("TDelForm"), List(list)
+DeleteFavouriteDialog::DeleteFavouriteDialog(std::vector<std::string> names)
+    : Form("TDelForm"), Names(std::move(names))
 {
     DialogFrame("Delete", 232, 253, 203, 183);
     OkId = IdOk;
@@ -31,12 +31,16 @@ void DeleteFavouriteDialog::OnCreate()
     ShowNames();
 }
 
+std::vector<unsigned> DeleteFavouriteDialog::Choose()
+{
+    Create();
+    ShowModal();
+    return Deleted;
+}
+
 void DeleteFavouriteDialog::ShowNames()
 {
-    std::vector<std::string> names;
-    for (unsigned n = 1; n <= List.Count; ++n)
-        names.push_back(List.Entry[n].Name);
-    NameList.SetLines(names);
+    NameList.SetLines(Names);
 }
 
 void DeleteFavouriteDialog::OnShow()
@@ -56,7 +60,8 @@ void DeleteFavouriteDialog::DeleteSelected()
     const int k = NameList.ItemIndex();
     if (k < 0)
         return;
-    DeleteFavourite(List, k + 1);
+    Names.erase(Names.begin() + k);
+    Deleted.push_back(unsigned(k) + 1);
     ShowNames();
     DeleteButton.SetEnabled(NameList.Count() > 0);
 }

@@ -1,15 +1,18 @@
-// The delete dialog: one favourites list's names; each "Delete" removes the
-// selected entry in memory (the file follows at the next save).
+// The delete dialog: one favourites list's names; each "Delete" takes the
+// selected one off.
 #pragma once
+#include <string>
+#include <vector>
+
 #include "../../toolkit/Controls.h"
 #include "../../toolkit/Form.h"
 
-struct FavouriteList;
-
 class DeleteFavouriteDialog : public Form {
 public:
-    // The list it edits, for as long as it is open.
-    explicit DeleteFavouriteDialog(FavouriteList& list);
+    explicit DeleteFavouriteDialog(std::vector<std::string> names);
+    // Runs the dialog; the entries deleted, in turn, each by its place (from
+    // 1) in the list as it stood then.
+    std::vector<unsigned> Choose();
 
 protected:
     void Command(UINT id, UINT code) override;
@@ -20,7 +23,8 @@ private:
     void DeleteSelected();
     void ShowNames();
 
-    FavouriteList& List;
+    std::vector<std::string> Names;
+    std::vector<unsigned> Deleted;
     ListBox NameList;
     Button DeleteButton;
     Button OkButton;

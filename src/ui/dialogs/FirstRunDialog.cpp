@@ -80,9 +80,16 @@ bool FirstRunDialog::LayOut(bool okBelow, int keptPercent, bool grow)
     return true;
 }
 
+bool FirstRunDialog::AsksForClassic()
+{
+    Create();
+    ShowModal();
+    return Classic;
+}
+
 void FirstRunDialog::OnOk()
 {
-    ClassicChosen = ClassicChoice.Checked();
+    Classic = ClassicChoice.Checked();
     EndModal(DialogResult::Ok);
 }
 

@@ -7,8 +7,8 @@
 class FirstRunDialog : public Form {
 public:
     FirstRunDialog();
-    // The user chose the classic skin and OK.
-    bool ClassicChosen = false;
+    // Runs the dialog; true where the user chose the classic skin and OK.
+    bool AsksForClassic();
 
 protected:
     void Command(UINT id, UINT code) override;
@@ -26,4 +26,5 @@ private:
     GroupBox Choices;
     RadioButton StandardChoice, ClassicChoice;
     Button OkButton;
+    bool Classic = false;
 };
