@@ -29,6 +29,10 @@ LRESULT CALLBACK AppProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
         main->Dispatch(&Form::FullScreenChanged);
         return 0;
     }
+    if (main && msg == WM_APP_TASKBARS) {
+        main->Dispatch(&Form::TaskbarsChanged);
+        return 0;
+    }
     if (main && msg == WM_DISPLAYCHANGE) {
         main->Dispatch(&Form::DisplayChanged);
         return 0;

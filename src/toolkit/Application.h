@@ -13,8 +13,10 @@ class Form;
 // Posted to the application window when the main window has been destroyed
 // by another program (its taskbar going away), not by us.
 const UINT WM_APP_MAINLOST = WM_APP + 1;
-// A full-screen program came to the front of the taskbar's monitor, or left.
+// A full-screen program came to the front of a taskbar's monitor, or left.
 const UINT WM_APP_FULLSCREEN = WM_APP + 2;
+// A second monitor's taskbar may have come or gone.
+const UINT WM_APP_TASKBARS = WM_APP + 3;
 
 class Application {
 public:

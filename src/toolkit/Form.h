@@ -64,8 +64,10 @@ public:
     virtual void SessionEnding() {}
     // The program's hot key was pressed, wherever the keyboard was.
     virtual void HotKeyPressed() {}
-    // A full-screen program came to the front of the taskbar's monitor, or left.
+    // A full-screen program came to the front of a taskbar's monitor, or left.
     virtual void FullScreenChanged() {}
+    // A second monitor's taskbar may have come or gone.
+    virtual void TaskbarsChanged() {}
     // The screen's size changed, or a monitor came or went.
     virtual void DisplayChanged() {}
 

@@ -24,6 +24,8 @@ public:
     // A .bmp file, validated before anything is drawn. Throws EFOpenError when
     // the file cannot be opened, EInvalidGraphic when it is not a bitmap.
     static Bitmap FromFile(const std::string& path);
+    // A picture of its own with the same pixels.
+    Bitmap Copy() const;
 
     HBITMAP Handle() const { return Bmp.Get(); }
     bool Empty() const { return !Bmp; }

@@ -29,6 +29,10 @@ public:
     // After a display change: a panel that no screen shows any more goes
     // back to its place at the screen's bottom left.
     void ComeBackIfLost();
+    // Shown from the button of another monitor's taskbar, the panel goes to
+    // its start place there; on its own monitor it stays where it was
+    // dragged.
+    void ComeToMonitorOf(HWND taskbar);
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -42,7 +46,8 @@ protected:
 
 private:
     void AlignFrames();
-    void PlaceAtHome();
+    // Its start place on that taskbar's monitor.
+    void PlaceAtHome(HWND taskbar);
     bool IsFrame(const Picture& picture) const { return &picture == &LeftFrame || &picture == &RightFrame; }
     // The pressed look: the button one pixel right and down while held.
     void PressLook(int button, bool pressed);

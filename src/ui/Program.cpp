@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include <algorithm>
+
 #include "../base/Errors.h"
 #include "../base/Files.h"
 #include "../model/ButtonChooser.h"
@@ -59,7 +61,10 @@ void Program::Run()
     RegisterPanelKey();
     AddExStyle(TheApplication.Handle, WS_EX_TOOLWINDOW);
     KeepTopmostWindowsOnScreen();
-    TellOfFullScreen(TheApplication.Handle, WM_APP_FULLSCREEN);
+    TellOfTaskbarChanges(TheApplication.Handle, WM_APP_FULLSCREEN, WM_APP_TASKBARS);
+    // The other monitors' taskbars once the loop runs: the start waits for
+    // none of them.
+    PostMessageA(TheApplication.Handle, WM_APP_TASKBARS, 0, 0);
     TheApplication.Run();
     if (PanelKeyRegistered)
         UnregisterHotKey(TheApplication.Handle, PanelKeyId);
@@ -193,6 +198,9 @@ void Program::LoadSkin()
         const SIZE face = StartButton.LoadStartPicture(Config.SkinFolder + "normal.bmp");
         Skin.StartWidth = uint16_t(face.cx);
         Skin.StartHeight = uint16_t(face.cy);
+        for (const auto& button : MonitorButtons)
+            if (button->Handle)
+                button->ShowFace(StartPicture());
     } catch (...) {
         KeepMenusReachable();
         throw;
@@ -247,23 +255,53 @@ void Program::RebuildPanel()
         Form::DisableWhileModal(Panel->Handle);
 }
 
-void Program::TogglePanel()
+void Program::TogglePanel(HWND taskbar)
 {
     // Pressed under a start-up error box, before the panel is made.
     if (!Panel)
         return;
     PanelShown = !PanelShown;
-    if (PanelShown)
+    if (PanelShown) {
+        Panel->ComeToMonitorOf(taskbar);
         Panel->Show();
-    else
+    } else {
         Panel->Hide();
+    }
 }
 
-void Program::StepAsideForFullScreen(bool fullScreen)
+void Program::PressZone(ZoneHit zone, HWND button, HWND taskbar)
+{
+    switch (zone) {
+    case StartMenuHit: OpenStartMenu(taskbar); break;
+    case MainMenuHit: StartButton.PopUpMainMenu(MainMenuCorner(MonitorOf(button), Skin.StartHeight)); break;
+    case PanelHit: TogglePanel(taskbar); break;
+    case NoZone: break;
+    }
+}
+
+// A button whose taskbar went (its monitor unplugged) goes, unless one of
+// its handlers is still running beneath.
+void Program::PutButtonsOnEveryTaskbar()
+{
+    MonitorButtons.erase(std::remove_if(MonitorButtons.begin(), MonitorButtons.end(),
+                                        [](const auto& b) {
+                                            return (!b->Handle || !IsWindow(b->Taskbar())) && !b->InHandler();
+                                        }),
+                         MonitorButtons.end());
+    for (HWND tray : SecondaryTaskbars()) {
+        if (std::any_of(MonitorButtons.begin(), MonitorButtons.end(),
+                        [&](const auto& b) { return b->Taskbar() == tray; }))
+            continue;
+        MonitorButtons.push_back(std::make_unique<MonitorButtonWindow>(*this, tray));
+        MonitorButtons.back()->Create();
+    }
+}
+
+void Program::StepAsideForFullScreen()
 {
     if (!Panel || !PanelShown)
         return;
-    if (fullScreen)
+    if (FullScreenOver(Panel->Handle))
         Panel->Hide();
     else
         Panel->Show();

@@ -43,7 +43,7 @@ void StartButtonWindow::Command(UINT id, UINT)
 void StartButtonWindow::SetSystemStartButtonShown(bool shown)
 {
     Taskbar = FindTaskbar();
-    HideStartButton(Taskbar, !shown);
+    HideEveryStartButton(!shown);
 }
 
 void StartButtonWindow::AttachToShell()
@@ -55,7 +55,8 @@ void StartButtonWindow::AttachToShell()
     // the user is never left without a Start button.
     Show();
     UpdateWindow(Handle);
-    SetSystemStartButtonShown(false);
+    // The other monitors' taskbars lose theirs as our buttons come there.
+    HideStartButton(Taskbar, true);
 }
 
 // Explorer restarted after a crash, or its taskbar went away and took our
@@ -72,6 +73,7 @@ void StartButtonWindow::ShellRestarted()
     }
     AttachToShell();
     Show();
+    App.PutButtonsOnEveryTaskbar();
 }
 
 // Logging off or shutting down ends the process without a close: what a
@@ -94,13 +96,20 @@ void StartButtonWindow::HotKeyPressed()
 // The button itself steps aside with the taskbar it follows.
 void StartButtonWindow::FullScreenChanged()
 {
-    App.StepAsideForFullScreen(FullScreenInFront());
+    App.StepAsideForFullScreen();
 }
 
 // The taskbar moves itself to the new screen's edge, and the button with it.
+// A monitor that came or went brings or takes a taskbar.
 void StartButtonWindow::DisplayChanged()
 {
     App.KeepPanelOnScreen();
+    App.PutButtonsOnEveryTaskbar();
+}
+
+void StartButtonWindow::TaskbarsChanged()
+{
+    App.PutButtonsOnEveryTaskbar();
 }
 
 // The system's Start button is hidden only once ours is ready to take its
@@ -145,15 +154,13 @@ bool StartButtonWindow::OnClose()
 // Any mouse button: the zone alone decides.
 void StartButtonWindow::PictureMouseDown(Picture&, MouseButton, int x, int y)
 {
-    switch (HitZone(App.CurrentSkin(), x, y)) {
-    case StartMenuHit: OpenStartMenu(Taskbar); break;
-    case MainMenuHit:
-        if (const UINT chosen = MainMenu.Popup(Handle, 0, GetSystemMetrics(SM_CYSCREEN) - App.CurrentSkin().StartHeight))
-            Command(chosen, 0);
-        break;
-    case PanelHit: App.TogglePanel(); break;
-    case NoZone: break;
-    }
+    App.PressZone(HitZone(App.CurrentSkin(), x, y), Handle, Taskbar);
+}
+
+void StartButtonWindow::PopUpMainMenu(ScreenPoint at)
+{
+    if (const UINT chosen = MainMenu.Popup(Handle, at.X, at.Y))
+        Command(chosen, 0);
 }
 
 void StartButtonWindow::PictureMouseMove(Picture&, int x, int y)

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "../model/StartShape.h"
 #include "../toolkit/Form.h"
 #include "../toolkit/Menus.h"
 #include "Commands.h"
@@ -22,6 +23,9 @@ public:
     // come back.
     SIZE LoadStartPicture(const std::string& path);
     SIZE FaceSize() const { return {Face.Width, Face.Height}; }
+    const Bitmap& FacePicture() const { return Face.Image(); }
+    // The main menu, its top-left corner at `at`; the choice is carried out.
+    void PopUpMainMenu(ScreenPoint at);
     void ShowAutoload(bool on);
     void ShowMonitorAction(uint8_t action);
     void ShellRestarted() override;
@@ -29,6 +33,7 @@ public:
     void HotKeyPressed() override;
     void FullScreenChanged() override;
     void DisplayChanged() override;
+    void TaskbarsChanged() override;
 
 protected:
     void Command(UINT id, UINT code) override;

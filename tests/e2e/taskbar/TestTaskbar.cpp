@@ -252,8 +252,11 @@ LRESULT CALLBACK TrayProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
         NotifyWinEvent(EVENT_OBJECT_SHOW, StartButton, OBJID_WINDOW, CHILDID_SELF);
     }
     if (msg == Second) {
-        if (!wParam && SecondTaskbar)
+        // Reported, as Windows reports every window destroyed; Wine 8 does not.
+        if (!wParam && SecondTaskbar) {
             DestroyWindow(SecondTaskbar);
+            NotifyWinEvent(EVENT_OBJECT_DESTROY, SecondTaskbar, OBJID_WINDOW, CHILDID_SELF);
+        }
         if (!wParam)
             SecondTaskbar = nullptr;
         else if (!SecondTaskbar)
