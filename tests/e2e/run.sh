@@ -7,6 +7,10 @@ set -e
 work=$1 product=$2 driver=$3 version=$4 desktop=$5 filter=$6
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/tools/wine-env.sh"
+if [ "$desktop" = monitors ] && [ "$(id -u)" != 0 ]; then
+    echo "run.sh: two monitors need Xorg, which only root may start: skipped"
+    exit 77
+fi
 mkdir -p "$work"
 work=$(cd "$work" && pwd)
 name=$(echo "$filter" | tr -c 'A-Za-z0-9\n' '_' | cut -c1-40)-$version-$desktop
