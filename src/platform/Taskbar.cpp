@@ -543,7 +543,7 @@ void CALLBACK TaskbarFollower::LookNow(HWND, UINT, UINT_PTR, DWORD)
 }
 } // namespace
 
-// Owned by the taskbar, it always stays above it and goes away with it.
+// Owned by the taskbar, it always stays above it.
 void LayOverTaskbar(HWND wnd, HWND tray)
 {
     const POINT at = SpotOnScreen(wnd, tray);

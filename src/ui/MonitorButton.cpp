@@ -35,7 +35,7 @@ void MonitorButtonWindow::ShowFace(const Bitmap& face)
 // Any mouse button: the zone alone decides.
 void MonitorButtonWindow::PictureMouseDown(Picture&, MouseButton, int x, int y)
 {
-    App.PressZone(HitZone(App.CurrentSkin(), x, y), Handle, Tray);
+    App.PressZone(HitZone(App.CurrentSkin(), x, y), Tray);
 }
 
 void MonitorButtonWindow::PictureMouseMove(Picture&, int x, int y)

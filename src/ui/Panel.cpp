@@ -143,13 +143,15 @@ void PanelWindow::OnCreate()
 }
 
 // From Vista on the taskbars are thicker than a start button: the panel
-// stands on the taskbar, not over its top.
+// stands on its monitor's taskbar, not over its top. Before, it keeps the
+// primary screen's bottom left wherever the one taskbar is docked.
 void PanelWindow::PlaceAtHome(HWND taskbar)
 {
-    const bool onTaskbar = taskbar && IsVistaOrLater();
-    const ScreenRect tray = onTaskbar ? PlaceOf(taskbar) : ScreenRect{};
+    if (!IsVistaOrLater())
+        taskbar = nullptr;
+    const ScreenRect tray = taskbar ? PlaceOf(taskbar) : ScreenRect{};
     const PanelRect r = PanelStartPlace(App.CurrentSkin(), App.CurrentSettings().ButtonCount, LeftFrame.Image().Width,
-                                        MonitorOf(taskbar), onTaskbar ? &tray : nullptr);
+                                        MonitorOf(taskbar), taskbar ? &tray : nullptr);
     SetBounds(r.Left, r.Top, r.Width, r.Height);
 }
 

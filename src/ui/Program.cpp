@@ -269,12 +269,15 @@ void Program::TogglePanel(HWND taskbar)
     }
 }
 
-void Program::PressZone(ZoneHit zone, HWND button, HWND taskbar)
+// Before Vista there is one taskbar, and the menu and the panel keep the
+// primary screen's bottom left wherever it is docked.
+void Program::PressZone(ZoneHit zone, HWND taskbar)
 {
+    const HWND monitorOf = IsVistaOrLater() ? taskbar : nullptr;
     switch (zone) {
     case StartMenuHit: OpenStartMenu(taskbar); break;
-    case MainMenuHit: StartButton.PopUpMainMenu(MainMenuCorner(MonitorOf(button), Skin.StartHeight)); break;
-    case PanelHit: TogglePanel(taskbar); break;
+    case MainMenuHit: StartButton.PopUpMainMenu(MainMenuCorner(MonitorOf(monitorOf), Skin.StartHeight)); break;
+    case PanelHit: TogglePanel(monitorOf); break;
     case NoZone: break;
     }
 }

@@ -6,7 +6,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-
 #include <vector>
 
 #include "../model/Favourites.h"
@@ -53,7 +52,7 @@ public:
     // Shown from a button, the panel comes to that button's monitor.
     void TogglePanel(HWND taskbar = nullptr);
     // A zone of the start button over `taskbar`, acting on that monitor.
-    void PressZone(ZoneHit zone, HWND button, HWND taskbar);
+    void PressZone(ZoneHit zone, HWND taskbar);
     // From 8 on, a button on every other monitor's taskbar too.
     void PutButtonsOnEveryTaskbar();
     // The hot key: shown so, the panel takes the keyboard; hidden, it gives

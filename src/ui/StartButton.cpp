@@ -154,7 +154,7 @@ bool StartButtonWindow::OnClose()
 // Any mouse button: the zone alone decides.
 void StartButtonWindow::PictureMouseDown(Picture&, MouseButton, int x, int y)
 {
-    App.PressZone(HitZone(App.CurrentSkin(), x, y), Handle, Taskbar);
+    App.PressZone(HitZone(App.CurrentSkin(), x, y), Taskbar);
 }
 
 void StartButtonWindow::PopUpMainMenu(ScreenPoint at)
