@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -164,7 +165,7 @@ int main(int argc, char** argv)
     Install app("Bench");
     WriteBytes(app.File("Settings.ini"), "monitor=0\r\n");
     const std::string baseline = Env("QV_BASELINE");
-    TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));
+    auto tray = std::make_unique<TestTaskbar>(app.File("tray.log"), app.File("Settings.ini"));
 
     // Start-up, turn by turn.
     std::vector<double> bMs, qMs, bKb, qKb;
@@ -257,6 +258,18 @@ int main(int argc, char** argv)
         WaitFor([&] { return VisibleWindow(pi.dwProcessId, "QuorvelBaseline") != nullptr; });
         IdleMinute("baseline", "Baseline.exe");
         EndProcess(pi);
+    }
+    // Two taskbars, 10's shape (the second along the top of the one screen
+    // Xvfb has), a button on each.
+    tray.reset();
+    tray = std::make_unique<TestTaskbar>(app.File("tray.log"), app.File("Settings.ini"), "win10");
+    {
+        Quorvel q(app);
+        if (!q.WaitStarted() || !WaitFor([&] { return VisibleWindow(q.Pid(), "TMonitorButton") != nullptr; }))
+            printf("(no button on the second taskbar)\n");
+        IdleMinute("two-taskbars", "Quorvel.exe");
+        PostMessageA(q.Window("TForm1"), WM_CLOSE, 0, 0);
+        q.WaitExit();
     }
     return 0;
 }

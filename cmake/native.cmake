@@ -110,6 +110,11 @@ add_test(NAME e2e.testtray.win98 COMMAND ${QV_E2E_RUN} win98 plain "${QV_FAMILY9
 # of a full-screen program's way (with XP's shape in the XP entry above).
 add_test(NAME e2e.shapes.win7 COMMAND ${QV_E2E_RUN} win7 plain "Shapes/*win7_*:Shapes/*win8_*:Follow/*/win7")
 add_test(NAME e2e.shapes.win10 COMMAND ${QV_E2E_RUN} win10 plain "Shapes/*win10_*:Shapes/*win11_*:Follow/*/win10:Follow/*/win11")
+# Two monitors side by side (Xorg's dummy driver, which only root may start),
+# a taskbar of the 10 shape on each: a button on each, acting on its own
+# monitor, the second one coming and going with its taskbar.
+add_test(NAME e2e.monitors.win10 COMMAND ${QV_E2E_RUN} win10 monitors "Monitors.*")
+set_tests_properties(e2e.monitors.win10 PROPERTIES SKIP_RETURN_CODE 77)
 # 120 and 144 dots per inch in the 7, 10 and 11 shapes: the button whole on
 # the taskbar and its zones where they are drawn.
 foreach(dpi 120 144)

@@ -56,6 +56,7 @@ set(QV_WIN32
   src/base/RunTimeReplacements.cpp
   src/ui/Program.cpp
   src/ui/StartButton.cpp
+  src/ui/MonitorButton.cpp
   src/ui/Panel.cpp
   src/ui/dialogs/ShutdownTimerDialog.cpp
   src/ui/dialogs/ShutdownWarning.cpp

@@ -5,7 +5,8 @@ set -e
 need=""
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 for p in cmake g++ make googletest g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-         wine wine32:i386 fonts-wine fonts-dejavu-core xvfb xdotool imagemagick x11-utils locales nsis zip; do
+         wine wine32:i386 fonts-wine fonts-dejavu-core xvfb xdotool imagemagick x11-utils locales nsis zip \
+         xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386; do
     have "$p" || need="$need $p"
 done
 # Wine takes its ANSI code page from the locale: 1251 needs ru_RU.UTF-8.

@@ -7,7 +7,8 @@
 # QV_DPI sets the screen's dots per inch in it (96 unless given).
 # qv_display: makes sure a display is there, starting Xvfb when there is none
 # (CTest gives each end-to-end entry none, so that one entry's input never
-# reaches another's windows).
+# reaches another's windows). qv_two_monitors: one of two monitors, always
+# started anew.
 
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win32
@@ -85,30 +86,68 @@ lf = struct.pack("<5i8B", h, 0, 0, 0, w, 0, 0, 0, 1, 0, 0, 0, 0) + face.encode("
 print(lf.hex())' "$@"
 }
 
-QV_XVFB_PID=
+QV_X_PID=
+QV_X_DIR=
 qv_display() {
     if [ -n "$DISPLAY" ] && xdpyinfo >/dev/null 2>&1; then
         return
     fi
-    # Xvfb picks a free number itself and says which once it listens: two
-    # runs starting at once never take the same.
-    number=$(mktemp)
-    Xvfb -displayfd 7 -screen 0 1024x768x24 -nolisten tcp 7>"$number" >/dev/null 2>&1 &
-    QV_XVFB_PID=$!
+    QV_X_DIR=$(mktemp -d)
+    # The server picks a free number itself and says which once it listens:
+    # two runs starting at once never take the same.
+    Xvfb -displayfd 7 -screen 0 1024x768x24 -nolisten tcp 7>"$QV_X_DIR/number" >/dev/null 2>&1 &
+    QV_X_PID=$!
+    qv_wait_display Xvfb
+}
+
+# qv_two_monitors: a display of two monitors side by side, 1024x768 and
+# 800x600 to its right, its top at the first one's. Wine sees two only on
+# a server whose screens Xinerama lays side by side (Xvfb's all stand at
+# 0,0), and only outside a virtual desktop: Xorg's dummy driver, as root.
+qv_two_monitors() {
+    QV_X_DIR=$(mktemp -d)
+    mkdir "$QV_X_DIR/conf.d"
+    qv_xorg_conf >"$QV_X_DIR/xorg.conf"
+    Xorg -displayfd 7 -config "$QV_X_DIR/xorg.conf" -configdir "$QV_X_DIR/conf.d" -logfile "$QV_X_DIR/log" \
+        -nolisten tcp -noreset -novtswitch 7>"$QV_X_DIR/number" >/dev/null 2>&1 &
+    QV_X_PID=$!
+    qv_wait_display Xorg
+}
+
+qv_xorg_conf() {
+    # No input devices: the tests' input comes through XTEST.
+    printf '%s\n' 'Section "ServerFlags"' '    Option "AutoAddDevices" "false"' \
+        '    Option "AutoEnableDevices" "false"' '    Option "Xinerama" "on"' 'EndSection' \
+        'Section "Monitor"' '    Identifier "Monitor"' '    HorizSync 5.0-1000.0' '    VertRefresh 5.0-200.0' \
+        '    Modeline "1024x768" 65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync' \
+        '    Modeline "800x600" 40.00 800 840 968 1056 600 601 605 628 +hsync +vsync' 'EndSection'
+    for n in 0 1; do
+        mode=1024x768
+        [ $n = 0 ] || mode=800x600
+        printf '%s\n' 'Section "Device"' "    Identifier \"Card$n\"" '    Driver "dummy"' '    VideoRam 16384' \
+            'EndSection' 'Section "Screen"' "    Identifier \"Screen$n\"" "    Device \"Card$n\"" \
+            '    Monitor "Monitor"' '    DefaultDepth 24' '    SubSection "Display"' '        Depth 24' \
+            "        Modes \"$mode\"" '    EndSubSection' 'EndSection'
+    done
+    printf '%s\n' 'Section "ServerLayout"' '    Identifier "Layout"' '    Screen 0 "Screen0"' \
+        '    Screen 1 "Screen1" RightOf "Screen0"' 'EndSection'
+}
+
+qv_wait_display() {
     for _ in $(seq 100); do
-        if [ -s "$number" ]; then
-            export DISPLAY=:$(cat "$number")
-            rm -f "$number"
+        if [ -s "$QV_X_DIR/number" ]; then
+            export DISPLAY=:$(cat "$QV_X_DIR/number")
             return
         fi
         sleep 0.1
     done
-    rm -f "$number"
-    echo "Xvfb did not start" >&2
+    echo "$1 did not start" >&2
+    qv_stop_display
     return 1
 }
 
 qv_stop_display() {
-    [ -z "$QV_XVFB_PID" ] || kill "$QV_XVFB_PID" 2>/dev/null || true
-    QV_XVFB_PID=
+    [ -z "$QV_X_PID" ] || kill "$QV_X_PID" 2>/dev/null || true
+    [ -z "$QV_X_DIR" ] || rm -rf "$QV_X_DIR"
+    QV_X_PID= QV_X_DIR=
 }

@@ -11,10 +11,11 @@
 #include "../ui/Program.h"
 
 namespace {
-// Only the shell's windows are looked at: our own state may be what is broken.
+// Only the shell's windows are looked at: our own state may be what is
+// broken. Every taskbar's, as each monitor's has a button of ours.
 void GiveStartButtonBack()
 {
-    HideStartButton(FindTaskbar(), false);
+    HideEveryStartButton(false);
 }
 
 LPTOP_LEVEL_EXCEPTION_FILTER RunTimeFilter = nullptr;

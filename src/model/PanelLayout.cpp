@@ -9,6 +9,17 @@ PanelRect PanelBounds(const SkinMetrics& skin, uint8_t slotCount, int32_t screen
             skin.PanelHeight};
 }
 
+PanelRect PanelStartPlace(const SkinMetrics& skin, uint8_t slotCount, int32_t frameWidth, const ScreenRect& monitor,
+                          const ScreenRect* bottomTaskbar)
+{
+    PanelRect r = PanelBounds(skin, slotCount, monitor.Bottom - monitor.Top, frameWidth);
+    r.Left = monitor.Left;
+    r.Top += monitor.Top;
+    if (bottomTaskbar && AtBottomOf(*bottomTaskbar, monitor))
+        r.Top = bottomTaskbar->Top - skin.PanelHeight;
+    return r;
+}
+
 ButtonPlace ButtonHome(const SkinMetrics& skin, uint8_t slot, int32_t frameWidth)
 {
     const int32_t w = skin.ButtonWidth, g = skin.ButtonGap;

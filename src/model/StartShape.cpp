@@ -54,9 +54,9 @@ StartChoice ChooseStartButton(const TaskbarTree& tree)
     return {StartShape::None, nullptr};
 }
 
-bool OpensByClick(StartShape shape)
+bool OpensByClick(StartShape shape, bool secondMonitor)
 {
-    return shape == StartShape::ChildButton;
+    return shape == StartShape::ChildButton || (secondMonitor && shape == StartShape::StartChild);
 }
 
 ClientSpot ButtonSpot(int trayWidth, int trayHeight, int width, int height, bool centre)
@@ -91,4 +91,17 @@ bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor)
 {
     return monitor.Right > monitor.Left && monitor.Bottom > monitor.Top && window.Left <= monitor.Left &&
            window.Top <= monitor.Top && window.Right >= monitor.Right && window.Bottom >= monitor.Bottom;
+}
+
+ScreenPoint MainMenuCorner(const ScreenRect& monitor, int startHeight)
+{
+    return {monitor.Left, monitor.Bottom - startHeight};
+}
+
+bool AtBottomOf(const ScreenRect& tray, const ScreenRect& monitor)
+{
+    // Below the monitor's middle: a taskbar that reaches past the edge still
+    // counts, one at the top never does.
+    return tray.Right - tray.Left > tray.Bottom - tray.Top && TaskbarInSight(tray, monitor) &&
+           tray.Top + tray.Bottom > monitor.Top + monitor.Bottom;
 }

@@ -40,8 +40,10 @@ StartChoice ChooseStartButton(const TaskbarTree& tree);
 
 // Only the old child button reliably opens the menu when clicked while
 // hidden; every other shape's taskbar is asked for its menu the way the
-// Start key asks it.
-bool OpensByClick(StartShape shape);
+// Start key asks it. A second monitor's taskbar cannot be asked: the key
+// opens the menu where it pleases, and only a click on that taskbar's own
+// Start child opens it there.
+bool OpensByClick(StartShape shape, bool secondMonitor = false);
 
 // Where the button goes in the taskbar's client area: its left (or, on a
 // taskbar standing at a side of the screen, top) end, centred across a
@@ -59,6 +61,14 @@ struct ScreenRect {
 // one in sight may reach a few pixels past the screen's edges: it counts as
 // in sight while at least half its thickness is on its monitor.
 bool TaskbarInSight(const ScreenRect& tray, const ScreenRect& monitor);
+// The main menu's top-left corner: the monitor's left edge, `startHeight`
+// above its bottom.
+struct ScreenPoint {
+    int X, Y;
+};
+ScreenPoint MainMenuCorner(const ScreenRect& monitor, int startHeight);
+// A taskbar lying along the monitor's bottom edge, in sight.
+bool AtBottomOf(const ScreenRect& tray, const ScreenRect& monitor);
 // A client area over all of a monitor, as a full-screen game's or video's
 // (a maximised window's caption keeps its client area off the top).
 bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor);

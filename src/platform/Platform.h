@@ -7,18 +7,25 @@
 
 #include "../model/Autostart.h"
 #include "../model/Favourites.h"
+#include "../model/StartShape.h"
 
 // Taskbar and Start button.
 HWND FindTaskbar();
+// From 8 on every other monitor's taskbar ("Shell_SecondaryTrayWnd"), each
+// with a Start button of its own; none before.
+std::vector<HWND> SecondaryTaskbars();
 // The taskbar's Start button as its window tree shows it (see StartShape.h),
 // never a window of this process; nullptr where there is none to hide.
 HWND FindStartButton(HWND tray);
 void ShowStartButton(HWND start, bool show);
-// Hides the Start button and keeps it hidden, or shows it again and stops
-// watching it. A taskbar without one yet is looked at again for a few
-// seconds.
+// Hides the taskbar's Start button and keeps it hidden, or shows it again
+// and stops watching it. A first taskbar without one yet is looked at again
+// for a few seconds.
 void HideStartButton(HWND tray, bool hide);
-// Zone 1: the system Start menu, hidden button or not.
+// The same for every taskbar's: all given back however the program ends.
+void HideEveryStartButton(bool hide);
+// Zone 1: the system Start menu on that taskbar's monitor, hidden button or
+// not (see OpensByClick).
 void OpenStartMenu(HWND tray);
 // Makes `wnd` a real child of the taskbar at its client (0, 0), above the
 // taskbar's other children.
@@ -36,10 +43,20 @@ void PlaceOnTaskbar(HWND wnd, HWND tray);
 // Laid over, the button then follows the taskbar: at its left or top end
 // wherever it stands and however thick it is, hidden while the taskbar has
 // slid out of sight and while another program's window fills the taskbar's
-// monitor from the front. Either way `wnd` is posted `message` each time
-// such a full-screen program comes or goes; FullScreenInFront tells which.
-void TellOfFullScreen(HWND wnd, UINT message);
-bool FullScreenInFront();
+// monitor from the front. A second monitor's taskbar always has its button
+// laid over so. Either way `wnd` is posted `fullScreenMessage` each time
+// such a full-screen program comes or goes on any taskbar's monitor
+// (FullScreenOver tells where), and `taskbarMessage` when the shell places
+// a second monitor's taskbar that has no button yet, or destroys a taskbar
+// that has one.
+void LayOverTaskbar(HWND wnd, HWND tray);
+void TellOfTaskbarChanges(HWND wnd, UINT fullScreenMessage, UINT taskbarMessage);
+// Another program's window in front fills the monitor `wnd` is on.
+bool FullScreenOver(HWND wnd);
+// The monitor a window is on, or nearest to; the primary screen for none, or
+// where the system knows one monitor only (95, NT 4). A window's place.
+ScreenRect MonitorOf(HWND w);
+ScreenRect PlaceOf(HWND w);
 // The button's place and the window in front looked at again: Wine reports
 // neither a window's move nor a new one in front, so its restacks do this.
 void LookAtTaskbarAgain();

@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
@@ -9,6 +10,14 @@
 HWND FindTaskbar()
 {
     return FindWindowA("Shell_TrayWnd", nullptr);
+}
+
+std::vector<HWND> SecondaryTaskbars()
+{
+    std::vector<HWND> trays;
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "Shell_SecondaryTrayWnd", nullptr)) != nullptr;)
+        trays.push_back(w);
+    return trays;
 }
 
 namespace {
@@ -113,46 +122,73 @@ ScopedWinEventHook WatchEvents(DWORD first, DWORD last, WINEVENTPROC proc, DWORD
     return ScopedWinEventHook(setHook(first, last, nullptr, proc, pid, 0, WINEVENT_OUTOFCONTEXT | flags));
 }
 
-// Hides the Start button again whenever its shell shows it (Explorer after
-// some settings changes). Windows 95 has no means to watch it, and Wine 8
-// reports no window shown: there it stays under the overlaid button.
+bool IsSecondaryTaskbar(HWND w)
+{
+    char cls[32] = "";
+    return w && GetClassNameA(w, cls, sizeof cls) && std::strcmp(cls, "Shell_SecondaryTrayWnd") == 0;
+}
+
+// Hides the Start buttons again whenever their shell shows them (Explorer
+// after some settings changes). Windows 95 has no means to watch them, and
+// Wine 8 reports no window shown: there they stay under the overlaid buttons.
 class StartButtonWatch {
 public:
-    // nullptr stops watching.
-    void Keep(HWND start)
+    // The Start button of taskbar `tray`; nullptr stops watching that one.
+    void Keep(HWND tray, HWND start)
     {
-        // First, as a crash on another thread calls it to give the button
+        // First, as a crash on another thread calls it to give the buttons
         // back while this thread may still be watching.
-        Start = start;
-        Hook.Reset();
-        if (!start)
+        std::atomic<HWND>* slot = nullptr;
+        for (int i = 0; i < MaxTaskbars && !slot; ++i)
+            if (Trays[i] == tray)
+                slot = &Starts[i];
+        for (int i = 0; i < MaxTaskbars && !slot && start; ++i)
+            if (!Trays[i] || !IsWindow(Trays[i])) {
+                Trays[i] = tray;
+                slot = &Starts[i];
+            }
+        if (slot)
+            *slot = start;
+        if (!start) {
+            for (const std::atomic<HWND>& kept : Starts)
+                if (kept)
+                    return;
+            Hook.Reset();
             return;
+        }
         // The shell's process, any of its threads: Wine does not deliver
-        // events to a hook on one thread of another process.
+        // events to a hook on one thread of another process. Every taskbar
+        // is of the one process, until the shell is started anew.
         DWORD pid = 0;
         GetWindowThreadProcessId(start, &pid);
-        Hook = WatchEvents(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, Shown, pid);
+        if (!Hook || pid != HookedPid)
+            Hook = WatchEvents(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, Shown, pid);
+        HookedPid = pid;
     }
 
 private:
+    static const int MaxTaskbars = 16;
     static void CALLBACK Shown(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD);
-    std::atomic<HWND> Start{nullptr};
+    std::atomic<HWND> Trays[MaxTaskbars]{}, Starts[MaxTaskbars]{};
     ScopedWinEventHook Hook;
+    DWORD HookedPid = 0;
 };
 
-// One for the process: the crash handler gives the button back through it.
+// One for the process: the crash handler gives the buttons back through it.
 StartButtonWatch TheStartButtonWatch;
 
 void CALLBACK StartButtonWatch::Shown(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD)
 {
-    const HWND start = TheStartButtonWatch.Start;
-    if (wnd && wnd == start && object == OBJID_WINDOW && IsWindowVisible(start))
-        ShowWindow(start, SW_HIDE);
+    if (!wnd || object != OBJID_WINDOW)
+        return;
+    for (const std::atomic<HWND>& start : TheStartButtonWatch.Starts)
+        if (start == wnd && IsWindowVisible(wnd))
+            ShowWindow(wnd, SW_HIDE);
 }
 
-void Hide(HWND start)
+void Hide(HWND tray, HWND start)
 {
-    TheStartButtonWatch.Keep(start);
+    TheStartButtonWatch.Keep(tray, start);
     ShowStartButton(start, false);
 }
 
@@ -191,7 +227,7 @@ void CALLBACK StartButtonSearch::LookAgain(HWND, UINT, UINT_PTR, DWORD)
     if (settled || --search.RetriesLeft <= 0 || !IsWindow(search.Tray))
         search.Stop();
     if (start)
-        Hide(start);
+        Hide(search.Tray, start);
 }
 
 void ClickStartButton(HWND start)
@@ -217,28 +253,40 @@ void ShowStartButton(HWND start, bool show)
 
 void HideStartButton(HWND tray, bool hide)
 {
-    TheStartButtonSearch.Stop();
+    // The first taskbar's is looked for again; a second monitor's taskbar
+    // shows itself whole.
+    const bool secondary = IsSecondaryTaskbar(tray);
+    if (!secondary)
+        TheStartButtonSearch.Stop();
     TaskbarTree tree;
     const StartChoice choice = LookAtTaskbar(tray, tree);
     const HWND start = StartWindow(choice);
     if (hide) {
-        Hide(start);
+        Hide(tray, start);
     } else {
-        TheStartButtonWatch.Keep(nullptr);
+        TheStartButtonWatch.Keep(tray, nullptr);
         ShowStartButton(start, true);
     }
-    if (hide && tray && choice.Shape == StartShape::None)
+    if (hide && tray && !secondary && choice.Shape == StartShape::None)
         TheStartButtonSearch.Begin(tray);
+}
+
+void HideEveryStartButton(bool hide)
+{
+    HideStartButton(FindTaskbar(), hide);
+    for (HWND tray : SecondaryTaskbars())
+        HideStartButton(tray, hide);
 }
 
 void OpenStartMenu(HWND tray)
 {
     TaskbarTree tree;
+    const bool secondary = IsSecondaryTaskbar(tray);
     const StartChoice choice = LookAtTaskbar(tray, tree);
-    if (OpensByClick(choice.Shape))
+    if (OpensByClick(choice.Shape, secondary))
         ClickStartButton(StartWindow(choice));
-    else if (tray)
-        PostMessageA(tray, WM_SYSCOMMAND, SC_TASKLIST, 0);
+    else if (const HWND asked = secondary ? FindTaskbar() : tray)
+        PostMessageA(asked, WM_SYSCOMMAND, SC_TASKLIST, 0);
 }
 
 void EmbedInTaskbar(HWND wnd, HWND tray)
@@ -269,9 +317,8 @@ ScreenRect ScreenRectOf(const RECT& r)
 {
     return {r.left, r.top, r.right, r.bottom};
 }
+} // namespace
 
-// The monitor a window is on, or nearest to; the screen where the system
-// knows one monitor only (95, NT 4).
 ScreenRect MonitorOf(HWND w)
 {
     struct MonitorInfo {
@@ -285,11 +332,19 @@ ScreenRect MonitorOf(HWND w)
     static const auto getInfo = Late<GetInfo>("user32.dll", "GetMonitorInfoA");
     const DWORD nearest = 2;  // MONITOR_DEFAULTTONEAREST
     MonitorInfo info = {sizeof info, {}, {}, 0};
-    if (fromWindow && getInfo && getInfo(fromWindow(w, nearest), &info))
+    if (w && fromWindow && getInfo && getInfo(fromWindow(w, nearest), &info))
         return ScreenRectOf(info.Monitor);
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+ScreenRect PlaceOf(HWND w)
+{
+    RECT r = {};
+    GetWindowRect(w, &r);
+    return ScreenRectOf(r);
+}
+
+namespace {
 // The desktop and the taskbars; from 8 on also the Start menu, search and
 // notification panes, windows of their own that may fill a monitor (a Start
 // menu set to full screen) while the taskbar stays in sight.
@@ -322,28 +377,38 @@ bool FullScreenOn(const ScreenRect& monitor, HWND front)
     return CoversMonitor(ScreenRectOf(client), monitor);
 }
 
-// Keeps the button laid over the taskbar where the taskbar is (moved to
+// Keeps each button laid over its taskbar where the taskbar is (moved to
 // another edge, thicker or thinner, slid away and back) and out of the way
 // of a full-screen program on the taskbar's monitor, as the taskbar itself
 // steps aside for one. Woken by the windows' own moves and by a new window
 // in front, so nothing runs while nothing changes: Windows reports both to
 // those who listen. Wine 8 reports neither (it carries what a program reports
 // itself), so there the restack that follows another program's new or
-// activated window looks again. A button in the taskbar (95 to XP) goes with
-// its taskbar, which a full-screen program covers; only the panel is told.
+// activated window looks again. The shell's moves also tell of a second
+// monitor's taskbar that came (a monitor plugged in, the shell restarted):
+// the shell places it as it makes it. A button in the taskbar (95 to XP)
+// goes with its taskbar, which a full-screen program covers; only the panel
+// is told.
 class TaskbarFollower {
 public:
+    // A button and its taskbar; a button followed already takes the new one.
     void Follow(HWND button, HWND tray, bool laidOver)
     {
-        Button = button;
-        Tray = tray;
-        LaidOver = laidOver;
+        Buttons.erase(std::remove_if(Buttons.begin(), Buttons.end(),
+                                     [&](const Followed& f) { return f.Button == button || !IsWindow(f.Button); }),
+                      Buttons.end());
+        Buttons.push_back({button, tray, laidOver, false});
         DWORD pid = 0;
         GetWindowThreadProcessId(tray, &pid);
         // Its whole process: Wine does not deliver events to a hook on one
-        // thread of another process.
-        if (laidOver)
+        // thread of another process. Every taskbar is of the one process.
+        if (laidOver && (!TrayMoves || pid != TrayPid)) {
             TrayMoves = WatchEvents(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, Moved, pid);
+            // A window does not take another thread's owned windows down
+            // with it: a taskbar that went leaves its button behind.
+            TraysGone = WatchEvents(EVENT_OBJECT_DESTROY, EVENT_OBJECT_DESTROY, Destroyed, pid);
+        }
+        TrayPid = pid;
         FrontMoves.Reset();
         Front = nullptr;
         if (!FrontChanges)
@@ -352,16 +417,22 @@ public:
         // Once the button is shown: a taskbar hidden already hides it then.
         FirstLook = ScopedThreadTimer(SetTimer(nullptr, 0, 0, LookNow));
     }
-    bool FullScreenInFront() const { return FullScreen; }
-    void TellOfFullScreen(HWND wnd, UINT message)
+    bool FullScreenOver(HWND w) const { return FullScreenOn(MonitorOf(w), Front); }
+    void Tell(HWND wnd, UINT fullScreenMessage, UINT taskbarMessage)
     {
         Told = wnd;
-        TellMessage = message;
+        FullScreenMessage = fullScreenMessage;
+        TaskbarMessage = taskbarMessage;
     }
     void Update();
 
 private:
+    struct Followed {
+        HWND Button, Tray;
+        bool LaidOver, FullScreen;
+    };
     static void CALLBACK Moved(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD);
+    static void CALLBACK Destroyed(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD);
     static void CALLBACK FrontChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD);
     static void CALLBACK FrontLeft(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD);
     static void CALLBACK LookNow(HWND, UINT, UINT_PTR, DWORD);
@@ -369,15 +440,20 @@ private:
     void WatchFront(HWND front);
     void WatchFullScreenLeave(HWND fullScreen);
     HWND Catcher();
+    // Whether the full-screen program came or left.
+    bool Place(Followed& f);
+    bool Follows(HWND tray) const
+    {
+        return std::any_of(Buttons.begin(), Buttons.end(), [&](const Followed& f) { return f.Tray == tray; });
+    }
 
-    HWND Button = nullptr, Tray = nullptr;
-    bool LaidOver = true;
+    std::vector<Followed> Buttons;
+    DWORD TrayPid = 0;
     HWND Front = nullptr;  // the window in front when last looked
-    bool FullScreen = false;
     HWND LeaveWatched = nullptr;
     HWND Told = nullptr;
-    UINT TellMessage = 0;
-    ScopedWinEventHook TrayMoves, FrontMoves, FrontChanges, FrontHides, FrontMinimizes;
+    UINT FullScreenMessage = 0, TaskbarMessage = 0;
+    ScopedWinEventHook TrayMoves, TraysGone, FrontMoves, FrontChanges, FrontHides, FrontMinimizes;
     ScopedThreadTimer FirstLook;
 };
 
@@ -390,42 +466,50 @@ void TaskbarFollower::WatchFront(HWND front)
     if (front == Front)
         return;
     Front = front;
-    DWORD frontPid = 0, trayPid = 0;
+    DWORD frontPid = 0;
     GetWindowThreadProcessId(front, &frontPid);
-    GetWindowThreadProcessId(Tray, &trayPid);
     FrontMoves.Reset();
-    if (front && frontPid != trayPid && frontPid != GetCurrentProcessId())
+    if (front && frontPid != TrayPid && frontPid != GetCurrentProcessId())
         FrontMoves = WatchEvents(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, Moved, frontPid);
 }
 
 void TaskbarFollower::Update()
 {
-    if (!Button || !IsWindow(Button) || !IsWindow(Tray))
-        return;
     WatchFront(GetForegroundWindow());
-    const ScreenRect monitor = MonitorOf(Tray);
-    const bool fullScreen = FullScreenOn(monitor, Front);
+    bool changed = false, fullScreen = false;
+    for (Followed& f : Buttons) {
+        changed = Place(f) || changed;
+        fullScreen = fullScreen || f.FullScreen;
+    }
     WatchFullScreenLeave(fullScreen ? Front : nullptr);
-    if (LaidOver) {
-        RECT tray = {};
-        GetWindowRect(Tray, &tray);
-        // A taskbar window never shown (Wine's own without its taskbar) is no
-        // taskbar that slid away: the button stays at its place then.
-        const bool slidAway = IsWindowVisible(Tray) && !TaskbarInSight(ScreenRectOf(tray), monitor);
-        const bool show = !fullScreen && !slidAway;
-        const bool wasShown = IsWindowVisible(Button) != FALSE;
-        const POINT at = SpotOnScreen(Button, Tray);
-        SetWindowPos(Button, nullptr, at.x, at.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-        // Under Wine the window that went to the front stands above it on screen.
-        if (show && !wasShown)
-            RestackSoon();
-    }
-    if (fullScreen != FullScreen) {
-        FullScreen = fullScreen;
-        if (Told)
-            PostMessageA(Told, TellMessage, 0, 0);
-    }
+    if (changed && Told)
+        PostMessageA(Told, FullScreenMessage, 0, 0);
+}
+
+bool TaskbarFollower::Place(Followed& f)
+{
+    if (!IsWindow(f.Button) || !IsWindow(f.Tray))
+        return false;
+    const ScreenRect monitor = MonitorOf(f.Tray);
+    const bool fullScreen = FullScreenOn(monitor, Front);
+    const bool changed = fullScreen != f.FullScreen;
+    f.FullScreen = fullScreen;
+    if (!f.LaidOver)
+        return changed;
+    RECT tray = {};
+    GetWindowRect(f.Tray, &tray);
+    // A taskbar window never shown (Wine's own without its taskbar) is no
+    // taskbar that slid away: the button stays at its place then.
+    const bool slidAway = IsWindowVisible(f.Tray) && !TaskbarInSight(ScreenRectOf(tray), monitor);
+    const bool show = !fullScreen && !slidAway;
+    const bool wasShown = IsWindowVisible(f.Button) != FALSE;
+    const POINT at = SpotOnScreen(f.Button, f.Tray);
+    SetWindowPos(f.Button, nullptr, at.x, at.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    // Under Wine the window that went to the front stands above it on screen.
+    if (show && !wasShown)
+        RestackSoon();
+    return changed;
 }
 
 // A full-screen program that closes, hides or minimises its window may leave
@@ -481,8 +565,19 @@ HWND TaskbarFollower::Catcher()
 void CALLBACK TaskbarFollower::Moved(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD)
 {
     TaskbarFollower& follower = TheTaskbarFollower;
-    if (object == OBJID_WINDOW && wnd && (wnd == follower.Tray || wnd == follower.Front))
+    if (object != OBJID_WINDOW || !wnd)
+        return;
+    if (wnd == follower.Front || follower.Follows(wnd))
         follower.Update();
+    else if (follower.Told && IsSecondaryTaskbar(wnd))
+        PostMessageA(follower.Told, follower.TaskbarMessage, 0, 0);
+}
+
+void CALLBACK TaskbarFollower::Destroyed(HWINEVENTHOOK, DWORD, HWND wnd, LONG object, LONG, DWORD, DWORD)
+{
+    TaskbarFollower& follower = TheTaskbarFollower;
+    if (object == OBJID_WINDOW && wnd && follower.Told && follower.Follows(wnd))
+        PostMessageA(follower.Told, follower.TaskbarMessage, 0, 0);
 }
 
 void CALLBACK TaskbarFollower::FrontChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
@@ -501,9 +596,10 @@ void CALLBACK TaskbarFollower::LookNow(HWND, UINT, UINT_PTR, DWORD)
     TheTaskbarFollower.FirstLook.Reset();
     TheTaskbarFollower.Update();
 }
+} // namespace
 
-// Owned by the taskbar, it always stays above it and goes away with it.
-void OverlayTaskbar(HWND wnd, HWND tray)
+// Owned by the taskbar, it always stays above it.
+void LayOverTaskbar(HWND wnd, HWND tray)
 {
     const POINT at = SpotOnScreen(wnd, tray);
     SetOwner(wnd, tray);
@@ -513,6 +609,7 @@ void OverlayTaskbar(HWND wnd, HWND tray)
     RestackSoon();
 }
 
+namespace {
 // Under Wine the button is laid over the taskbar, as Wine draws no child of
 // another process's window. The end-to-end tests set QUORVEL_TEST_EMBED=1 in
 // the environment to run the path of Windows 95 to XP all the same: the child
@@ -531,14 +628,14 @@ bool LaidOverUnderWine()
 }
 } // namespace
 
-void TellOfFullScreen(HWND wnd, UINT message)
+void TellOfTaskbarChanges(HWND wnd, UINT fullScreenMessage, UINT taskbarMessage)
 {
-    TheTaskbarFollower.TellOfFullScreen(wnd, message);
+    TheTaskbarFollower.Tell(wnd, fullScreenMessage, taskbarMessage);
 }
 
-bool FullScreenInFront()
+bool FullScreenOver(HWND wnd)
 {
-    return TheTaskbarFollower.FullScreenInFront();
+    return TheTaskbarFollower.FullScreenOver(wnd);
 }
 
 void LookAtTaskbarAgain()
@@ -564,7 +661,7 @@ void PlaceOnTaskbar(HWND wnd, HWND tray)
     if (!tray || !IsWindow(tray))
         return;
     if (LaidOverUnderWine() || IsVistaOrLater())
-        OverlayTaskbar(wnd, tray);
+        LayOverTaskbar(wnd, tray);
     else {
         EmbedInTaskbar(wnd, tray);
         TheTaskbarFollower.Follow(wnd, tray, false);

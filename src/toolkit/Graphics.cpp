@@ -37,6 +37,11 @@ Bitmap Bitmap::FromResource(int id)
         HBITMAP(LoadImageA(ProgramModule(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
+Bitmap Bitmap::Copy() const
+{
+    return Bitmap(HBITMAP(CopyImage(Handle(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
 HCURSOR HandPointer()
 {
     static const HCURSOR hand = [] {

@@ -27,6 +27,8 @@ public:
     // by throwing.
     using BytesCheck = void (*)(const std::string& path, const uint8_t* data, size_t size);
     static Bitmap FromFile(const std::string& path, BytesCheck check = nullptr);
+    // A picture of its own with the same pixels.
+    Bitmap Copy() const;
 
     HBITMAP Handle() const { return Bmp.Get(); }
     bool Empty() const { return !Bmp; }

@@ -131,7 +131,7 @@ void PanelWindow::OnCreate()
 
     const int32_t frame = LeftFrame.Image().Width;
     const SkinMetrics& metrics = App.CurrentSkin();
-    PlaceAtHome();
+    PlaceAtHome(FindTaskbar());
     AlignFrames();
 
     for (int k = 1; k <= PanelButtonCount; ++k) {
@@ -147,10 +147,16 @@ void PanelWindow::OnCreate()
     MakeTopmost(Handle);
 }
 
-void PanelWindow::PlaceAtHome()
+// From Vista on the taskbars are thicker than a start button: the panel
+// stands on its monitor's taskbar, not over its top. Before, it keeps the
+// primary screen's bottom left wherever the one taskbar is docked.
+void PanelWindow::PlaceAtHome(HWND taskbar)
 {
-    const PanelRect r = PanelBounds(App.CurrentSkin(), App.CurrentSettings().ButtonCount,
-                                    GetSystemMetrics(SM_CYSCREEN), LeftFrame.Image().Width);
+    if (!IsVistaOrLater())
+        taskbar = nullptr;
+    const ScreenRect tray = taskbar ? PlaceOf(taskbar) : ScreenRect{};
+    const PanelRect r = PanelStartPlace(App.CurrentSkin(), App.CurrentSettings().ButtonCount, LeftFrame.Image().Width,
+                                        MonitorOf(taskbar), taskbar ? &tray : nullptr);
     SetBounds(r.Left, r.Top, r.Width, r.Height);
 }
 
@@ -158,7 +164,16 @@ void PanelWindow::PlaceAtHome()
 void PanelWindow::ComeBackIfLost()
 {
     if (Handle && OffEveryScreen(Handle))
-        PlaceAtHome();
+        PlaceAtHome(FindTaskbar());
+}
+
+void PanelWindow::ComeToMonitorOf(HWND taskbar)
+{
+    if (!taskbar)
+        return;
+    const ScreenRect here = MonitorOf(Handle), there = MonitorOf(taskbar);
+    if (here.Left != there.Left || here.Top != there.Top)
+        PlaceAtHome(taskbar);
 }
 
 // Files can be dropped only on a panel in sight: taking drops at its first

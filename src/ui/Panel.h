@@ -30,6 +30,10 @@ public:
     // After a display change: a panel that no screen shows any more goes
     // back to its place at the screen's bottom left.
     void ComeBackIfLost();
+    // Shown from the button of another monitor's taskbar, the panel goes to
+    // its start place there; on its own monitor it stays where it was
+    // dragged.
+    void ComeToMonitorOf(HWND taskbar);
 
     // To accessibility tools, the buttons shown, in the order they stand.
     std::string Name() const override;
@@ -52,7 +56,8 @@ protected:
 
 private:
     void AlignFrames();
-    void PlaceAtHome();
+    // Its start place on that taskbar's monitor.
+    void PlaceAtHome(HWND taskbar);
     bool IsFrame(const Picture& picture) const { return &picture == &LeftFrame || &picture == &RightFrame; }
     // The pressed look: the button one pixel right and down while held.
     void PressLook(int button, bool pressed);

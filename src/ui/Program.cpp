@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include <algorithm>
+
 #include "../base/Errors.h"
 #include "../base/Files.h"
 #include "../base/Scoped.h"
@@ -16,8 +18,10 @@
 #include "dialogs/FirstRunDialog.h"
 
 namespace {
-// A full-screen program came to the front of the taskbar's monitor, or left.
+// A full-screen program came to the front of a taskbar's monitor, or left.
 const UINT FullScreenNews = WM_APP_PROGRAM;
+// A second monitor's taskbar may have come or gone.
+const UINT TaskbarsNews = WM_APP_PROGRAM + 1;
 } // namespace
 
 Program::Program()
@@ -65,7 +69,10 @@ void Program::Run()
     RegisterPanelKey();
     AddExStyle(TheApplication.Handle, WS_EX_TOOLWINDOW);
     KeepTopmostWindowsOnScreen();
-    TellOfFullScreen(TheApplication.Handle, FullScreenNews);
+    TellOfTaskbarChanges(TheApplication.Handle, FullScreenNews, TaskbarsNews);
+    // The other monitors' taskbars once the loop runs: the start waits for
+    // none of them.
+    PostMessageA(TheApplication.Handle, TaskbarsNews, 0, 0);
     TheApplication.Run();
     if (PanelKeyRegistered)
         UnregisterHotKey(TheApplication.Handle, PanelKeyId);
@@ -95,16 +102,20 @@ void Program::HotKeyPressed()
 }
 
 // The taskbar moves itself to the new screen's edge, and the button with it.
+// A monitor that came or went brings or takes a taskbar.
 void Program::DisplayChanged()
 {
     KeepPanelOnScreen();
+    PutButtonsOnEveryTaskbar();
 }
 
 // The button itself steps aside with the taskbar it follows.
 void Program::Posted(UINT msg)
 {
     if (msg == FullScreenNews)
-        StepAsideForFullScreen(FullScreenInFront());
+        StepAsideForFullScreen();
+    else if (msg == TaskbarsNews)
+        PutButtonsOnEveryTaskbar();
 }
 
 const FavouriteList& Program::FavouritesOf(FavouriteKind kind) const
@@ -227,6 +238,9 @@ void Program::LoadSkin()
         const SIZE face = StartButton.LoadStartPicture(Config.SkinFolder + "normal.bmp");
         Skin.StartWidth = uint16_t(face.cx);
         Skin.StartHeight = uint16_t(face.cy);
+        for (const auto& button : MonitorButtons)
+            if (button->Handle)
+                button->ShowFace(StartPicture());
     } catch (...) {
         KeepMenusReachable();
         throw;
@@ -281,23 +295,56 @@ void Program::RebuildPanel()
         Form::DisableWhileModal(Panel->Handle);
 }
 
-void Program::TogglePanel()
+void Program::TogglePanel(HWND taskbar)
 {
     // Pressed under a start-up error box, before the panel is made.
     if (!Panel)
         return;
     PanelShown = !PanelShown;
-    if (PanelShown)
+    if (PanelShown) {
+        Panel->ComeToMonitorOf(taskbar);
         Panel->Show();
-    else
+    } else {
         Panel->Hide();
+    }
 }
 
-void Program::StepAsideForFullScreen(bool fullScreen)
+// Before Vista there is one taskbar, and the menu and the panel keep the
+// primary screen's bottom left wherever it is docked.
+void Program::PressZone(ZoneHit zone, HWND taskbar)
+{
+    const HWND monitorOf = IsVistaOrLater() ? taskbar : nullptr;
+    switch (zone) {
+    case StartMenuHit: OpenStartMenu(taskbar); break;
+    case MainMenuHit: StartButton.PopUpMainMenu(MainMenuCorner(MonitorOf(monitorOf), Skin.StartHeight)); break;
+    case PanelHit: TogglePanel(monitorOf); break;
+    case NoZone: break;
+    }
+}
+
+// A button whose taskbar went (its monitor unplugged) goes, unless one of
+// its handlers is still running beneath.
+void Program::PutButtonsOnEveryTaskbar()
+{
+    MonitorButtons.erase(std::remove_if(MonitorButtons.begin(), MonitorButtons.end(),
+                                        [](const auto& b) {
+                                            return (!b->Handle || !IsWindow(b->Taskbar())) && !b->InHandler();
+                                        }),
+                         MonitorButtons.end());
+    for (HWND tray : SecondaryTaskbars()) {
+        if (std::any_of(MonitorButtons.begin(), MonitorButtons.end(),
+                        [&](const auto& b) { return b->Taskbar() == tray; }))
+            continue;
+        MonitorButtons.push_back(std::make_unique<MonitorButtonWindow>(*this, tray));
+        MonitorButtons.back()->Create();
+    }
+}
+
+void Program::StepAsideForFullScreen()
 {
     if (!Panel || !PanelShown)
         return;
-    if (fullScreen)
+    if (FullScreenOver(Panel->Handle))
         Panel->Hide();
     else
         Panel->Show();

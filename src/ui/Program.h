@@ -6,11 +6,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "../model/Favourites.h"
+#include "../model/HitZone.h"
 #include "../model/Settings.h"
 #include "../model/SkinFile.h"
 #include "../toolkit/Application.h"
+#include "MonitorButton.h"
 #include "Panel.h"
 #include "StartButton.h"
 #include "dialogs/NameDialog.h"
@@ -30,6 +33,7 @@ public:
     const FavouriteList& FavouritesOf(FavouriteKind kind) const;
     // While the shutdown timer counts, the minutes left.
     const std::string& TimerButtonHint() const { return TimerHint; }
+    const Bitmap& StartPicture() const { return StartButton.FacePicture(); }
 
     // Settings.ini (or the first-run question when there is none), then the
     // skin. Where either fails, the button keeps its built-in picture with
@@ -46,14 +50,19 @@ public:
     // Stores the choice first (so that a broken skin is reported again at the
     // next start), then loads it.
     void ApplySkin(const std::string& folder, const std::string& file);
-    void TogglePanel();
+    // Shown from a button, the panel comes to that button's monitor.
+    void TogglePanel(HWND taskbar = nullptr);
+    // A zone of the start button over `taskbar`, acting on that monitor.
+    void PressZone(ZoneHit zone, HWND taskbar);
+    // From 8 on, a button on every other monitor's taskbar too.
+    void PutButtonsOnEveryTaskbar();
     // The hot key: shown so, the panel takes the keyboard; hidden, it gives
     // the keyboard back where it was.
     void TogglePanelFromKeyboard();
     void ToggleTimer();
-    // A full-screen program in front of the taskbar's monitor: the panel is
+    // A full-screen program in front on the panel's monitor: the panel is
     // hidden while it stays, and shown again after if it was meant to be.
-    void StepAsideForFullScreen(bool fullScreen);
+    void StepAsideForFullScreen();
     void KeepPanelOnScreen();
     // The user's yes closes the program; `question` is the asking window's own.
     void ConfirmExit(HWND owner, const char* question);
@@ -130,6 +139,7 @@ private:
     bool DialogOpen[size_t(DialogKind::Count)] = {};
 
     StartButtonWindow StartButton;
+    std::vector<std::unique_ptr<MonitorButtonWindow>> MonitorButtons;
     ShutdownTimerDialog Timer;
     NameDialog NameAsker;
     // The panel of now: a skin change or the button chooser makes it anew.

@@ -9,7 +9,7 @@
 #include "Links.h"
 #include "Program.h"
 
-StartButtonWindow::StartButtonWindow(Program& app) : Form("TForm1"), App(app)
+StartButtonWindow::StartButtonWindow(Program& app) : Form("TForm1"), StartZones(app), App(app)
 {
     ExStyle = WS_EX_TOPMOST;
     Color = RGB(128, 0, 0);
@@ -44,7 +44,7 @@ void StartButtonWindow::Command(UINT id, UINT)
 void StartButtonWindow::SetSystemStartButtonShown(bool shown)
 {
     Taskbar = FindTaskbar();
-    HideStartButton(Taskbar, !shown);
+    HideEveryStartButton(!shown);
 }
 
 void StartButtonWindow::AttachToShell()
@@ -56,7 +56,8 @@ void StartButtonWindow::AttachToShell()
     // the user is never left without a Start button.
     Show();
     UpdateWindow(Handle);
-    SetSystemStartButtonShown(false);
+    // The other monitors' taskbars lose theirs as our buttons come there.
+    HideStartButton(Taskbar, true);
 }
 
 // Explorer restarted after a crash, or its taskbar went away and took our
@@ -73,6 +74,7 @@ void StartButtonWindow::ShellRestarted()
     }
     AttachToShell();
     Show();
+    App.PutButtonsOnEveryTaskbar();
 }
 
 // The system's Start button is hidden only once ours is ready to take its
@@ -117,42 +119,35 @@ bool StartButtonWindow::OnClose()
 // Any mouse button: the zone alone decides.
 void StartButtonWindow::PictureMouseDown(Picture&, MouseButton, int x, int y)
 {
-    ActOnZone(HitZone(App.CurrentSkin(), x, y));
+    App.PressZone(HitZone(App.CurrentSkin(), x, y), Taskbar);
 }
 
-void StartButtonWindow::ActOnZone(ZoneHit zone)
+void StartButtonWindow::PopUpMainMenu(ScreenPoint at)
 {
-    switch (zone) {
-    case StartMenuHit: OpenStartMenu(Taskbar); break;
-    case MainMenuHit:
-        if (const UINT chosen = MainMenu.Popup(Handle, 0, GetSystemMetrics(SM_CYSCREEN) - App.CurrentSkin().StartHeight))
-            Command(chosen, 0);
-        break;
-    case PanelHit: App.TogglePanel(); break;
-    case NoZone: break;
-    }
+    if (const UINT chosen = MainMenu.Popup(Handle, at.X, at.Y))
+        Command(chosen, 0);
 }
 
-std::string StartButtonWindow::Name() const
+std::string StartZones::Name() const
 {
     return TheApplication.Title;
 }
 
-std::vector<PartBox> StartButtonWindow::Parts() const
+std::vector<PartBox> StartZones::Parts() const
 {
-    const SkinMetrics& skin = App.CurrentSkin();
+    const SkinMetrics& skin = ZonesOf.CurrentSkin();
     return {ZoneBox(skin, StartMenuHit), ZoneBox(skin, MainMenuHit), ZoneBox(skin, PanelHit)};
 }
 
 // In English, as the main menu and the panel's tooltips are.
-std::string StartButtonWindow::PartName(int zone) const
+std::string StartZones::PartName(int zone) const
 {
     return zone == StartMenuHit ? "Start" : zone == MainMenuHit ? "Quorvel menu" : "Panel";
 }
 
-void StartButtonWindow::PressPart(int zone)
+void StartZones::PressPart(int zone)
 {
-    ActOnZone(ZoneHit(zone));
+    ZonesOf.PressZone(ZoneHit(zone), ZonesTaskbar());
 }
 
 void StartButtonWindow::PictureMouseMove(Picture&, int x, int y)

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "../model/HitZone.h"
+#include "../model/StartShape.h"
 #include "../toolkit/Accessible.h"
 #include "../toolkit/Form.h"
 #include "../toolkit/Menus.h"
@@ -13,7 +14,26 @@
 
 class Program;
 
-class StartButtonWindow : public Form, public AccessibleParts {
+// To accessibility tools, each zone of a start button is a push button that
+// does what a click there does, on that button's monitor.
+class StartZones : public AccessibleParts {
+public:
+    std::string Name() const override;
+    std::vector<PartBox> Parts() const override;
+    std::string PartName(int zone) const override;
+    void PressPart(int zone) override;
+
+protected:
+    explicit StartZones(Program& app) : ZonesOf(app) {}
+    ~StartZones() = default;
+    // The taskbar the button stands on.
+    virtual HWND ZonesTaskbar() const = 0;
+
+private:
+    Program& ZonesOf;
+};
+
+class StartButtonWindow : public Form, public StartZones {
 public:
     explicit StartButtonWindow(Program& app);
 
@@ -24,16 +44,13 @@ public:
     // come back.
     SIZE LoadStartPicture(const std::string& path);
     SIZE FaceSize() const { return {Face.Width, Face.Height}; }
+    const Bitmap& FacePicture() const { return Face.Image(); }
+    // The main menu, its top-left corner at `at`; the choice is carried out.
+    void PopUpMainMenu(ScreenPoint at);
     void ShowAutoload(bool on);
     void ShowMonitorAction(uint8_t action);
     // Explorer restarted, or its taskbar went away and took the button with it.
     void ShellRestarted();
-
-    // To accessibility tools, each zone is a push button.
-    std::string Name() const override;
-    std::vector<PartBox> Parts() const override;
-    std::string PartName(int zone) const override;
-    void PressPart(int zone) override;
 
 protected:
     void Command(UINT id, UINT code) override;
@@ -41,10 +58,10 @@ protected:
     bool OnClose() override;
     void PictureMouseDown(Picture& picture, MouseButton button, int x, int y) override;
     void PictureMouseMove(Picture& picture, int x, int y) override;
+    HWND ZonesTaskbar() const override { return Taskbar; }
 
 private:
     void AttachToShell();
-    void ActOnZone(ZoneHit zone);
     void ConfirmExit();
     void OpenSkinsPage();
     void ChooseSkinFile();

@@ -355,14 +355,22 @@ void PressKeys(const std::vector<WORD>& keys)
 }
 
 namespace {
+// Over every monitor: with one, the virtual screen is the screen.
+RECT VirtualScreen()
+{
+    const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 INPUT MouseAt(int x, int y, DWORD flags)
 {
-    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    const RECT v = VirtualScreen();
+    const int sw = v.right - v.left, sh = v.bottom - v.top;
     INPUT i = {};
     i.type = INPUT_MOUSE;
-    i.mi.dx = (x * 65535 + sw / 2) / (sw - 1);
-    i.mi.dy = (y * 65535 + sh / 2) / (sh - 1);
-    i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | flags;
+    i.mi.dx = ((x - v.left) * 65535 + sw / 2) / (sw - 1);
+    i.mi.dy = ((y - v.top) * 65535 + sh / 2) / (sh - 1);
+    i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | flags;
     return i;
 }
 } // namespace
@@ -469,7 +477,8 @@ void ClickOn(HWND w)
 
 void Screenshot(const std::string& name)
 {
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const RECT v = VirtualScreen();
+    const int w = v.right - v.left, h = v.bottom - v.top;
     HDC screen = GetDC(nullptr);
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -481,7 +490,7 @@ void Screenshot(const std::string& name)
     HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC mem = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    BitBlt(mem, 0, 0, w, h, screen, v.left, v.top, SRCCOPY);
     GdiFlush();
     const DWORD stride = DWORD((w * 3 + 3) & ~3);
     BITMAPFILEHEADER fh = {};

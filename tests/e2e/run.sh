@@ -1,11 +1,16 @@
 #!/bin/sh
 # Runs end-to-end scenarios: the test driver under Wine, in a fresh Wine
 # session, with a chosen Windows version and desktop.
-# Usage: run.sh <work dir> <product dir> <driver exe> winxp|win98 plain|shell <gtest filter>
+# Usage: run.sh <work dir> <product dir> <driver exe> winxp|win98|win7|win10 plain|shell|monitors <gtest filter>
+# ("monitors": two monitors side by side, outside a virtual desktop.)
 set -e
 work=$1 product=$2 driver=$3 version=$4 desktop=$5 filter=$6
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/tools/wine-env.sh"
+if [ "$desktop" = monitors ] && [ "$(id -u)" != 0 ]; then
+    echo "run.sh: two monitors need Xorg, which only root may start: skipped"
+    exit 77
+fi
 mkdir -p "$work"
 work=$(cd "$work" && pwd)
 name=$(echo "$filter" | tr -c 'A-Za-z0-9\n' '_' | cut -c1-40)-$version-$desktop
@@ -15,13 +20,17 @@ shots=$work/screenshots
 # screenshots.
 if [ -n "$QV_LOCALE" ]; then runs=$runs-$QV_LOCALE shots=$shots/$QV_LOCALE; fi
 if [ "${QV_DPI:-96}" != 96 ]; then runs=$runs-dpi$QV_DPI shots=$shots/dpi$QV_DPI; fi
-qv_display
+if [ "$desktop" = monitors ]; then qv_two_monitors; else qv_display; fi
 trap 'wineserver -k 2>/dev/null || true; qv_stop_display' EXIT
 # A Wine session of its own, beside any other run's.
 mkdir -p "$work/runs"
 qv_prefix "$runs.prefix" "$work/prefix"
 qv_version "$version"
-if [ "$desktop" = shell ]; then qv_desktop shell; else qv_desktop Default; fi
+case $desktop in
+    shell) qv_desktop shell ;;
+    monitors) wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true ;;
+    *) qv_desktop Default ;;
+esac
 rm -rf "$runs"
 mkdir -p "$runs/shots" "$shots"
 cp "$driver" "$(dirname "$driver")/TestTaskbar.exe" "$(dirname "$driver")/StandIn.dll" "$runs/"

@@ -3,6 +3,8 @@
 #include "model/SkinFile.h"
 #include "model/PanelLayout.h"
 
+#include <utility>
+
 namespace {
 SkinMetrics Slots(uint16_t width, uint16_t gap)
 {
@@ -48,4 +50,26 @@ TEST(PanelLayout, MenusPopUpWithRoomForTheirEntries)
     EXPECT_EQ(700 - 100, MenuPopupTop(700, 3));
     EXPECT_EQ(700 - 389, MenuPopupTop(700, 20));
     EXPECT_EQ(-5 - 66, MenuPopupTop(-5, 1)) << "a panel dragged above the screen";
+}
+
+TEST(PanelLayout, StartsAtItsMonitorsLeftEdgeJustAboveThatMonitorsBottomTaskbar)
+{
+    const SkinMetrics skin = Slots(24, 2);
+    const ScreenRect primary = {0, 0, 1024, 768}, second = {1024, 0, 1824, 600}, left = {-800, 168, 0, 768};
+    const auto at = [&](const ScreenRect& monitor, const ScreenRect* tray) {
+        const PanelRect r = PanelStartPlace(skin, 3, 11, monitor, tray);
+        EXPECT_EQ(102, r.Width);
+        return std::make_pair(r.Left, r.Top);
+    };
+    EXPECT_EQ(std::make_pair(0, 768 - 30 - 34), at(primary, nullptr)) << "no taskbar given: as on XP";
+    const ScreenRect primaryTray = {0, 728, 1024, 768}, secondTray = {1024, 560, 1824, 600};
+    EXPECT_EQ(std::make_pair(0, 728 - 34), at(primary, &primaryTray));
+    EXPECT_EQ(std::make_pair(1024, 560 - 34), at(second, &secondTray));
+    EXPECT_EQ(std::make_pair(-800, 768 - 30 - 34), at(left, nullptr));
+    EXPECT_EQ(std::make_pair(1024, 600 - 30 - 34), at(second, &primaryTray)) << "another monitor's taskbar";
+    const ScreenRect top = {1024, 0, 1824, 40}, side = {1784, 0, 1824, 600}, slidAway = {1024, 598, 1824, 638};
+    for (const ScreenRect& tray : {top, side, slidAway})
+        EXPECT_EQ(std::make_pair(1024, 600 - 30 - 34), at(second, &tray));
+    const ScreenRect pastTheEdge = {1022, 562, 1826, 602};
+    EXPECT_EQ(std::make_pair(1024, 562 - 34), at(second, &pastTheEdge));
 }

@@ -185,3 +185,17 @@ TEST(StartShape, TaskbarInSightWhileHalfItsThicknessIsOnItsMonitor)
     EXPECT_FALSE(CoversMonitor({0, 0, 1024, 768}, right));
     EXPECT_FALSE(CoversMonitor({0, 0, 0, 0}, {0, 0, 0, 0}));  // no monitor known
 }
+
+TEST(StartShape, ASecondMonitorsMenusOpenOnThatMonitor)
+{
+    EXPECT_TRUE(OpensByClick(StartShape::StartChild, true)) << "its own Start child, clicked";
+    EXPECT_TRUE(OpensByClick(StartShape::ChildButton, true));
+    for (StartShape shape : {StartShape::Covered, StartShape::None, StartShape::Orb})
+        EXPECT_FALSE(OpensByClick(shape, true));
+    const ScreenPoint second = MainMenuCorner({1024, 0, 1824, 600}, 31);
+    EXPECT_EQ(1024, second.X);
+    EXPECT_EQ(600 - 31, second.Y);
+    const ScreenPoint left = MainMenuCorner({-800, 168, 0, 768}, 31);
+    EXPECT_EQ(-800, left.X);
+    EXPECT_EQ(768 - 31, left.Y);
+}

@@ -10,7 +10,8 @@
 //   win8   children TrayNotifyWnd, ReBarWindow32, TrayButton; no Start window;
 //   win10  children Start, TrayDummySearchControl, TrayButton, ReBarWindow32,
 //          TrayNotifyWnd, and a secondary taskbar ("Shell_SecondaryTrayWnd",
-//          along the top of the screen) with a Start of its own;
+//          at the bottom of the second monitor, or along the top of the
+//          screen where there is one monitor) with a Start of its own;
 //   win11  children Start, ReBarWindow32, TrayNotifyWnd and a
 //          DesktopWindowContentBridge over the whole taskbar.
 // "reverse" after the shape makes the children in the opposite order: no
@@ -29,7 +30,9 @@
 // "TaskbarCreated", as after a crash of Explorer (the later shapes, which
 // build their Start window lazily, make it 500 ms after the broadcast);
 // "QuorvelTest.ShowStart" shows the Start button again, as after a change of
-// the taskbar's settings.
+// the taskbar's settings. "QuorvelTest.Second" destroys the secondary
+// taskbar (wParam 0) or makes one (1), as Explorer does when a monitor goes
+// or comes.
 //
 // Moving, as the user or Windows moves a taskbar (each move reported as a
 // location change, as Windows reports every window's moves; Wine 8 reports
@@ -120,12 +123,15 @@ LRESULT CALLBACK PartProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 const UINT Restart = RegisterWindowMessageA("QuorvelTest.Restart");
 const UINT ShowStart = RegisterWindowMessageA("QuorvelTest.ShowStart");
+const UINT Second = RegisterWindowMessageA("QuorvelTest.Second");
 const UINT_PTR LateStart = 1;
 bool Restarting = false;
 HWND StartButton = nullptr;
+HWND SecondTaskbar = nullptr;
 
 HWND MakeTaskbar(HINSTANCE instance, bool startLater);
 void MakeStart(HWND tray);
+void MakeSecondary();
 int Height();
 
 // Where the taskbar stands, and the full-screen program.
@@ -276,6 +282,18 @@ LRESULT CALLBACK TrayProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
         ShowWindow(StartButton, SW_SHOW);
         NotifyWinEvent(EVENT_OBJECT_SHOW, StartButton, OBJID_WINDOW, CHILDID_SELF);
     }
+    if (msg == Second) {
+        // Reported, as Windows reports every window destroyed; Wine 8 does not.
+        if (!wParam && SecondTaskbar) {
+            DestroyWindow(SecondTaskbar);
+            NotifyWinEvent(EVENT_OBJECT_DESTROY, SecondTaskbar, OBJID_WINDOW, CHILDID_SELF);
+        }
+        if (!wParam)
+            SecondTaskbar = nullptr;
+        else if (!SecondTaskbar)
+            MakeSecondary();
+        return 0;
+    }
     if (msg == Restart) {
         Restarting = true;
         DestroyWindow(wnd);
@@ -361,14 +379,39 @@ void MakeStart(HWND tray)
     }
 }
 
-void MakeSecondary(HINSTANCE instance)
+BOOL CALLBACK TakeOtherMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found)
 {
-    const int sw = GetSystemMetrics(SM_CXSCREEN);
-    HWND second = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_SecondaryTrayWnd", "second", WS_POPUP, 0, 0,
-                                  sw, 40, nullptr, nullptr, instance, nullptr);
-    MakePart(second, {"Start", "second start", 0, 48, RGB(0, 120, 215)}, 40);
-    MakePart(second, {"ReBarWindow32", "second band", 48, 0, RGB(40, 60, 90)}, 40);
-    ShowWindow(second, SW_SHOWNA);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(monitor, &info);
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+        return TRUE;
+    *reinterpret_cast<RECT*>(found) = info.rcMonitor;
+    return FALSE;
+}
+
+// At the bottom of the second monitor as Windows puts it; with one monitor
+// along the top of the screen, a taskbar in the way of nothing.
+RECT SecondaryPlace()
+{
+    RECT monitor = {};
+    EnumDisplayMonitors(nullptr, nullptr, TakeOtherMonitor, LPARAM(&monitor));
+    if (IsRectEmpty(&monitor))
+        return {0, 0, GetSystemMetrics(SM_CXSCREEN), 40};
+    return {monitor.left, monitor.bottom - 40, monitor.right, monitor.bottom};
+}
+
+// Made, then placed and shown, its place reported as Windows reports it.
+void MakeSecondary()
+{
+    const RECT r = SecondaryPlace();
+    SecondTaskbar = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_SecondaryTrayWnd", "second", WS_POPUP,
+                                    r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+    MakePart(SecondTaskbar, {"Start", "second start", 0, 48, RGB(0, 120, 215)}, 40);
+    MakePart(SecondTaskbar, {"ReBarWindow32", "second band", 48, 0, RGB(40, 60, 90)}, 40);
+    ShowWindow(SecondTaskbar, SW_SHOWNA);
+    MoveTaskbar(SecondTaskbar, r);
 }
 
 HWND MakeTaskbar(HINSTANCE instance, bool startLater)
@@ -455,7 +498,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         Register(cls, PartProc, nullptr);
     Register("FullScreenProgram", FullScreenProc, nullptr);
     if (Shape == "win10")
-        MakeSecondary(instance);
+        MakeSecondary();
     MakeTaskbar(instance, false);
 
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
