@@ -21,7 +21,7 @@ set_target_properties(Quorvel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QV_OUT})
 # The compiled resources follow the pictures and cursors they hold.
 file(GLOB QV_RES_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.bmp ${CMAKE_SOURCE_DIR}/res/*.ico
      ${CMAKE_SOURCE_DIR}/res/*.manifest ${CMAKE_SOURCE_DIR}/res/resource.h
-     ${CMAKE_SOURCE_DIR}/res/*.cur)
+     ${CMAKE_SOURCE_DIR}/res/PanelButtons.rc ${CMAKE_SOURCE_DIR}/res/*.cur)
 set_source_files_properties(res/Quorvel.rc PROPERTIES OBJECT_DEPENDS "${QV_RES_FILES}")
 
 # The folder a Windows user copies: Quorvel.exe beside Skins\.

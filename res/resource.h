@@ -3,15 +3,9 @@
 #define IDI_MAIN 1
 #define IDB_START 100
 #define IDC_HANDPOINT 101
-// Panel buttons' own pictures, named by their rows (model/PanelButtons.cpp).
-#define IDB_BTN1 201
-#define IDB_BTN2 202
-#define IDB_BTN3 203
-#define IDB_BTN4 204
-#define IDB_BTN5 205
-#define IDB_BTN6 206
-#define IDB_BTN7 207
-#define IDB_BTN8 208
+// Panel button k's own picture is IDB_PANEL_BUTTONS + k: PanelButtons.rc,
+// which tools/drawart writes from the button table, holds them.
+#define IDB_PANEL_BUTTONS 200
 #define IDB_ABOUT 300
 // The version, one place for the exe's version resource and the packages.
 #define QV_VERSION_DOTS "2.1.0.0"

@@ -1,12 +1,15 @@
-// buttons.h: the pictures of Quorvel's eight panel buttons. drawskins puts
-// them into every skin and drawart builds them into the program, both from
-// this one set of drawings, so a skin's buttons and the built-in ones always
-// show the same things.
+// buttons.h: the pictures of Quorvel's panel buttons. drawskins puts them
+// into every skin and drawart builds them into the program, both from this
+// one set of drawings, so a skin's buttons and the built-in ones always show
+// the same things. Which buttons there are, their files and which are
+// see-through come from the program's own table.
 #pragma once
 
+#include "model/PanelButtons.h"
 #include "raster.h"
 
 #include <cmath>
+#include <iterator>
 #include <string>
 
 namespace qvart {
@@ -182,43 +185,48 @@ inline void iconClock(Canvas& cv) {
     fillFlat(cv, Disc{cx, cy, 1.3}, {200, 30, 20});
 }
 
-// The buttons in panel order, button 1 first.
-struct PanelButton {
-    const char* skinFile;  // its file in a skin's folder
+// How each button is drawn, indexed like the program's table; element 0 is
+// unused.
+struct ButtonArt {
     void (*draw)(Canvas&);
-    bool keyed;            // drawn on the see-through colour instead of a background
-    Col edge;              // what partly covered edge pixels of a keyed picture fade to
+    Col edge{};  // what partly covered edge pixels of a keyed picture fade to
 };
 
-inline const PanelButton kPanelButtons[] = {
-    {"cdrom.bmp", iconDisc, false, {}},          {"exitbut.bmp", iconPower, false, {}},
-    {"closeall.bmp", iconCloseAll, false, {}},   {"minall.bmp", iconMinAll, false, {}},
-    {"dir.bmp", iconFolder, false, {}},          {"app.bmp", iconApp, false, {}},
-    {"monik.bmp", iconMonitor, true, {54, 58, 68}}, {"timer.bmp", iconClock, true, {40, 44, 56}},
+inline const ButtonArt kButtonArt[] = {
+    {},
+    {iconDisc},
+    {iconPower},
+    {iconCloseAll},
+    {iconMinAll},
+    {iconFolder},
+    {iconApp},
+    {iconMonitor, {54, 58, 68}},
+    {iconClock, {40, 44, 56}},
 };
+static_assert(std::size(kButtonArt) == PanelButtonEnd, "a drawing for every kind of panel button");
 
-// The finished picture of button b. An opaque one is drawn over
-// background(y), the colour of row y behind it; a keyed one is drawn on
-// nothing, and the program makes the colour of its lower-left pixel
+// The finished picture of button k. An opaque one is drawn over
+// background(y), the colour of row y behind it; a keyed (see-through) one is
+// drawn on nothing, and the program makes the colour of its lower-left pixel
 // see-through.
 template <class B>
-Image buttonImage(const PanelButton& b, B background) {
+Image buttonImage(int k, B background) {
     Canvas cv(kButton, kButton);
-    if (b.keyed) {
-        b.draw(cv);
-        return keyed(cv, b.edge, kButtonKey);
+    if (PanelButtons[k].SeeThrough) {
+        kButtonArt[k].draw(cv);
+        return keyed(cv, kButtonArt[k].edge, kButtonKey);
     }
     for (int y = 0; y < kButton; ++y) rect(cv, 0, y, kButton, y + 1, background(y));
-    b.draw(cv);
+    kButtonArt[k].draw(cv);
     return opaque(cv);
 }
 
-// Writes button b to path. A keyed picture whose lower-left pixel is not the
+// Writes button k to path. A keyed picture whose lower-left pixel is not the
 // key would show its drawing's own colour as a hole, so it is refused.
 template <class B>
-bool saveButton(const std::string& path, const PanelButton& b, B background, Bytes (*encode)(const Image&) = bmp24) {
-    Image im = buttonImage(b, background);
-    if (b.keyed && !(im.at(0, kButton - 1) == kButtonKey)) {
+bool saveButton(const std::string& path, int k, B background, Bytes (*encode)(const Image&) = bmp24) {
+    Image im = buttonImage(k, background);
+    if (PanelButtons[k].SeeThrough && !(im.at(0, kButton - 1) == kButtonKey)) {
         std::fprintf(stderr, "%s: the lower-left pixel is drawn on, not see-through\n", path.c_str());
         return false;
     }

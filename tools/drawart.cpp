@@ -3,9 +3,11 @@
 //   start.bmp    - the default start button, 95 x 31, maroon outside the shape
 //   hand.cur     - pointing-hand cursor for systems without IDC_HAND
 //   Quorvel.ico  - the application icon, 32 x 32 and 16 x 16
-//   btn1.bmp ... btn8.bmp - the panel buttons' own 24 x 24 pictures, shown
-//                  while no skin gives them one: 1-6 on a plain light grey,
-//                  7 and 8 magenta (255, 0, 255) wherever they are see-through
+//   btn1.bmp ... - the panel buttons' own 24 x 24 pictures, shown while no
+//                  skin gives them one: the opaque ones on a plain light
+//                  grey, the others magenta (255, 0, 255) wherever they are
+//                  see-through
+//   PanelButtons.rc - the resource lines that take those pictures in
 //   about.bmp    - the About box's picture, 94 x 131: a small desktop card
 //                  with the logo and a taskbar, on the dialog's silver
 // Everything is computed with plain arithmetic from fixed inputs, so the
@@ -285,11 +287,16 @@ int main(int argc, char** argv) {
     ok = save(dir + "hand.cur", handCur()) && ok;
     ok = save(dir + "Quorvel.ico", appIcon()) && ok;
     ok = save(dir + "about.bmp", bmp8(opaque(drawAbout()))) && ok;
-    // Named by panel position, which is how the program asks for them.
-    int n = 0;
-    for (const PanelButton& b : kPanelButtons) {
-        std::string name = "btn" + std::to_string(++n) + ".bmp";
-        ok = saveButton(dir + name, b, [](int) { return kButtonFace; }, bmpExact) && ok;
+    // Named by button number; the resource script takes them in under the
+    // numbers the program asks for, from the same table.
+    std::string script = "// Written by tools/drawart from the panel buttons' table.\n";
+    for (int k = 1; k <= PanelButtonCount; ++k) {
+        std::string name = "btn" + std::to_string(k) + ".bmp";
+        ok = saveButton(dir + name, k, [](int) { return kButtonFace; }, bmpExact) && ok;
+        script += std::to_string(OwnPicture(k)) + " BITMAP \"" + name + "\"\n";
     }
+    Bytes lines;
+    lines.b.assign(script.begin(), script.end());
+    ok = save(dir + "PanelButtons.rc", lines) && ok;
     return ok ? 0 : 1;
 }

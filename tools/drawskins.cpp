@@ -3,8 +3,8 @@
 //   normal.bmp   - the start button, maroon (128, 0, 0) outside its shape
 //   back.bmp     - the panel's end piece and drag handle, used at both ends
 //   center.bmp   - a narrow strip the panel stretches between the end pieces
-//   cdrom.bmp, exitbut.bmp, closeall.bmp, minall.bmp, dir.bmp, app.bmp,
-//   monik.bmp, timer.bmp - the 24 x 24 panel buttons
+//   cdrom.bmp, exitbut.bmp, ... - the 24 x 24 panel buttons, by the files
+//                  the program's table names
 //   <name>.qvs   - sixteen numbers: panel height, the three click zones of the
 //                  start button, and the button slot width, gap and top
 // The numbers are written from the same layout constants the drawing uses, so
@@ -424,7 +424,7 @@ bool writeSkin(const std::string& root, const SkinDef& k) {
     // The panel's own rows behind the opaque buttons, so they sit on the
     // panel without a seam.
     auto panelRow = [&](int y) { return fromRgb(center.at(0, P.buttonTop() + y)); };
-    for (const PanelButton& b : kPanelButtons) ok = saveButton(dir + b.skinFile, b, panelRow) && ok;
+    for (int b = 1; b <= PanelButtonCount; ++b) ok = saveButton(dir + PanelButtons[b].File, b, panelRow) && ok;
     ok = save(dir + k.qvs, describe(k.start, P)) && ok;
     return ok;
 }

@@ -72,7 +72,7 @@ PanelWindow::PanelWindow(Program& app)
         Picture& b = Buttons[k];
         b.Width = b.Height = FixedButtonSize;
         b.AutoSize = !PanelButtons[k].FixedSize;
-        b.SetPicture(Bitmap::FromResource(PanelButtons[k].OwnPicture));
+        b.SetPicture(Bitmap::FromResource(OwnPicture(k)));
         b.Cursor = HandPointer();
         b.Hint = k == TimerButton ? App.TimerButtonHint() : PanelButtons[k].Hint;
         Pictures.push_back(&b);

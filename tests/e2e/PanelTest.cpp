@@ -201,7 +201,7 @@ TEST(Panel, LayoutOfTheWorkedExample)
     EXPECT_EQ(0xFFFF00u, p.At(65, 28));   // its lower-left colour is see-through
     EXPECT_EQ(0xFFFF00u, p.At(89, 10));   // the last gap
     EXPECT_EQ(0x0000FFu, p.At(101, 2));   // right frame from 91, above the buttons ...
-    const Picture cd = BuiltInPicture(app.Exe(), PanelButtons[CdTrayButton].OwnPicture);
+    const Picture cd = BuiltInPicture(app.Exe(), OwnPicture(CdTrayButton));
     int cdPixels = 0;  // ... under button 1 from 91 on, cut off at the panel's edge
     for (int x = 0; x < 11; ++x)
         for (int y = 0; y < 24; ++y)
