@@ -96,19 +96,6 @@ LRESULT CALLBACK StartProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK PartProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     LogPart(wnd, msg, lParam);
-    static const UINT leave = RegisterWindowMessageA("QuorvelTest.FullScreen.Leave");
-    if (msg == leave) {
-        const DWORD event[] = {EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, EVENT_SYSTEM_MINIMIZESTART};
-        if (wParam == 0)
-            DestroyWindow(wnd);
-        else
-            ShowWindow(wnd, wParam == 1 ? SW_HIDE : SW_MINIMIZE);
-        if (lParam && wParam < 3)
-            NotifyWinEvent(event[wParam], wnd, OBJID_WINDOW, CHILDID_SELF);
-        return 0;
-    }
-    if (msg == WM_DESTROY && GetWindowLongPtrA(wnd, GWLP_USERDATA))
-        PostQuitMessage(0);
     if (msg == WM_ERASEBKGND) {
         RECT r;
         GetClientRect(wnd, &r);
