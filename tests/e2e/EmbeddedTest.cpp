@@ -83,7 +83,7 @@ public:
 
 // Explorer's crash takes the taskbar's children with it, ours included; the
 // toolkit makes the main form anew and hands it the taskbar that comes back.
-TEST(Embedded, MainFormLostWithItsTaskbarComesBackIntoTheNewOne)
+TEST(Embedded, MainWindowLostWithItsTaskbarComesBackIntoTheNewOne)
 {
     Install app("EmbeddedRestart");
     TestTaskbar tray(app.File("tray.log"), app.File("Settings.ini"));

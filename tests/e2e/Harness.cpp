@@ -355,9 +355,18 @@ void PressKeys(const std::vector<WORD>& keys)
 }
 
 namespace {
-// Over every monitor: with one, the virtual screen is the screen.
+// Over every monitor where there are several. With one, the screen and no
+// MOUSEEVENTF_VIRTUALDESK: in Wine's virtual desktop that flag lets a drag's
+// moves travel twice as far now and then.
+bool SeveralMonitors()
+{
+    return GetSystemMetrics(SM_CMONITORS) > 1;
+}
+
 RECT VirtualScreen()
 {
+    if (!SeveralMonitors())
+        return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
     return {x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
@@ -370,7 +379,7 @@ INPUT MouseAt(int x, int y, DWORD flags)
     i.type = INPUT_MOUSE;
     i.mi.dx = ((x - v.left) * 65535 + sw / 2) / (sw - 1);
     i.mi.dy = ((y - v.top) * 65535 + sh / 2) / (sh - 1);
-    i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | flags;
+    i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | (SeveralMonitors() ? MOUSEEVENTF_VIRTUALDESK : 0) | flags;
     return i;
 }
 } // namespace
