@@ -24,7 +24,7 @@ target_compile_definitions(QuorvelBench PRIVATE ${QV_WIN_DEFS})
 target_include_directories(QuorvelBench PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(QuorvelBench PRIVATE -Wall -Wextra)
 target_link_options(QuorvelBench PRIVATE -static)
-target_link_libraries(QuorvelBench PRIVATE gtest winmm comctl32 gdi32 advapi32 psapi)
+target_link_libraries(QuorvelBench PRIVATE gtest winmm comctl32 gdi32 advapi32 psapi oleaut32 oleacc)
 
 # The stand-in planted under system libraries' names beside the program.
 add_library(StandIn SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/standin/StandIn.c)

@@ -9,39 +9,6 @@
 #include "model/PanelButtons.h"
 
 namespace {
-struct Told {
-    std::string Name;
-    LONG Role = 0;
-    RECT Place = {};
-};
-
-// As a reader asks of the point under the mouse; `press` then presses it.
-Told ToldOf(POINT p, bool press = false)
-{
-    Told told;
-    IAccessible* acc = nullptr;
-    VARIANT child = {};
-    if (FAILED(AccessibleObjectFromPoint(p, &acc, &child)) || !acc)
-        return told;
-    BSTR name = nullptr;
-    if (acc->get_accName(child, &name) == S_OK) {
-        char narrow[200] = "";
-        WideCharToMultiByte(CP_ACP, 0, name, -1, narrow, sizeof narrow, nullptr, nullptr);
-        told.Name = narrow;
-        SysFreeString(name);
-    }
-    VARIANT role = {};
-    if (acc->get_accRole(child, &role) == S_OK && role.vt == VT_I4)
-        told.Role = role.lVal;
-    LONG x = 0, y = 0, w = 0, h = 0;
-    if (acc->accLocation(&x, &y, &w, &h, child) == S_OK)
-        told.Place = {x, y, x + w, y + h};
-    if (press)
-        acc->accDoDefaultAction(child);
-    acc->Release();
-    return told;
-}
-
 std::vector<LONG> FocusedParts;  // of the panel, as the hook heard them
 HWND HookedPanel = nullptr;
 
@@ -70,7 +37,6 @@ TEST(Accessibility, ZonesAndPanelButtonsAreNamedPushButtonsAndTheMarkIsHeard)
     Session s(name, settings);
     SetEnvironmentVariableA("QUORVEL_TEST_HIGHCONTRAST", nullptr);
     ASSERT_TRUE(s.Q.WaitStarted());
-    CoInitialize(nullptr);
     const char* const zoneNames[] = {"", "Start", "Quorvel menu", "Panel"};
     for (int zone = 1; zone <= 3; ++zone) {
         const Told t = ToldOf(ZoneCentre(s.StartButton(), s.App, zone), zone == 3);

@@ -4,6 +4,7 @@
 // each acting on its own monitor, the second one coming and going with its
 // taskbar, and every Start child given back at exit.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include "Harness.h"
 #include "ScreenPictures.h"
@@ -58,6 +59,10 @@ TEST(Monitors, EachMonitorsTaskbarHasAButtonThatActsOnThatMonitor)
     // Zone 1 clicks that taskbar's own Start child, zone 2 opens the main
     // menu at that monitor's bottom left, zone 3 the panel just above that
     // monitor's taskbar.
+    // To a screen reader its zones are the first button's.
+    for (int zone = 1; zone <= 3; ++zone)
+        EXPECT_EQ(ROLE_SYSTEM_PUSHBUTTON, ToldOf(ZoneCentre(button, app, zone)).Role) << zone;
+    EXPECT_EQ("Quorvel menu", ToldOf(ZoneCentre(button, app, 2)).Name);
     EXPECT_TRUE(ClickZoneUntil(button, app, 1, [&] { return Count(tray.LogLines(), "second start click"); }));
     EXPECT_EQ(0, Count(tray.LogLines(), "menu tasklist"));
     HWND menu = nullptr;

@@ -1,6 +1,7 @@
 #include "Session.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include "model/Settings.h"
 #include "model/SkinFile.h"
@@ -194,4 +195,33 @@ void ClickZone(HWND startButton, const Install& app, int zone, bool right)
 void Session::ClickZone(int zone, bool right)
 {
     ::ClickZone(StartButton(), App, zone, right);
+}
+
+
+Told ToldOf(POINT p, bool press)
+{
+    static const HRESULT com = CoInitialize(nullptr);  // once, for the driver's thread
+    (void)com;
+    Told told;
+    IAccessible* acc = nullptr;
+    VARIANT child = {};
+    if (FAILED(AccessibleObjectFromPoint(p, &acc, &child)) || !acc)
+        return told;
+    BSTR name = nullptr;
+    if (acc->get_accName(child, &name) == S_OK) {
+        char narrow[200] = "";
+        WideCharToMultiByte(CP_ACP, 0, name, -1, narrow, sizeof narrow, nullptr, nullptr);
+        told.Name = narrow;
+        SysFreeString(name);
+    }
+    VARIANT role = {};
+    if (acc->get_accRole(child, &role) == S_OK && role.vt == VT_I4)
+        told.Role = role.lVal;
+    LONG x = 0, y = 0, w = 0, h = 0;
+    if (acc->accLocation(&x, &y, &w, &h, child) == S_OK)
+        told.Place = {x, y, x + w, y + h};
+    if (press)
+        acc->accDoDefaultAction(child);
+    acc->Release();
+    return told;
 }

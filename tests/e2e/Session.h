@@ -11,6 +11,14 @@
 #include "model/SkinFile.h"
 
 SIZE BmpSize(const std::string& path);
+// What an accessibility tool in another process is told of a point on
+// screen; `press` then presses what is there, as the tool's user would.
+struct Told {
+    std::string Name;
+    LONG Role = 0;
+    RECT Place = {};
+};
+Told ToldOf(POINT p, bool press = false);
 RECT WindowRect(HWND w);
 SIZE WindowSize(HWND w);
 // A main-menu or panel-menu command, as the menu sends it.
