@@ -72,6 +72,8 @@ public:
         static const auto fromWindow = Late<FromWindow>("oleacc.dll", "AccessibleObjectFromWindow");
         if (!IsWindow(Wnd))
             return RPC_E_DISCONNECTED;
+        if (!fromWindow)
+            return E_FAIL;
         return fromWindow(Wnd, DWORD(OBJID_WINDOW), __uuidof(IDispatch), reinterpret_cast<void**>(parent));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override
