@@ -2,8 +2,6 @@
 // Wine because the tests ask for it (QUORVEL_TEST_EMBED, see CONTRIBUTING).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "Harness.h"
 #include "ScreenPictures.h"
 #include "Session.h"
@@ -73,11 +71,7 @@ TEST(Embedded, TheProgramsButtonLivesInTheTaskbarAndAnswersThere)
 
     // Zone 1 presses the hidden Start button, zone 2 opens the main menu,
     // zone 3 shows the panel.
-    auto logged = [&](const char* line) {
-        const std::vector<std::string> log = tray.LogLines();
-        return std::find(log.begin(), log.end(), line) != log.end();
-    };
-    EXPECT_TRUE(ClickZoneUntil(button, app, 1, [&] { return logged("0201 00000001 00000005"); }));
+    EXPECT_TRUE(ClickZoneUntil(button, app, 1, [&] { return tray.Logged("0201 00000001 00000005"); }));
     EXPECT_TRUE(ClickZoneUntil(button, app, 2, [&] { return PopupMenuOf(q.Pid()) != nullptr; }));
     // A click elsewhere closes it. (The keys reach it on Windows, where a
     // child shares its taskbar's input queue; Wine gives a child of another

@@ -23,14 +23,6 @@ bool OverTaskbar(HWND startButton, HWND tray)
     return startButton && IsWindowVisible(startButton) && r.left == origin.x && r.top == origin.y;
 }
 
-int CountLines(const TestTaskbar& tray, const std::string& line)
-{
-    int n = 0;
-    for (const std::string& l : tray.LogLines())
-        n += l == line;
-    return n;
-}
-
 void SetReadOnly(const std::string& path, bool on)
 {
     SetFileAttributesA(path.c_str(), on ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
@@ -66,12 +58,12 @@ TEST(Faults, StartButtonShownAgainByTheShellIsHiddenAgain)
     Session s("ShellShowsStart", "monitor=0\r\n");
     ASSERT_TRUE(s.Q.WaitStarted());
     ASSERT_FALSE(IsWindowVisible(s.Tray.Start));
-    int shown = CountLines(s.Tray, "show 1 exists=1");
+    int shown = s.Tray.Logged("show 1 exists=1");
     auto showAndCheck = [&](int i) {
         s.Tray.ShowStart();
-        ASSERT_TRUE(WaitFor([&] { return CountLines(s.Tray, "show 1 exists=1") > shown; }))
+        ASSERT_TRUE(WaitFor([&] { return s.Tray.Logged("show 1 exists=1") > shown; }))
             << "the shell did not show it";
-        shown = CountLines(s.Tray, "show 1 exists=1");
+        shown = s.Tray.Logged("show 1 exists=1");
         EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(s.Tray.Start); }, 1000)) << "showing " << i;
     };
     for (int i = 1; i <= 3; ++i)
@@ -79,7 +71,7 @@ TEST(Faults, StartButtonShownAgainByTheShellIsHiddenAgain)
     // After the taskbar restarts, its new Start button is watched as well.
     ASSERT_TRUE(s.Tray.Restart());
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(s.Tray.Start); }));
-    shown = CountLines(s.Tray, "show 1 exists=1");
+    shown = s.Tray.Logged("show 1 exists=1");
     showAndCheck(4);
     // At the exit it stays shown.
     PostMessageA(s.StartButton(), WM_CLOSE, 0, 0);

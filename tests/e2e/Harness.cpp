@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -318,6 +319,12 @@ void FullScreenProgram::Leave(Way way, bool reported) const
 void TestTaskbar::ShowStart()
 {
     PostMessageA(Tray, RegisterWindowMessageA("QuorvelTest.ShowStart"), 0, 0);
+}
+
+int TestTaskbar::Logged(const std::string& line) const
+{
+    const std::vector<std::string> lines = LogLines();
+    return int(std::count(lines.begin(), lines.end(), line));
 }
 
 std::vector<std::string> TestTaskbar::LogLines() const

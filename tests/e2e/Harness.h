@@ -86,6 +86,8 @@ public:
     // A window of the taskbar's process by its caption ("start", "band", ...).
     HWND Part(const std::string& name) const;
     std::vector<std::string> LogLines() const;
+    // How often the log holds that line.
+    int Logged(const std::string& line) const;
     // As Explorer after a crash: a new taskbar and "TaskbarCreated" broadcast.
     // Tray and Start then name the new windows.
     bool Restart();

@@ -19,14 +19,6 @@ HWND ButtonOver(const Quorvel& q, HWND tray)
     return nullptr;
 }
 
-int Count(const std::vector<std::string>& lines, const std::string& line)
-{
-    int n = 0;
-    for (const std::string& l : lines)
-        n += l == line;
-    return n;
-}
-
 // At the taskbar's left end, centred across it, drawn.
 bool Placed(HWND button, HWND tray, const Picture& face)
 {
@@ -56,15 +48,13 @@ TEST(Monitors, EachMonitorsTaskbarHasAButtonThatActsOnThatMonitor)
     EXPECT_EQ(1, primaries);
     Screenshot("Monitors-start");
 
+    // To a screen reader its zones are the first button's.
+    EXPECT_EQ("Quorvel menu", ToldOf(ZoneCentre(button, app, 2)).Name);
     // Zone 1 clicks that taskbar's own Start child, zone 2 opens the main
     // menu at that monitor's bottom left, zone 3 the panel just above that
     // monitor's taskbar.
-    // To a screen reader its zones are the first button's.
-    for (int zone = 1; zone <= 3; ++zone)
-        EXPECT_EQ(ROLE_SYSTEM_PUSHBUTTON, ToldOf(ZoneCentre(button, app, zone)).Role) << zone;
-    EXPECT_EQ("Quorvel menu", ToldOf(ZoneCentre(button, app, 2)).Name);
-    EXPECT_TRUE(ClickZoneUntil(button, app, 1, [&] { return Count(tray.LogLines(), "second start click"); }));
-    EXPECT_EQ(0, Count(tray.LogLines(), "menu tasklist"));
+    EXPECT_TRUE(ClickZoneUntil(button, app, 1, [&] { return tray.Logged("second start click"); }));
+    EXPECT_EQ(0, tray.Logged("menu tasklist"));
     HWND menu = nullptr;
     ASSERT_TRUE(ClickZoneUntil(button, app, 2, [&] { return (menu = PopupMenuOf(q.Pid())) != nullptr; }));
     // On the point or, as Wine puts it outside a virtual desktop, below it

@@ -155,9 +155,9 @@ POINT ButtonCentre(HWND panel, const Install& app, int k)
     return {p.x + 12, p.y + 12};
 }
 
-void PressPanelKey(WORD second, WORD key)
+void PressPanelKey()
 {
-    const WORD keys[] = {VK_CONTROL, second, key};
+    const WORD keys[] = {VK_CONTROL, VK_SHIFT, VK_F11};
     INPUT in[6] = {};
     for (int i = 0; i < 3; ++i) {
         in[i].type = in[5 - i].type = INPUT_KEYBOARD;

@@ -58,9 +58,8 @@ bool ClickZoneUntil(HWND startButton, const Install& app, int zone, F done)
 // like ZoneCentre.
 POINT ButtonHomeOnScreen(HWND panel, const Install& app, int k);
 POINT ButtonCentre(HWND panel, const Install& app, int k);
-// Two modifiers and a key, pressed as a user does: Ctrl+Shift+F11, the
-// panel's key, unless told otherwise.
-void PressPanelKey(WORD second = VK_SHIFT, WORD key = VK_F11);
+// Ctrl+Shift+F11, the panel's key, pressed as a user does.
+void PressPanelKey();
 
 // Files put beside the exe before it starts: name and content.
 using Files = std::vector<std::pair<std::string, std::string>>;

@@ -96,14 +96,6 @@ bool OverTaskbar(HWND startButton, HWND tray)
     const RECT t = WindowRect(tray);
     return startButton && IsWindowVisible(startButton) && r.left == t.left && r.top > t.top && r.bottom <= t.bottom;
 }
-
-int Count(const std::vector<std::string>& log, const std::string& line)
-{
-    int n = 0;
-    for (const std::string& l : log)
-        n += l == line;
-    return n;
-}
 } // namespace
 
 TEST_P(Taskbar, OnlyItsStartButtonIsTakenAndItComesBack)
@@ -139,7 +131,7 @@ TEST_P(Taskbar, OnlyItsStartButtonIsTakenAndItComesBack)
 
         // Zone 1: the taskbar is asked for its menu; no part is clicked.
         ClickAt(600, 200);
-        EXPECT_TRUE(ClickUntil(ZoneCentre(startButton, app, 1), [&] { return Count(tray.LogLines(), "menu tasklist"); }));
+        EXPECT_TRUE(ClickUntil(ZoneCentre(startButton, app, 1), [&] { return tray.Logged("menu tasklist"); }));
         for (const std::string& line : tray.LogLines())
             EXPECT_EQ(std::string::npos, line.find(" click")) << line;
         std::vector<std::string> log = tray.LogLines();
@@ -221,7 +213,7 @@ TEST_P(ScaledTaskbar, ButtonSitsWholeOnTheTaskbarAndItsZonesAnswerWhereDrawn)
     EXPECT_EQ(0, ScreenMismatches(startButton, PictureFile(app.Dir + "Skins\\xpdefault\\normal.bmp"), nullptr));
     Screenshot("Scaled-" + Name());
 
-    EXPECT_TRUE(ClickZoneUntil(startButton, app, 1, [&] { return Count(tray.LogLines(), "menu tasklist"); }));
+    EXPECT_TRUE(ClickZoneUntil(startButton, app, 1, [&] { return tray.Logged("menu tasklist"); }));
     EXPECT_TRUE(ClickZoneUntil(startButton, app, 2, [&] { return PopupMenuOf(q.Pid()) != nullptr; }));
     ClickAt(600, 200);
     EXPECT_TRUE(WaitFor([&] { return PopupMenuOf(q.Pid()) == nullptr; }));
