@@ -99,8 +99,7 @@ TEST_P(Follow, TheButtonGoesWithTheTaskbarAndStepsAsideForAFullScreenProgram)
     Post(tray, "QuorvelTest.Follow.FullScreen", 0);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(panel) && ScreenPixel(panelMiddle) != FullScreenColour; }, 3000))
         << "panel not back";
-    EXPECT_TRUE(WaitFor(placed, 3000));
-    Screenshot(name + "-full-screen-gone");
+    expectPlaced("full-screen-gone");
     // Wine itself reports neither the new window in front nor its size: the
     // restack that follows the new window looks again.
     Post(tray, "QuorvelTest.Follow.FullScreen", 1, 1);
